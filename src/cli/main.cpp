@@ -1,0 +1,5 @@
+// Placeholder until the program entry lands.
+int main()
+{
+    return 0;
+}

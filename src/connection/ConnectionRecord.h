@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Identifies one active connection. 0 is the null handle; a handle stays
+// valid exactly while its connection exists and is never reused for another.
+using ConnectionHandle = quint64;
+
+// One active connection as the service lists it.
+struct ConnectionRecord
+{
+    ConnectionHandle hrasconn = 0;
+    QString szEntryName;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "connection/ConnectionRecord.h"
+#include "connection/DialAttempt.h"
+#include "connection/SessionCounters.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+// The seam between the program and the system's connections. Every platform
+// back end (NetworkManager, pppd, the simulated modem) implements these calls;
+// the program's operations (connection/DialupOperations.h) are built on them.
+// All calls run on the user-interface thread and return at once; results are
+// 0 for success, as the operations above them expect.
+class ConnectionService : public QObject
+{
+    Q_OBJECT
+public:
+    enum Result : int {
+        Success = 0,
+        InvalidHandle = 6,    // no such connection (any longer)
+        BufferTooSmall = 603, // more records than the caller made room for
+        NotAvailable = 711,   // the service itself is not reachable
+    };
+
+    // What "edit the phonebook" means on this back end.
+    struct PhonebookEditing
+    {
+        QString program;         // an external editor to run and wait for, when installed
+        QStringList arguments;   // its arguments
+        QString explanation;     // what to tell the user when there is no editor to run
+        bool editableHere = false; // setPhonebookEntries() changes the list (simulated modem)
+    };
+
+    explicit ConnectionService(QObject *parent = nullptr) : QObject(parent) {}
+    ~ConnectionService() override = default;
+
+    // A short name for messages and --help: "networkmanager", "pppd", "sim".
+    virtual QString backendName() const = 0;
+
+    // Lists the active connections into records[0 .. capacity). *count is the
+    // number of active connections; with more than capacity the first capacity
+    // records are filled and BufferTooSmall is returned.
+    virtual int enumConnections(ConnectionRecord *records, int capacity, int *count) = 0;
+    // Statistics of one connection. On failure *out is left untouched.
+    virtual int connectionStatistics(ConnectionHandle handle, SessionCounters *out) = 0;
+    // Lists the phonebook entry names, like enumConnections().
+    virtual int enumEntries(QString *names, int capacity, int *count) = 0;
+    // Starts ending one connection.
+    virtual int hangUp(ConnectionHandle handle) = 0;
+    // Success while the connection still exists.
+    virtual int connectStatus(ConnectionHandle handle) = 0;
+    // Starts bringing an entry up. The caller owns the attempt.
+    virtual std::unique_ptr<DialAttempt> dial(const QString &entryName) = 0;
+
+    virtual PhonebookEditing phonebookEditing() const = 0;
+    // Replaces the phonebook where editableHere is true; false otherwise.
+    virtual bool setPhonebookEntries(const QStringList &names)
+    {
+        Q_UNUSED(names);
+        return false;
+    }
+
+    // The service's state may have changed (a connection or entry came or went).
+    // Purely informative: the program polls, it does not rely on this.
+signals:
+    void changed();
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFlags>
+#include <QString>
+
+#include <optional>
+
+// Every modal message, question and text prompt goes through this interface.
+// The program answers it with message boxes; tests answer it from a script.
+class Prompter
+{
+public:
+    enum class Icon { Information, Warning, Critical, Question };
+    enum Button { NoButton = 0, Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8 };
+    Q_DECLARE_FLAGS(Buttons, Button)
+
+    virtual ~Prompter() = default;
+
+    // A message with an OK button.
+    virtual void message(const QString &title, const QString &text, Icon icon = Icon::Information) = 0;
+    // A question; returns the button chosen (Cancel or No when the box is closed).
+    virtual Button question(const QString &title, const QString &text, Buttons buttons,
+                            Icon icon = Icon::Question) = 0;
+    // A line of text (masked when password is true); nothing when cancelled.
+    virtual std::optional<QString> textInput(const QString &title, const QString &label,
+                                             bool password = false) = 0;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Prompter::Buttons)
