@@ -3,7 +3,7 @@
 # Usage: scripts/build.sh [--sanitize] [extra cmake -D options...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/install-deps.sh"
+"$here/scripts/install-deps.sh" >&2
 
 build_dir=${BUILD_DIR:-$here/build}
 cmake_args=()
@@ -12,6 +12,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   build_dir=${BUILD_DIR:-$here/build-asan}
   cmake_args+=(-DDIALOMETER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
 fi
-cmake -S "$here" -B "$build_dir" -G Ninja "${cmake_args[@]}" "$@" >/dev/null
-cmake --build "$build_dir"
+cmake -S "$here" -B "$build_dir" -G Ninja "${cmake_args[@]}" "$@" >&2
+cmake --build "$build_dir" >&2
 echo "$build_dir"
