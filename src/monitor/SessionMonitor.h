@@ -1,0 +1,91 @@
+#pragma once
+
+#include "connection/ConnectionRecord.h"
+#include "connection/SessionCounters.h"
+#include "monitor/MonitorView.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <pugixml.hpp>
+
+#include <functional>
+
+class Clock;
+class ConnectionService;
+class MonthStatistics;
+class XmlDocument;
+
+// Watches the active connection, one tick every 500 ms: notices a connection
+// that comes up or ends, prices it, records it in the month's log when it
+// ends, and keeps the view's figures, lights, tray icon and graph current.
+class SessionMonitor
+{
+public:
+    // Opens the log-in dialog of user mode without waiting for it.
+    using AuthorizationHook = std::function<void(XmlDocument &config)>;
+
+    SessionMonitor(ConnectionService &service, XmlDocument &config, MonthStatistics &log,
+                   const Clock &clock, MonitorView &view);
+
+    // The timer's interval; the minute charge of every tick is this long.
+    static constexpr int intervalMs() { return 500; }
+
+    // One tick.
+    void Timer1Timer();
+
+    // Looks up ProviderNode again from EntryName (after the settings changed
+    // the configuration document).
+    void refindProvider();
+
+    void setAuthorizationHook(AuthorizationHook hook) { m_showAuthorization = std::move(hook); }
+
+    const QString &EntryName() const { return m_entryName; }
+    pugi::xml_node ProviderNode() const { return m_providerNode; }
+    bool WasConnected() const { return m_wasConnected; }
+    const QString &CurrentUserName() const { return m_currentUserName; }
+    void setCurrentUserName(const QString &name) { m_currentUserName = name; }
+    double SessionCost() const { return m_sessionCost; }
+    double SessionTime() const { return m_sessionTime; }
+    // Date-time (days) of the tick that saw the connection come up.
+    double StartTime() const { return m_startTime; }
+    // The statistics snapshot as of the last successful refresh.
+    const SessionCounters &counters() const { return m_counters; }
+
+private:
+    void connectSteps();
+    void disconnectSteps();
+    void connectedUpdate();
+    void updateLight(qint64 current, qint64 &last, int &state, MonitorView::Light light);
+    void updateTrayImage();
+    QStringList sessionRecord() const;
+    QString trayHint() const;
+
+    ConnectionService &m_service;
+    XmlDocument &m_config;
+    MonthStatistics &m_log;
+    const Clock &m_clock;
+    MonitorView &m_view;
+    AuthorizationHook m_showAuthorization;
+    QLocale m_locale;
+
+    ConnectionRecord m_polled;  // the poll's one record, cleared before each poll
+    SessionCounters m_counters; // keeps its values when a refresh fails
+
+    bool m_wasConnected = false;
+    QString m_entryName;
+    pugi::xml_node m_providerNode;
+    double m_sessionCost = 0;
+    double m_sessionTime = 0;
+    double m_startTime = 0;
+    qint64 m_lastReceived = 0;
+    qint64 m_lastSent = 0;
+    int m_recvLedState = 0;
+    int m_sentLedState = 0;
+    int m_trayState = 0;
+    bool m_graphPhase = false;
+    qint64 m_graphLastTotal = 0;
+    bool m_connectedThisTick = false;
+    QString m_currentUserName;
+};
