@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QThread>
 
 #include <memory>
 
@@ -28,9 +29,9 @@ public:
     // What "edit the phonebook" means on this back end.
     struct PhonebookEditing
     {
-        QString program;         // an external editor to run and wait for, when installed
-        QStringList arguments;   // its arguments
-        QString explanation;     // what to tell the user when there is no editor to run
+        QString program;           // an external editor to run and wait for, when installed
+        QStringList arguments;     // its arguments
+        QString explanation;       // what to tell the user when there is no editor to run
         bool editableHere = false; // setPhonebookEntries() changes the list (simulated modem)
     };
 
@@ -62,6 +63,12 @@ public:
         Q_UNUSED(names);
         return false;
     }
+
+    // Waits about ms milliseconds for the service's state to change while the
+    // caller blocks (the hang-up wait). The default just sleeps; a back end that
+    // learns of changes through events processes them here, but must not run
+    // the program's timers.
+    virtual void waitForChange(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
 
     // The service's state may have changed (a connection or entry came or went).
     // Purely informative: the program polls, it does not rely on this.

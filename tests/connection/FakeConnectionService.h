@@ -1,0 +1,120 @@
+#pragma once
+
+#include "connection/ConnectionService.h"
+
+#include <QHash>
+#include <QList>
+
+#include <algorithm>
+
+// A connection service driven by the test: connections and entries are set
+// directly, results can be forced, and calls are recorded.
+class FakeConnectionService : public ConnectionService
+{
+public:
+    struct Connection
+    {
+        ConnectionHandle handle = 0;
+        QString name;
+        SessionCounters counters;
+        // After hangUp(): how many more status queries report it alive;
+        // -1 keeps it alive for ever.
+        int statusQueriesAfterHangUp = 0;
+        bool hungUp = false;
+    };
+
+    QList<Connection> connections;
+    QStringList entries;
+    int enumConnectionsResult = Success; // forced result when not Success
+    int enumEntriesResult = Success;
+    int statisticsResult = Success;
+    QList<ConnectionHandle> hangUpLog;
+    int waits = 0;
+    int lastWaitMs = 0;
+
+    QString backendName() const override { return QStringLiteral("fake"); }
+
+    int enumConnections(ConnectionRecord *records, int capacity, int *count) override
+    {
+        *count = 0;
+        if (enumConnectionsResult != Success && enumConnectionsResult != BufferTooSmall)
+            return enumConnectionsResult;
+        const int n = int(connections.size());
+        for (int i = 0; i < std::min(n, capacity); ++i)
+            records[i] = ConnectionRecord{connections[i].handle, connections[i].name};
+        *count = n;
+        return n > capacity ? int(BufferTooSmall) : int(Success);
+    }
+
+    int connectionStatistics(ConnectionHandle handle, SessionCounters *out) override
+    {
+        if (statisticsResult != Success)
+            return statisticsResult;
+        for (const Connection &c : connections) {
+            if (c.handle == handle && handle != 0) {
+                *out = c.counters;
+                return Success;
+            }
+        }
+        return InvalidHandle;
+    }
+
+    int enumEntries(QString *names, int capacity, int *count) override
+    {
+        *count = 0;
+        if (enumEntriesResult != Success)
+            return enumEntriesResult;
+        const int n = int(entries.size());
+        for (int i = 0; i < std::min(n, capacity); ++i)
+            names[i] = entries[i];
+        *count = n;
+        return n > capacity ? int(BufferTooSmall) : int(Success);
+    }
+
+    int hangUp(ConnectionHandle handle) override
+    {
+        hangUpLog.append(handle);
+        for (Connection &c : connections) {
+            if (c.handle == handle) {
+                c.hungUp = true;
+                removeGone();
+                return Success;
+            }
+        }
+        return InvalidHandle;
+    }
+
+    int connectStatus(ConnectionHandle handle) override
+    {
+        for (Connection &c : connections) {
+            if (c.handle != handle)
+                continue;
+            if (c.hungUp && c.statusQueriesAfterHangUp > 0)
+                --c.statusQueriesAfterHangUp;
+            const int result = Success;
+            removeGone();
+            return result;
+        }
+        return InvalidHandle;
+    }
+
+    std::unique_ptr<DialAttempt> dial(const QString &) override { return nullptr; }
+    PhonebookEditing phonebookEditing() const override { return {}; }
+
+    void waitForChange(int ms) override
+    {
+        ++waits;
+        lastWaitMs = ms;
+        ConnectionService::waitForChange(ms);
+    }
+
+private:
+    void removeGone()
+    {
+        connections.erase(std::remove_if(connections.begin(), connections.end(),
+                                         [](const Connection &c) {
+                                             return c.hungUp && c.statusQueriesAfterHangUp == 0;
+                                         }),
+                          connections.end());
+    }
+};

@@ -1,0 +1,239 @@
+#include "connection/DialupOperations.h"
+#include "connection/FakeConnectionService.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+FakeConnectionService::Connection connection(ConnectionHandle handle, const QString &name,
+                                             int statusQueriesAfterHangUp = 0)
+{
+    FakeConnectionService::Connection c;
+    c.handle = handle;
+    c.name = name;
+    c.statusQueriesAfterHangUp = statusQueriesAfterHangUp;
+    return c;
+}
+
+QStringList numberedNames(int n)
+{
+    QStringList names;
+    for (int i = 1; i <= n; ++i)
+        names << QStringLiteral("Entry %1").arg(i);
+    return names;
+}
+
+} // namespace
+
+class TestDialupOperations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void phonebook_data();
+    void phonebook();
+    void count_data();
+    void count();
+    void hangUpOrderAndWait();
+    void hangUpGivesUp();
+    void hangUpNothing_data();
+    void hangUpNothing();
+    void hangUpMoreThanRoom();
+    void poll_data();
+    void poll();
+    void entryNameFromCaption_data();
+    void entryNameFromCaption();
+};
+
+void TestDialupOperations::phonebook_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty") << QStringList() << 0 << QStringList();
+    QTest::newRow("three, in order")
+        << QStringList{"Zeta", "Alpha", "Mid"} << 0 << QStringList{"Zeta", "Alpha", "Mid"};
+    QTest::newRow("exactly sixteen") << numberedNames(16) << 0 << numberedNames(16);
+    QTest::newRow("seventeen lists the first sixteen")
+        << numberedNames(17) << 0 << numberedNames(16);
+    QTest::newRow("service fails")
+        << QStringList{"A", "B"} << int(ConnectionService::NotAvailable) << QStringList();
+}
+
+void TestDialupOperations::phonebook()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(int, result);
+    QFETCH(QStringList, expected);
+
+    FakeConnectionService service;
+    service.entries = entries;
+    service.enumEntriesResult = result;
+    QStringList list{"stale entry"};
+    GetPhonebookEntries(service, list);
+    QCOMPARE(list, expected);
+}
+
+void TestDialupOperations::count_data()
+{
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("none") << 0 << 0 << 0;
+    QTest::newRow("one") << 1 << 0 << 1;
+    QTest::newRow("four") << 4 << 0 << 4;
+    QTest::newRow("five: the service's count") << 5 << 0 << 5;
+    QTest::newRow("service fails") << 2 << int(ConnectionService::NotAvailable) << 0;
+}
+
+void TestDialupOperations::count()
+{
+    QFETCH(int, connections);
+    QFETCH(int, result);
+    QFETCH(int, expected);
+
+    FakeConnectionService service;
+    for (int i = 1; i <= connections; ++i)
+        service.connections.append(connection(ConnectionHandle(i), QString::number(i)));
+    service.enumConnectionsResult = result;
+    QCOMPARE(ActiveConnectionCount(service), expected);
+    QCOMPARE(IsConnected(service), expected >= 1);
+}
+
+void TestDialupOperations::hangUpOrderAndWait()
+{
+    FakeConnectionService service;
+    service.connections = {connection(11, "A", 3), connection(22, "B", 0), connection(33, "C", 5)};
+    HangUpAll(service, 1, 5000);
+    QCOMPARE(service.hangUpLog, (QList<ConnectionHandle>{33, 22, 11}));
+    QVERIFY(service.connections.isEmpty());
+    // It waited, with the short interval, only while a connection was still there.
+    QVERIFY(service.waits >= 6);
+    QCOMPARE(service.lastWaitMs, 1);
+}
+
+void TestDialupOperations::hangUpGivesUp()
+{
+    FakeConnectionService service;
+    service.connections = {connection(1, "Stays", 0), connection(2, "Sticky", -1)};
+    QElapsedTimer timer;
+    timer.start();
+    HangUpAll(service, 2, 60);
+    const qint64 elapsed = timer.elapsed();
+    // Gave up on the sticky one and still went on to hang up the other.
+    QCOMPARE(service.hangUpLog, (QList<ConnectionHandle>{2, 1}));
+    QVERIFY2(elapsed >= 60, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(service.connections.size(), 1);
+}
+
+void TestDialupOperations::hangUpNothing_data()
+{
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("no connection") << 0 << 0;
+    QTest::newRow("enumeration fails") << 2 << int(ConnectionService::NotAvailable);
+}
+
+void TestDialupOperations::hangUpNothing()
+{
+    QFETCH(int, connections);
+    QFETCH(int, result);
+
+    FakeConnectionService service;
+    for (int i = 1; i <= connections; ++i)
+        service.connections.append(connection(ConnectionHandle(i), QString::number(i)));
+    service.enumConnectionsResult = result;
+    HangUpAll(service, 1, 1000);
+    QVERIFY(service.hangUpLog.isEmpty());
+    QCOMPARE(service.waits, 0);
+}
+
+void TestDialupOperations::hangUpMoreThanRoom()
+{
+    FakeConnectionService service;
+    for (int i = 1; i <= 18; ++i)
+        service.connections.append(connection(ConnectionHandle(i), QString::number(i)));
+    HangUpAll(service, 1, 1000);
+    // The sixteen it had room for, last-listed first.
+    QCOMPARE(service.hangUpLog.size(), 16);
+    QCOMPARE(service.hangUpLog.first(), ConnectionHandle(16));
+    QCOMPARE(service.hangUpLog.last(), ConnectionHandle(1));
+}
+
+void TestDialupOperations::poll_data()
+{
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("statisticsResult");
+    QTest::addColumn<ConnectionHandle>("handle");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("bytesIn");
+
+    // Kept counters carry 777 received bytes; connection i carries 1000 * i.
+    QTest::newRow("none: zero record, counters kept")
+        << 0 << 0 << ConnectionHandle(0) << QString() << qint64(777);
+    QTest::newRow("one") << 1 << 0 << ConnectionHandle(1) << QString("Entry 1") << qint64(1000);
+    QTest::newRow("two: the first listed")
+        << 2 << 0 << ConnectionHandle(1) << QString("Entry 1") << qint64(1000);
+    QTest::newRow("statistics fail: counters kept")
+        << 1 << int(ConnectionService::NotAvailable) << ConnectionHandle(1) << QString("Entry 1")
+        << qint64(777);
+}
+
+void TestDialupOperations::poll()
+{
+    QFETCH(int, connections);
+    QFETCH(int, statisticsResult);
+    QFETCH(ConnectionHandle, handle);
+    QFETCH(QString, name);
+    QFETCH(qint64, bytesIn);
+
+    FakeConnectionService service;
+    for (int i = 1; i <= connections; ++i) {
+        auto c = connection(ConnectionHandle(i), QStringLiteral("Entry %1").arg(i));
+        c.counters.dwBytesRcved = 1000 * i;
+        c.counters.dwConnectDuration = 5000;
+        service.connections.append(c);
+    }
+    service.statisticsResult = statisticsResult;
+
+    ConnectionRecord record{99, "left over"};
+    SessionCounters counters;
+    counters.dwBytesRcved = 777;
+    PollConnection(service, record, counters);
+    QCOMPARE(record.hrasconn, handle);
+    QCOMPARE(record.szEntryName, name);
+    QCOMPARE(counters.dwBytesRcved, bytesIn);
+}
+
+void TestDialupOperations::entryNameFromCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << "Home ISP"
+                           << "Home ISP";
+    QTest::newRow("leading mark") << "&Home"
+                                  << "Home";
+    QTest::newRow("mark inside") << "Ho&me"
+                                 << "Home";
+    QTest::newRow("two marks keep the second") << "A&&B"
+                                               << "A&B";
+    QTest::newRow("two apart") << "&Rock & Roll"
+                               << "Rock & Roll";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestDialupOperations::entryNameFromCaption()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, expected);
+    QCOMPARE(EntryNameFromCaption(caption), expected);
+}
+
+QTEST_GUILESS_MAIN(TestDialupOperations)
+#include "test_dialup_operations.moc"
