@@ -56,6 +56,14 @@ public:
     // Starts bringing an entry up. The caller owns the attempt.
     virtual std::unique_ptr<DialAttempt> dial(const QString &entryName) = 0;
 
+    // The network interface of an active connection ("ppp0"), empty when it
+    // has none or the handle is not valid. Shown by the command-line status.
+    virtual QString interfaceName(ConnectionHandle handle) const
+    {
+        Q_UNUSED(handle);
+        return QString();
+    }
+
     virtual PhonebookEditing phonebookEditing() const = 0;
     // Replaces the phonebook where editableHere is true; false otherwise.
     virtual bool setPhonebookEntries(const QStringList &names)
