@@ -1,0 +1,76 @@
+#include "app/WidgetPrompter.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void WidgetPrompter::message(const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+Prompter::Button WidgetPrompter::question(const QString &title, const QString &text,
+                                          Buttons buttons, Icon icon)
+{
+    QMessageBox::StandardButtons standard;
+    if (buttons & Ok)
+        standard |= QMessageBox::Ok;
+    if (buttons & Cancel)
+        standard |= QMessageBox::Cancel;
+    if (buttons & Yes)
+        standard |= QMessageBox::Yes;
+    if (buttons & No)
+        standard |= QMessageBox::No;
+    QMessageBox box(boxIcon(icon), title, text, standard, m_parent);
+    // Closing the box counts as the "no" answer of the question.
+    const Button escape = (buttons & Cancel) ? Cancel : (buttons & No) ? No : NoButton;
+    if (escape == Cancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (escape == No)
+        box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Ok;
+    case QMessageBox::Cancel:
+        return Cancel;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    default:
+        return escape;
+    }
+}
+
+std::optional<QString> WidgetPrompter::textInput(const QString &title, const QString &label,
+                                                 bool password)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}

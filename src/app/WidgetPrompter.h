@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/Prompter.h"
+
+class QWidget;
+
+// The program's Prompter: message boxes and text input dialogs, modal to the
+// given parent (or application-modal when there is none).
+class WidgetPrompter final : public Prompter
+{
+public:
+    explicit WidgetPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
+
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void message(const QString &title, const QString &text, Icon icon = Icon::Information) override;
+    Button question(const QString &title, const QString &text, Buttons buttons,
+                    Icon icon = Icon::Question) override;
+    std::optional<QString> textInput(const QString &title, const QString &label,
+                                     bool password = false) override;
+
+private:
+    QWidget *m_parent;
+};
