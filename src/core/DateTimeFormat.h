@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+// A date/time pattern in QLocale's syntax ("dd.MM.yyyy HH:mm:ss"), split into
+// fields and literals once, so that the locale's patterns can be adjusted
+// (four-digit year, no time zone) and texts read back quickly: a month file
+// holds two date-time texts per line and is read whole at start-up.
+class DateTimeFormat
+{
+public:
+    explicit DateTimeFormat(const QString &pattern = QString());
+
+    // The pattern as QLocale::toString() takes it.
+    QString pattern() const;
+    // True when every field is one that read() understands (numeric day,
+    // month, year, hours, minutes, seconds and the AM/PM marker). Other
+    // patterns (month names, time zones) have to be read by QLocale.
+    bool isReadable() const { return m_readable; }
+    bool hasTime() const { return m_hasTime; }
+
+    // Reads a whole text written with this pattern. A year of one or two
+    // digits falls in 1950..2049. Any white space matches a blank of the
+    // pattern. Without time fields the time is 00:00.
+    bool read(const QString &text, const QLocale &locale, QDate *date, QTime *time) const;
+
+    // The pattern with a lone two-digit year "yy" made "yyyy".
+    DateTimeFormat withFourDigitYear() const;
+    // The pattern without its time-zone field and the blanks or brackets
+    // around it.
+    DateTimeFormat withoutTimeZone() const;
+    // The text between the hour and the minute fields, or the empty text.
+    QString hourMinuteSeparator() const;
+
+    // Years written with one or two digits: 50..99 are 1950..1999, 0..49 are
+    // 2000..2049.
+    static int expandTwoDigitYear(int year);
+
+private:
+    enum class Kind { Literal, Day, Month, Year, Hour, Minute, Second, AmPm, TimeZone, Other };
+    struct Token
+    {
+        Kind kind = Kind::Literal;
+        int width = 0; // letters of a field
+        QString text;  // a literal's text (quotes removed)
+        QString raw;   // as written in the pattern
+    };
+
+    void tokenize(const QString &pattern);
+    void classify();
+    static DateTimeFormat fromTokens(const QList<Token> &tokens);
+
+    QList<Token> m_tokens;
+    bool m_readable = true;
+    bool m_hasTime = false;
+    bool m_twelveHour = false;
+};
