@@ -1,0 +1,101 @@
+#include "cost/TariffCost.h"
+
+#include "core/TextForms.h"
+#include "store/ConfigDocument.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMsPerDay = 86400000.0;
+
+// Times compare in whole milliseconds, so that a range's start given as
+// "08:00" and a clock reading of 08:00:00.000 are equal whatever rounding
+// the two fractions went through.
+qint64 toMs(double fraction)
+{
+    return std::llround(fraction * kMsPerDay);
+}
+
+// The value of "name=value" in the list; null when the name is missing.
+QString quantityValue(const QStringList &quantities, const char *name)
+{
+    const QLatin1String wanted(name);
+    for (const QString &entry : quantities) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        if (QStringView(entry).left(eq).compare(wanted, Qt::CaseInsensitive) == 0)
+            return entry.mid(eq + 1);
+    }
+    return QString();
+}
+
+} // namespace
+
+QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDay)
+{
+    if (!provider)
+        return QString();
+    const int weekday = date.dayOfWeek(); // 1 Monday .. 7 Sunday
+    QString type;
+    if (weekday >= 1 && weekday <= DayNames.size()) {
+        const QByteArray dayName = DayNames.at(weekday - 1).toUtf8();
+        const pugi::xml_node day = provider.child(dayName.constData());
+        const qint64 now = toMs(timeOfDay);
+        for (pugi::xml_node range = day.first_child(); range; range = range.next_sibling()) {
+            double start = 0.0;
+            double end = 0.0;
+            if (!hasAttribute(range, "Time1") || !hasAttribute(range, "Time2") ||
+                !TextForms::parseTimeOfDay(attributeText(range, "Time1"), &start) ||
+                !TextForms::parseTimeOfDay(attributeText(range, "Time2"), &end))
+                continue;
+            if (toMs(start) <= now && now < toMs(end)) {
+                // A range without a tariff type leaves the choice to later
+                // ranges; an empty one ends the search and the default applies.
+                if (!hasAttribute(range, "TariffType"))
+                    continue;
+                type = attributeText(range, "TariffType");
+                break;
+            }
+        }
+    }
+    if (type.isEmpty())
+        type = attributeText(provider, "DefCost");
+    return type;
+}
+
+IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
+                            const QStringList &quantities, double timeOfDay, const Clock &clock)
+{
+    IntervalPrice price;
+    if (!provider)
+        return price;
+    QDateTime now = clock.now();
+    if (now.timeSpec() != Qt::LocalTime)
+        now = now.toLocalTime();
+    const QString type = TariffTypeAt(provider, now.date(), timeOfDay);
+    if (type.isEmpty())
+        return price;
+    const pugi::xml_node tariffTypes = config.root().child("TariffTypes");
+    const pugi::xml_node tariff = FindChildByAttribute(tariffTypes, QStringLiteral("ID"), type);
+    if (!tariff)
+        return price;
+    price.tariffType = type;
+    for (const char *name : {"Minute", "Input", "Output"}) {
+        if (!hasAttribute(tariff, name))
+            continue;
+        double unitPrice = 0.0;
+        double quantity = 0.0;
+        if (TextForms::parseNumber(attributeText(tariff, name), &unitPrice) &&
+            TextForms::parseNumber(quantityValue(quantities, name), &quantity))
+            price.cost += unitPrice * quantity;
+    }
+    return price;
+}
+
+double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
+                    const QStringList &quantities, double timeOfDay, const Clock &clock)
+{
+    return PriceInterval(config, provider, quantities, timeOfDay, clock).cost;
+}
