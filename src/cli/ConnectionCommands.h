@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// The commands that work on connections through the chosen back end:
+// "status", "dial" and "hangup". arguments are those after the command.
+// Returns the exit code: 0 success, 1 a failure of the connection service,
+// 2 a usage error.
+int runConnectionCommand(const QString &command, const QStringList &arguments, QTextStream &out,
+                         QTextStream &err);
