@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Where the program keeps its files: DIALOMETER_HOME when set; otherwise the
+// executable's folder when it already holds dialometer.cfg or a Logs folder
+// (a portable install); otherwise the XDG data folder, ~/.local/share/dialometer.
+// The demo keeps its own folder, dialometer-demo beside the normal one, unless
+// DIALOMETER_HOME names the folder.
+QString dataFolder(bool demo = false);
+// folder/dialometer.cfg
+QString configPath(const QString &folder);
+// folder/Logs
+QString logsDir(const QString &folder);
+// The month file of a date: "yy_mm.sn2".
+QString statsFileName(const QDate &date);
+// Creates the folder and any missing parent with mode 0700 (the configuration
+// holds passwords); true when the folder exists afterwards.
+bool ensureFolder(const QString &path);

@@ -1,0 +1,116 @@
+#include "store/DataFiles.h"
+
+#include "core/Clock.h"
+#include "store/DataFileEnvelope.h"
+#include "store/XmlDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a failure here does not undo the save.
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The file a save really replaces: a symbolic link keeps pointing at its file.
+QString saveTarget(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.isSymLink()) {
+        const QString target = info.symLinkTarget();
+        if (!target.isEmpty())
+            return target;
+    }
+    return info.absoluteFilePath();
+}
+
+} // namespace
+
+bool LoadDocument(const QString &fileName, XmlDocument &document)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists() || info.isDir())
+        return false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    UnscrambleStream(bytes);
+    return document.parse(bytes);
+}
+
+bool SaveDocument(const QString &fileName, const XmlDocument &document)
+{
+    if (fileName.isEmpty())
+        return false;
+    QByteArray bytes = document.serialize();
+    ScrambleStream(bytes);
+
+    const QFileInfo target(saveTarget(fileName));
+    const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    QByteArray tempPath = targetPath + ".XXXXXX";
+
+    // mkstemp creates the file with mode 0600: the configuration holds passwords.
+    const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes.constData(), bytes.size());
+    ok = (::fsync(fd) == 0) && ok;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(tempPath.constData(), targetPath.constData()) == 0;
+    if (!ok) {
+        ::unlink(tempPath.constData());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists() || !info.isFile() || info.size() == 0)
+        return false;
+    XmlDocument probe;
+    if (LoadDocument(fileName, probe))
+        return false;
+
+    const QString stamp = clock.now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = fileName + QStringLiteral(".unreadable-") + stamp;
+    QString keptName = base;
+    for (int n = 1; QFileInfo::exists(keptName) || QFileInfo(keptName).isSymLink(); ++n)
+        keptName = base + QLatin1Char('-') + QString::number(n);
+    return ::rename(QFile::encodeName(fileName).constData(),
+                    QFile::encodeName(keptName).constData()) == 0;
+}
