@@ -1,0 +1,207 @@
+#include "store/ConfigDocument.h"
+#include "store/DataFileEnvelope.h"
+#include "store/DataFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+XmlDocument parsed(const QByteArray &xml)
+{
+    XmlDocument document;
+    if (!document.parse(xml))
+        qFatal("test XML does not parse: %s", xml.constData());
+    return document;
+}
+
+void writeScrambled(const QString &fileName, QByteArray bytes)
+{
+    ScrambleStream(bytes);
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kFreshConfig =
+    "<MainContent><General/><TariffTypes/><ISP/><Users/><Graph/></MainContent>";
+
+} // namespace
+
+class TestConfigDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dayNames()
+    {
+        QCOMPARE(DayNames, (QStringList{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
+                                        "Saturday", "Sunday"}));
+    }
+
+    void firstStartBuildsFreshConfigInMemoryOnly()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
+        XmlDocument document;
+        OpenConfig(fileName, document);
+        QCOMPARE(document.serialize(), kFreshConfig);
+        QVERIFY(!QFileInfo::exists(fileName));
+
+        // The start-up reads of the graph settings leave their elements behind.
+        for (const char *key : {"VertAx", "HorAx", "Type"})
+            QCOMPARE(GetSectionValue(document, QStringLiteral("Graph"), QString::fromLatin1(key)),
+                     QString());
+        QCOMPARE(document.serialize(),
+                 QByteArray("<MainContent><General/><TariffTypes/><ISP/><Users/>"
+                            "<Graph><VertAx/><HorAx/><Type/></Graph></MainContent>"));
+    }
+
+    void openCompletes_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("opened");
+        QTest::newRow("only General")
+            << QByteArray("<MainContent><General><Calculate Value=\"1\"/></General></MainContent>")
+            << QByteArray("<MainContent><General><Calculate Value=\"1\"/></General><TariffTypes/>"
+                          "<ISP/><Users/><Graph/></MainContent>");
+        QTest::newRow("other root name kept")
+            << QByteArray("<Config><Users/></Config>")
+            << QByteArray("<Config><Users/><General/><TariffTypes/><ISP/><Graph/></Config>");
+        QTest::newRow("complete") << kFreshConfig << kFreshConfig;
+    }
+
+    void openCompletes()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, opened);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
+        writeScrambled(fileName, stored);
+        XmlDocument document;
+        OpenConfig(fileName, document);
+        QCOMPARE(document.serialize(), opened);
+    }
+
+    void unreadableConfigIsKeptAside()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<MainContent><Users><Item Name=\"a\" Password=\"p\"/></Users></MainContent>");
+        file.close();
+
+        XmlDocument document;
+        OpenConfig(fileName, document, ManualClock(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))));
+        QCOMPARE(document.serialize(), kFreshConfig);
+        QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".unreadable-20260102-030405")));
+        QVERIFY(SaveConfig(fileName, document));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void generalValueIsCreatedByReading()
+    {
+        XmlDocument document = parsed(kFreshConfig);
+        // Writing a setting that was never read changes nothing.
+        SetGeneralValue(document, QStringLiteral("LastUser"), QStringLiteral("2"));
+        QCOMPARE(document.serialize(), kFreshConfig);
+
+        QCOMPARE(GetGeneralValue(document, QStringLiteral("LastUser")), QString());
+        QCOMPARE(GetGeneralValue(document, QStringLiteral("LastUser")), QString());
+        SetGeneralValue(document, QStringLiteral("LastUser"), QStringLiteral("2"));
+        QCOMPARE(GetGeneralValue(document, QStringLiteral("LastUser")), QStringLiteral("2"));
+        // Clearing writes an empty Value; the attribute stays.
+        SetGeneralValue(document, QStringLiteral("LastUser"), QString());
+        QCOMPARE(document.serialize(),
+                 QByteArray("<MainContent><General><LastUser Value=\"\"/></General><TariffTypes/>"
+                            "<ISP/><Users/><Graph/></MainContent>"));
+    }
+
+    void sectionValueWithoutSection()
+    {
+        XmlDocument document = parsed("<MainContent/>");
+        QCOMPARE(GetSectionValue(document, QStringLiteral("Graph"), QStringLiteral("Type")),
+                 QString());
+        SetSectionValue(document, QStringLiteral("Graph"), QStringLiteral("Type"), "1");
+        QCOMPARE(GetSectionValue(document, QStringLiteral("General"), QString()), QString());
+        QCOMPARE(document.serialize(), QByteArray("<MainContent/>"));
+
+        XmlDocument empty;
+        QCOMPARE(GetGeneralValue(empty, QStringLiteral("Calculate")), QString());
+        SetGeneralValue(empty, QStringLiteral("Calculate"), QStringLiteral("1"));
+        QVERIFY(empty.isEmpty());
+    }
+
+    void findChildByAttribute_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("found"); // Password of the match, or empty
+        QTest::newRow("case significant") << QStringLiteral("abc") << QString();
+        QTest::newRow("first of two") << QStringLiteral("ABC") << QStringLiteral("first");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ёлка") << QStringLiteral("third");
+        QTest::newRow("empty value matches empty attribute") << QString() << QStringLiteral("4");
+    }
+
+    void findChildByAttribute()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, found);
+        const XmlDocument document = parsed(
+            QStringLiteral(
+                "<MainContent><Users><Item Password=\"none\"/><Item Name=\"ABC\" "
+                "Password=\"first\"/>"
+                "<Item Name=\"ABC\" Password=\"second\"/><Item Name=\"Ёлка\" Password=\"third\"/>"
+                "<Item Name=\"\" Password=\"4\"/></Users></MainContent>")
+                .toUtf8());
+        const pugi::xml_node users = document.root().child("Users");
+        const pugi::xml_node match = FindChildByAttribute(users, QStringLiteral("Name"), value);
+        QCOMPARE(attributeText(match, "Password"), found);
+        QCOMPARE(bool(match), !found.isEmpty());
+        QVERIFY(!FindChildByAttribute(pugi::xml_node(), QStringLiteral("Name"), value));
+    }
+
+    void listSectionItems()
+    {
+        const XmlDocument document =
+            parsed("<MainContent><ISP><Item Name=\"One\"/><Item PayConn=\"1\"/><Item Name=\"Two\"/>"
+                   "</ISP></MainContent>");
+        QList<SectionItem> list{{QStringLiteral("stale"), {}}};
+        QCOMPARE(ListSectionItems(document, QStringLiteral("ISP"), list, 7), 7);
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].name, QStringLiteral("One"));
+        QCOMPARE(list[1].name, QStringLiteral("Two"));
+        QCOMPARE(list[1].element, document.root().child("ISP").last_child());
+
+        QCOMPARE(ListSectionItems(document, QStringLiteral("Users"), list, -1), -1);
+        QVERIFY(list.isEmpty());
+        XmlDocument empty;
+        QCOMPARE(ListSectionItems(empty, QStringLiteral("Users"), list, 3), 3);
+        QVERIFY(list.isEmpty());
+    }
+
+    void saveAndReopen()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
+        XmlDocument document;
+        NewConfig(document);
+        pugi::xml_node user = document.root().child("Users").append_child("Item");
+        setAttributeText(user, "Name", QStringLiteral("Jürgen"));
+        setAttributeText(user, "Password", QStringLiteral("p&ss \"w\""));
+        QVERIFY(SaveConfig(fileName, document));
+
+        XmlDocument reopened;
+        OpenConfig(fileName, reopened);
+        QCOMPARE(reopened.serialize(), document.serialize());
+        // A new configuration drops what the document held.
+        NewConfig(reopened);
+        QCOMPARE(reopened.serialize(), kFreshConfig);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigDocument)
+#include "test_config_document.moc"

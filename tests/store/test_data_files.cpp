@@ -1,0 +1,308 @@
+#include "core/Clock.h"
+#include "store/DataFileEnvelope.h"
+#include "store/DataFiles.h"
+#include "store/XmlDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+void writeRaw(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void writeScrambled(const QString &fileName, QByteArray bytes)
+{
+    ScrambleStream(bytes);
+    writeRaw(fileName, bytes);
+}
+
+QByteArray readRaw(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+XmlDocument sampleDocument()
+{
+    XmlDocument document;
+    pugi::xml_node root = document.addRoot("MainContent");
+    pugi::xml_node item = root.append_child("ISP").append_child("Item");
+    setAttributeText(item, "Name", QStringLiteral("Провайдер «Север» 東京"));
+    setAttributeText(item, "PayConn", QStringLiteral("1,5"));
+    setAttributeText(item, "DefCost", QStringLiteral("1"));
+    return document;
+}
+
+} // namespace
+
+class TestDataFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QStringList leftovers() const
+    {
+        return QDir(m_dir.path())
+            .entryList(QStringList{QStringLiteral("*.XXXXXX"), QStringLiteral("*.cfg.*"),
+                                   QStringLiteral("*.sn2.*")},
+                       QDir::Files);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void serializesPlainTreeInSetOrder()
+    {
+        XmlDocument document;
+        pugi::xml_node root = document.addRoot("MainContent");
+        pugi::xml_node line = root.append_child("Data").append_child("Line");
+        setAttributeText(line, "Time", QStringLiteral("b"));
+        setAttributeText(line, "Duration", QStringLiteral("a"));
+        setAttributeText(line, "Cost", QStringLiteral("<&\">"));
+        setAttributeText(line, "Time", QStringLiteral("c")); // replaces, keeps its place
+        root.append_child("Struct");
+        QCOMPARE(document.serialize(),
+                 QByteArray("<MainContent><Data><Line Time=\"c\" Duration=\"a\" "
+                            "Cost=\"&lt;&amp;&quot;>\"/></Data><Struct/></MainContent>"));
+        QVERIFY(!document.addRoot("Other"));
+    }
+
+    void saveAndLoadKeepNonAsciiNames()
+    {
+        const QString fileName = path(QStringLiteral("names.cfg"));
+        const XmlDocument saved = sampleDocument();
+        QVERIFY(SaveDocument(fileName, saved));
+        QVERIFY(!readRaw(fileName).contains("MainContent")); // never readable on disk
+
+        XmlDocument loaded;
+        QVERIFY(LoadDocument(fileName, loaded));
+        QCOMPARE(loaded.serialize(), saved.serialize());
+        QCOMPARE(attributeText(loaded.root().child("ISP").child("Item"), "Name"),
+                 QStringLiteral("Провайдер «Север» 東京"));
+        struct stat info = {};
+        QCOMPARE(::stat(QFile::encodeName(fileName).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0600));
+        QVERIFY(leftovers().isEmpty());
+    }
+
+    void whiteSpaceTextIsDropped()
+    {
+        const QString fileName = path(QStringLiteral("indented.cfg"));
+        writeScrambled(fileName, "<MainContent>\n  <General>\n    <Calculate Value=\"1\"/>\n"
+                                 "  </General>\r\n\t<ISP/>\n</MainContent>\n");
+        XmlDocument document;
+        QVERIFY(LoadDocument(fileName, document));
+        int children = 0;
+        for (pugi::xml_node n = document.root().first_child(); n; n = n.next_sibling()) {
+            QCOMPARE(n.type(), pugi::node_element);
+            ++children;
+        }
+        QCOMPARE(children, 2);
+        QCOMPARE(document.root().child("General").first_child().type(), pugi::node_element);
+    }
+
+    // Files that fail to load: a missing one leaves the document as it was,
+    // any other leaves it empty.
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("documentKept");
+
+        QByteArray damaged(
+            "<MainContent><General><Calculate Value=\"1\"/></General></MainContent>");
+        ScrambleStream(damaged);
+        damaged.chop(9);
+
+        QTest::newRow("missing") << QByteArray() << false << true;
+        QTest::newRow("empty") << QByteArray() << true << false;
+        QTest::newRow("plain XML")
+            << QByteArray("<MainContent><General/></MainContent>") << true << false;
+        QTest::newRow("plain XML with declaration")
+            << QByteArray("<?xml version=\"1.0\"?>\n<MainContent/>\n") << true << false;
+        QTest::newRow("damaged") << damaged << true << false;
+    }
+
+    void refusedFiles()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(bool, exists);
+        QFETCH(bool, documentKept);
+        const QString fileName =
+            path(QStringLiteral("refused-%1.sn2").arg(QTest::currentDataTag()));
+        if (exists)
+            writeRaw(fileName, raw);
+
+        XmlDocument document = sampleDocument();
+        const QByteArray before = document.serialize();
+        QVERIFY(!LoadDocument(fileName, document));
+        QCOMPARE(document.isEmpty(), !documentKept);
+        if (documentKept)
+            QCOMPARE(document.serialize(), before);
+        QCOMPARE(readRaw(fileName), raw); // a failed load never changes the file
+    }
+
+    void textBeforeTheRootIsRefused()
+    {
+        XmlDocument document;
+        QVERIFY(!document.parse("garbage<MainContent/>"));
+        QVERIFY(!document.parse("<a/><b/>"));
+        QVERIFY(!document.errorText().isEmpty());
+        QVERIFY(document.parse("  <a/>  "));
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("plain");
+        QTest::addColumn<QString>("expected");
+        const QString name = QStringLiteral("Связь №1");
+
+        QTest::newRow("no declaration")
+            << QStringLiteral("<Item Name=\"Связь №1\"/>").toUtf8() << name;
+        QTest::newRow("UTF-8 BOM")
+            << QByteArray("\xEF\xBB\xBF") + QStringLiteral("<Item Name=\"Связь №1\"/>").toUtf8()
+            << name;
+        const QString text = QStringLiteral("<Item Name=\"Связь №1\"/>");
+        QByteArray le("\xFF\xFE");
+        QByteArray be("\xFE\xFF");
+        for (const QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        QTest::newRow("UTF-16 LE BOM") << le << name;
+        QTest::newRow("UTF-16 BE BOM") << be << name;
+        // "Связь №1" in windows-1251.
+        QTest::newRow("windows-1251 declaration")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
+                          "<Item Name=\"\xD1\xE2\xFF\xE7\xFC \xB9\x31\"/>")
+            << name;
+        QTest::newRow("ISO-8859-1 declaration")
+            << QByteArray("<?xml version='1.0' encoding='ISO-8859-1'?><Item Name=\"Caf\xE9\"/>")
+            << QStringLiteral("Café");
+        QTest::newRow("declared UTF-8")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") +
+                   QStringLiteral("<Item Name=\"Связь №1\"/>").toUtf8()
+            << name;
+    }
+
+    void encodings()
+    {
+        QFETCH(QByteArray, plain);
+        QFETCH(QString, expected);
+        const QString fileName = path(QStringLiteral("encoded.cfg"));
+        writeScrambled(fileName, plain);
+        XmlDocument document;
+        QVERIFY2(LoadDocument(fileName, document), qPrintable(document.errorText()));
+        QCOMPARE(attributeText(document.root(), "Name"), expected);
+        // Written back, it is UTF-8 without a declaration.
+        QVERIFY(document.serialize().startsWith("<Item "));
+    }
+
+    void unknownEncodingIsRefused()
+    {
+        XmlDocument document;
+        QVERIFY(!document.parse("<?xml version=\"1.0\" encoding=\"no-such-code\"?><a/>"));
+        QVERIFY(document.errorText().contains(QStringLiteral("no-such-code")));
+    }
+
+    void saveReplacesWholeContent()
+    {
+        const QString fileName = path(QStringLiteral("replace.sn2"));
+        writeRaw(fileName, QByteArray(5000, 'x'));
+        XmlDocument small;
+        small.addRoot("MainContent");
+        QVERIFY(SaveDocument(fileName, small));
+        QCOMPARE(readRaw(fileName).size(), small.serialize().size());
+        XmlDocument loaded;
+        QVERIFY(LoadDocument(fileName, loaded));
+        QCOMPARE(loaded.serialize(), QByteArray("<MainContent/>"));
+    }
+
+    void failedSaves_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << QStringLiteral("no-such-folder/dialometer.cfg");
+        QTest::newRow("target is a folder") << QStringLiteral("a-folder");
+        QTest::newRow("empty name") << QString();
+    }
+
+    void failedSaves()
+    {
+        QFETCH(QString, target);
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("a-folder")));
+        const QString fileName = target.isEmpty() ? QString() : path(target);
+        XmlDocument document = sampleDocument();
+        const QByteArray before = document.serialize();
+        QVERIFY(!SaveDocument(fileName, document));
+        QCOMPARE(document.serialize(), before);
+        QVERIFY(QFileInfo(path(QStringLiteral("a-folder"))).isDir());
+        QCOMPARE(QDir(m_dir.path())
+                     .entryList(QStringList{QStringLiteral("a-folder.*")},
+                                QDir::AllEntries | QDir::Hidden),
+                 QStringList());
+    }
+
+    void saveThroughSymbolicLinkKeepsTheLink()
+    {
+        const QString real = path(QStringLiteral("real.cfg"));
+        const QString link = path(QStringLiteral("link.cfg"));
+        writeRaw(real, "x");
+        QVERIFY(QFile::link(real, link));
+        QVERIFY(SaveDocument(link, sampleDocument()));
+        QVERIFY(QFileInfo(link).isSymLink());
+        XmlDocument loaded;
+        QVERIFY(LoadDocument(real, loaded));
+    }
+
+    void preserveUnreadable_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<bool>("kept");
+        QByteArray good("<MainContent/>");
+        ScrambleStream(good);
+        QTest::newRow("unreadable") << QByteArray("<MainContent/>") << true;
+        QTest::newRow("readable") << good << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void preserveUnreadable()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("05_03.sn2"));
+        writeRaw(fileName, raw);
+        const ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(5, 6, 7)));
+
+        QCOMPARE(PreserveUnreadableFile(fileName, clock), kept);
+        const QString keptName = fileName + QStringLiteral(".unreadable-20261209-050607");
+        QCOMPARE(QFileInfo::exists(keptName), kept);
+        QCOMPARE(QFileInfo::exists(fileName), !kept);
+        if (kept) {
+            QCOMPARE(readRaw(keptName), raw);
+            // A second one in the same second does not overwrite the first.
+            writeRaw(fileName, "other");
+            QVERIFY(PreserveUnreadableFile(fileName, clock));
+            QCOMPARE(readRaw(keptName), raw);
+            QCOMPARE(readRaw(keptName + QStringLiteral("-1")), QByteArray("other"));
+        }
+        QVERIFY(!PreserveUnreadableFile(dir.filePath(QStringLiteral("missing")), clock));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "test_data_files.moc"

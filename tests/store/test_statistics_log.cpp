@@ -1,0 +1,366 @@
+#include "core/DataFolder.h"
+#include "core/TextForms.h"
+#include "store/DataFileEnvelope.h"
+#include "store/DataFiles.h"
+#include "store/MonthStatistics.h"
+#include "store/StatisticsLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+const double kStart = 46000.5; // 9 December 2025 12:00
+
+// A session record as the session monitor builds it.
+QStringList record(double time, double durationDays, qint64 in, qint64 out, double cost,
+                   const QString &name, const QString &user = QString())
+{
+    return {
+        QStringLiteral("Time=") + TextForms::dateTimeText(time),
+        QStringLiteral("Duration=") + TextForms::dateTimeText(durationDays),
+        QStringLiteral("TrafficIn=") + QString::number(in),
+        QStringLiteral("TrafficOut=") + QString::number(out),
+        QStringLiteral("Cost=") + TextForms::numberText(cost),
+        QStringLiteral("Speed=") + TextForms::numberText(49.333),
+        QStringLiteral("ConnectName=") + name,
+        QStringLiteral("UserName=") + user,
+    };
+}
+
+XmlDocument parsed(const QByteArray &xml)
+{
+    XmlDocument document;
+    if (!document.parse(xml))
+        qFatal("test XML does not parse: %s", xml.constData());
+    return document;
+}
+
+QStringList attributeNames(const pugi::xml_node &node)
+{
+    QStringList names;
+    for (const pugi::xml_attribute &a : node.attributes())
+        names << QString::fromUtf8(a.name());
+    return names;
+}
+
+} // namespace
+
+class TestStatisticsLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pairs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << "Cost=1,5"
+                               << "Cost"
+                               << "1,5";
+        QTest::newRow("value holds =") << "ConnectName=a=b"
+                                       << "ConnectName"
+                                       << "a=b";
+        QTest::newRow("empty value") << "UserName="
+                                     << "UserName"
+                                     << "";
+        QTest::newRow("no separator") << "UserName"
+                                      << ""
+                                      << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+    }
+
+    void pairs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QCOMPARE(PairName(text, QLatin1Char('=')), name);
+        QCOMPARE(PairValue(text, QLatin1Char('=')), value);
+    }
+
+    void firstStartOfMonth()
+    {
+        QTemporaryDir dir;
+        MonthStatistics month(dir.filePath(QStringLiteral("25_12.sn2")));
+        QCOMPARE(month.open(), QString());
+        QCOMPARE(month.document().serialize(),
+                 QByteArray("<MainContent><Struct>"
+                            "<Field Name=\"Duration\" DataType=\"11\"/>"
+                            "<Field Name=\"TrafficIn\" DataType=\"3\"/>"
+                            "<Field Name=\"TrafficOut\" DataType=\"3\"/>"
+                            "<Field Name=\"Cost\" DataType=\"6\"/>"
+                            "<Field Name=\"Time\" DataType=\"11\"/>"
+                            "<Field Name=\"Speed\" DataType=\"6\"/>"
+                            "<Field Name=\"ConnectName\" DataType=\"1\"/>"
+                            "<Field Name=\"UserName\" DataType=\"1\"/>"
+                            "</Struct><Data/></MainContent>"));
+        QCOMPARE(month.table().rowCount(), 0);
+        QCOMPARE(month.table().columnCount(), 9);
+        QCOMPARE(month.table().columnName(8), QStringLiteral("TrafficSum"));
+        QCOMPARE(month.MonthTime(), 0.0);
+        QCOMPARE(month.MonthCost(), 0.0);
+        QVERIFY(!QFileInfo::exists(month.filePath()));
+        QVERIFY(month.save()); // at exit: a file without any Line
+        XmlDocument saved;
+        QVERIFY(LoadDocument(month.filePath(), saved));
+        QVERIFY(saved.root().child("Data").first_child().empty());
+    }
+
+    void appendAndRestart()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("25_12.sn2"));
+        const qint64 big = qint64(5) * 1024 * 1024 * 1024; // beyond 32 bits
+        const QString longName = QStringLiteral("Провайдер=Север-Запад-Юг 25");
+        {
+            MonthStatistics month(fileName);
+            month.open();
+            month.AppendSession(record(kStart, 1.0 / 24, 1000, 200, 1.25, QStringLiteral("First")));
+            month.AppendSession(record(kStart + 1, 0.5, big, big, 2.5, longName, "ann"));
+            QCOMPARE(month.table().rowCount(), 2);
+            QCOMPARE(month.table().value(0, QStringLiteral("ConnectName")).toString(),
+                     longName.left(20));
+            QCOMPARE(month.table().value(1, QStringLiteral("TrafficSum")).toLongLong(), 1200);
+        }
+        XmlDocument file;
+        QVERIFY(LoadDocument(fileName, file));
+        const pugi::xml_node line = file.root().child("Data").last_child();
+        QCOMPARE(attributeNames(line), SessionRecordNames);
+        QCOMPARE(attributeText(line, "ConnectName"), longName); // kept whole in the file
+        QCOMPARE(attributeText(line, "TrafficIn"), QString::number(big));
+
+        MonthStatistics restarted(fileName);
+        QCOMPARE(restarted.open(), QString());
+        const SessionTable &table = restarted.table();
+        QCOMPARE(table.rowCount(), 2);
+        // The most recent connection first.
+        QCOMPARE(table.value(0, QStringLiteral("ConnectName")).toString(), longName.left(20));
+        QCOMPARE(table.value(0, QStringLiteral("TrafficIn")).toLongLong(), big);
+        QCOMPARE(table.value(0, QStringLiteral("TrafficSum")).toLongLong(), 2 * big);
+        QCOMPARE(table.value(0, QStringLiteral("UserName")).toString(), QStringLiteral("ann"));
+        QVERIFY(table.value(1, QStringLiteral("UserName")).isNull());
+        QCOMPARE(table.value(1, QStringLiteral("Time")).toDouble(), kStart);
+        QCOMPARE(table.value(1, QStringLiteral("Cost")).toDouble(), 1.25);
+        QCOMPARE(restarted.MonthCost(), 3.75);
+        QVERIFY(qAbs(restarted.MonthTime() - (0.5 + 1.0 / 24)) < 1e-8);
+        QCOMPARE(table.data(table.index(1, table.columnIndex(QStringLiteral("Time")))),
+                 QVariant(TextForms::dateTimeText(kStart)));
+    }
+
+    // Each Line is read column by column: what is missing or unreadable is empty.
+    void lineColumns_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant null;
+        QTest::newRow("no TrafficIn") << "TrafficOut=\"5\" Cost=\"1\""
+                                      << "TrafficIn" << null;
+        QTest::newRow("no TrafficIn: no sum") << "TrafficOut=\"5\""
+                                              << "TrafficSum" << null;
+        QTest::newRow("others filled") << "TrafficOut=\"5\""
+                                       << "TrafficOut" << QVariant(qint64(5));
+        QTest::newRow("blank") << "TrafficIn=\"  \" TrafficOut=\"1\""
+                               << "TrafficIn" << null;
+        QTest::newRow("padded integer") << "TrafficIn=\" 7 \" TrafficOut=\"1\""
+                                        << "TrafficSum" << QVariant(qint64(8));
+        QTest::newRow("negative integer") << "TrafficIn=\"-7\" TrafficOut=\"1\""
+                                          << "TrafficSum" << QVariant(qint64(-6));
+        QTest::newRow("not a number") << "Cost=\"abc\""
+                                      << "Cost" << null;
+        QTest::newRow("not an integer") << "TrafficIn=\"1.5\" TrafficOut=\"1\""
+                                        << "TrafficIn" << null;
+        QTest::newRow("sum overflows") << "TrafficIn=\"9223372036854775807\" TrafficOut=\"1\""
+                                       << "TrafficSum" << null;
+        QTest::newRow("bad date") << "Time=\"31.31.31 99:99\""
+                                  << "Time" << null;
+        QTest::newRow("blank name") << "ConnectName=\" \""
+                                    << "ConnectName" << null;
+        QTest::newRow("name kept with blanks") << "ConnectName=\" a \""
+                                               << "ConnectName" << QVariant(QStringLiteral(" a "));
+    }
+
+    void lineColumns()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, column);
+        QFETCH(QVariant, expected);
+        XmlDocument document;
+        NewStatistics(document);
+        QVERIFY(document.parse(
+            document.serialize().replace("<Data/>", "<Data><Line " + line.toUtf8() + "/></Data>")));
+        SessionTable table;
+        QString error;
+        QVERIFY(LoadStatisticsTable(document, table, &error));
+        QCOMPARE(error, QString());
+        QCOMPARE(table.rowCount(), 1);
+        QCOMPARE(table.value(0, column), expected);
+    }
+
+    void otherStructIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("05_03.sn2"));
+        QByteArray bytes("<MainContent><Struct><Field Name=\"Odd\" DataType=\"6\"/></Struct>"
+                         "<Data><Line TrafficIn=\"3\" TrafficOut=\"4\" Odd=\"1\"/></Data>"
+                         "</MainContent>");
+        ScrambleStream(bytes);
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+
+        XmlDocument document;
+        OpenStatistics(fileName, document);
+        SessionTable table;
+        QVERIFY(LoadStatisticsTable(document, table));
+        QCOMPARE(table.columnCount(), 9);
+        QCOMPARE(table.columnIndex(QStringLiteral("Odd")), -1);
+        QCOMPARE(table.value(0, QStringLiteral("TrafficSum")).toLongLong(), 7);
+        // The Line itself is untouched.
+        QCOMPARE(attributeText(document.root().child("Data").child("Line"), "Odd"),
+                 QStringLiteral("1"));
+    }
+
+    void structuralFaults_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("no Struct")
+            << QByteArray("<MainContent><Data/></MainContent>") << 0 << 0 << false;
+        QTest::newRow("no Data")
+            << QByteArray("<MainContent><Struct><Field Name=\"TrafficIn\" DataType=\"3\"/>"
+                          "</Struct></MainContent>")
+            << 0 << 2 << false;
+        QTest::newRow("DataType not a number")
+            << QByteArray("<MainContent><Struct><Field Name=\"A\" DataType=\"x\"/></Struct>"
+                          "<Data/></MainContent>")
+            << 0 << 0 << false;
+        QTest::newRow("no TrafficOut with a line")
+            << QByteArray("<MainContent><Struct><Field Name=\"TrafficIn\" DataType=\"3\"/>"
+                          "</Struct><Data><Line TrafficIn=\"1\"/></Data></MainContent>")
+            << 0 << 2 << false;
+        QTest::newRow("no TrafficOut, no line")
+            << QByteArray("<MainContent><Struct><Field Name=\"TrafficIn\" DataType=\"3\"/>"
+                          "</Struct><Data/></MainContent>")
+            << 0 << 2 << true;
+    }
+
+    void structuralFaults()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(bool, ok);
+        const XmlDocument document = parsed(xml);
+        SessionTable table;
+        table.addColumn(QStringLiteral("Stale"), SessionTable::ColumnType::Text);
+        QString error;
+        QCOMPARE(LoadStatisticsTable(document, table, &error), ok);
+        QCOMPARE(error.isEmpty(), ok);
+        QCOMPARE(table.rowCount(), rows);
+        QCOMPARE(table.columnCount(), columns);
+    }
+
+    void emptyCostOrDurationAddsNothing()
+    {
+        QTemporaryDir dir;
+        XmlDocument document;
+        NewStatistics(document);
+        const QString duration = TextForms::dateTimeText(0.25);
+        QVERIFY(document.parse(document.serialize().replace(
+            "<Data/>", "<Data><Line Cost=\"" + TextForms::numberText(2).toUtf8() +
+                           "\"/><Line Duration=\"" + duration.toUtf8() + "\"/></Data>")));
+        const QString fileName = dir.filePath(QStringLiteral("x.sn2"));
+        QVERIFY(SaveStatistics(fileName, document));
+        MonthStatistics month(fileName);
+        QCOMPARE(month.open(), QString());
+        QCOMPARE(month.MonthCost(), 2.0);
+        QCOMPARE(month.MonthTime(), 0.25);
+        month.addToMonthTotals(0.5, 1.5);
+        QCOMPARE(month.MonthCost(), 3.5);
+        QCOMPARE(month.MonthTime(), 0.75);
+    }
+
+    void unreadableMonthFileIsKeptAside()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("25_12.sn2"));
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<MainContent><Data><Line Cost=\"1\"/></Data></MainContent>");
+        file.close();
+
+        const ManualClock clock(QDateTime(QDate(2025, 12, 9), QTime(23, 59, 58)));
+        MonthStatistics month(fileName, clock);
+        QCOMPARE(month.open(), QString());
+        QCOMPARE(month.table().rowCount(), 0);
+        month.AppendSession(record(kStart, 0.01, 1, 2, 0.5, QStringLiteral("x")));
+        QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".unreadable-20251209-235958")));
+
+        // A viewer that opens an unreadable file leaves it alone.
+        const QString other = dir.filePath(QStringLiteral("other.sn2"));
+        QVERIFY(QFile::copy(fileName + QStringLiteral(".unreadable-20251209-235958"), other));
+        XmlDocument viewed;
+        OpenStatistics(other, viewed);
+        QVERIFY(QFileInfo::exists(other));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    }
+
+    void recordNameThatIsNoXmlNameIsSkipped()
+    {
+        QTemporaryDir dir;
+        MonthStatistics month(dir.filePath(QStringLiteral("25_12.sn2")));
+        month.open();
+        QStringList r = record(kStart, 0.01, 1, 2, 0.5, QStringLiteral("x"));
+        r << QStringLiteral("bad name=1") << QStringLiteral("=2");
+        month.AppendSession(r);
+        XmlDocument saved;
+        QVERIFY(LoadDocument(month.filePath(), saved));
+        QCOMPARE(attributeNames(saved.root().child("Data").child("Line")), SessionRecordNames);
+    }
+
+    void dataFolder()
+    {
+        QTemporaryDir dir;
+        qputenv("DIALOMETER_HOME", dir.filePath(QStringLiteral("home/")).toUtf8());
+        QCOMPARE(::dataFolder(), dir.filePath(QStringLiteral("home")));
+        QCOMPARE(::dataFolder(true), dir.filePath(QStringLiteral("home")));
+        qunsetenv("DIALOMETER_HOME");
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("xdg")).toUtf8());
+        QCOMPARE(::dataFolder(), dir.filePath(QStringLiteral("xdg/dialometer")));
+        QCOMPARE(::dataFolder(true), dir.filePath(QStringLiteral("xdg/dialometer-demo")));
+        QCOMPARE(configPath(QStringLiteral("/d")), QStringLiteral("/d/dialometer.cfg"));
+        QCOMPARE(logsDir(QStringLiteral("/d")), QStringLiteral("/d/Logs"));
+        QCOMPARE(statsFileName(QDate(2005, 3, 31)), QStringLiteral("05_03.sn2"));
+
+        const QString logs = logsDir(::dataFolder());
+        QVERIFY(ensureFolder(logs));
+        QVERIFY(ensureFolder(logs));
+        for (const QString &folder : {logs, ::dataFolder()}) {
+            struct stat info = {};
+            QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode_t(0700));
+        }
+        // Below a file no folder can be made.
+        QFile file(logs + QStringLiteral("/plain"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(!ensureFolder(file.fileName() + QStringLiteral("/sub")));
+        qunsetenv("XDG_DATA_HOME");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatisticsLog)
+#include "test_statistics_log.moc"
