@@ -1,0 +1,232 @@
+#include "backends/sim/SimulatedModemService.h"
+
+#include "backends/sim/SimulatedDialAttempt.h"
+
+#include <algorithm>
+
+SimulatedModemService::SimulatedModemService(SimulationScenario scenario,
+                                             std::unique_ptr<ElapsedTime> time, QObject *parent)
+    : ConnectionService(parent), m_scenario(std::move(scenario)), m_time(std::move(time))
+{
+    for (const SimulationScenario::ScheduledConnection &c : m_scenario.connections) {
+        Session s;
+        s.handle = m_nextHandle++;
+        s.entry = c.entry;
+        s.interfaceName = c.interfaceName;
+        s.upAtMs = c.startMs;
+        s.endAtMs = c.endMs;
+        s.hangUpDelayMs = c.hangUpDelayMs;
+        s.traffic = c.traffic;
+        insertSession(s);
+    }
+    m_dialTimer.setInterval(50);
+    connect(&m_dialTimer, &QTimer::timeout, this, &SimulatedModemService::update);
+    refresh();
+}
+
+SimulatedModemService::~SimulatedModemService() = default;
+
+void SimulatedModemService::insertSession(Session session)
+{
+    const auto at = std::upper_bound(m_sessions.begin(), m_sessions.end(), session.upAtMs,
+                                     [](qint64 upAt, const Session &s) { return upAt < s.upAtMs; });
+    m_sessions.insert(at, std::move(session));
+}
+
+void SimulatedModemService::refresh()
+{
+    m_now = m_time->elapsedMs();
+    for (qsizetype i = 0; i < m_sessions.size();) {
+        Session &s = m_sessions[i];
+        const bool over =
+            (s.endAtMs >= 0 && m_now >= s.endAtMs) || (s.goneAtMs >= 0 && m_now >= s.goneAtMs);
+        if (over) {
+            m_sessions.removeAt(i);
+            continue;
+        }
+        if (s.interfaceName.isEmpty() && isUp(s, m_now)) {
+            // The lowest pppN that no connection up now uses, as pppd picks it.
+            for (int n = 0;; ++n) {
+                const QString name = QStringLiteral("ppp%1").arg(n);
+                const bool taken =
+                    std::any_of(m_sessions.cbegin(), m_sessions.cend(), [&](const Session &o) {
+                        return o.interfaceName == name && isUp(o, m_now);
+                    });
+                if (!taken) {
+                    s.interfaceName = name;
+                    break;
+                }
+            }
+        }
+        ++i;
+    }
+}
+
+const SimulatedModemService::Session *
+SimulatedModemService::activeSession(ConnectionHandle handle) const
+{
+    if (handle == 0)
+        return nullptr;
+    for (const Session &s : m_sessions) {
+        if (s.handle == handle)
+            return isUp(s, m_now) ? &s : nullptr;
+    }
+    return nullptr;
+}
+
+int SimulatedModemService::enumConnections(ConnectionRecord *records, int capacity, int *count)
+{
+    refresh();
+    int n = 0;
+    for (const Session &s : m_sessions) {
+        if (!isUp(s, m_now))
+            continue;
+        if (n < capacity) {
+            records[n].hrasconn = s.handle;
+            records[n].szEntryName = s.entry;
+        }
+        ++n;
+    }
+    *count = n;
+    return n > capacity ? BufferTooSmall : Success;
+}
+
+int SimulatedModemService::connectionStatistics(ConnectionHandle handle, SessionCounters *out)
+{
+    refresh();
+    const Session *s = activeSession(handle);
+    if (!s)
+        return InvalidHandle;
+    s->traffic.countersAt(m_now - s->upAtMs, out);
+    return Success;
+}
+
+int SimulatedModemService::enumEntries(QString *names, int capacity, int *count)
+{
+    const int n = int(m_scenario.phonebook.size());
+    for (int i = 0; i < std::min(n, capacity); ++i)
+        names[i] = m_scenario.phonebook[i];
+    *count = n;
+    return n > capacity ? BufferTooSmall : Success;
+}
+
+int SimulatedModemService::hangUp(ConnectionHandle handle)
+{
+    refresh();
+    if (!activeSession(handle))
+        return InvalidHandle;
+    for (Session &s : m_sessions) {
+        if (s.handle == handle && s.goneAtMs < 0)
+            s.goneAtMs = m_now + s.hangUpDelayMs;
+    }
+    refresh();
+    emit changed();
+    return Success;
+}
+
+int SimulatedModemService::connectStatus(ConnectionHandle handle)
+{
+    refresh();
+    return activeSession(handle) ? Success : InvalidHandle;
+}
+
+std::unique_ptr<DialAttempt> SimulatedModemService::dial(const QString &entryName)
+{
+    refresh();
+    auto attempt = std::make_unique<SimulatedDialAttempt>(this, entryName);
+    if (!m_scenario.phonebook.contains(entryName)) {
+        attempt->end(DialAttempt::State::Failed,
+                     QStringLiteral("There is no phonebook entry \"%1\".").arg(entryName));
+        return attempt;
+    }
+    const bool alreadyUp =
+        std::any_of(m_sessions.cbegin(), m_sessions.cend(), [&](const Session &s) {
+            return s.entry == entryName && isUp(s, m_now) && s.goneAtMs < 0;
+        });
+    if (alreadyUp) {
+        attempt->end(DialAttempt::State::Connected, QString());
+        return attempt;
+    }
+
+    const SimulationScenario::DialOutcome &outcome = m_scenario.dialOutcome(entryName);
+    PendingDial pending;
+    pending.attempt = attempt.get();
+    pending.doneAtMs = m_now + outcome.delayMs;
+    pending.failure = outcome.failure;
+    if (outcome.failure.isEmpty()) {
+        Session s;
+        s.handle = m_nextHandle++;
+        s.entry = entryName;
+        s.interfaceName = outcome.interfaceName;
+        s.upAtMs = pending.doneAtMs;
+        s.hangUpDelayMs = outcome.hangUpDelayMs;
+        s.traffic = outcome.traffic;
+        pending.session = s.handle;
+        insertSession(s);
+    }
+    m_pending.append(pending);
+    attempt->start(QStringLiteral("Connecting to %1…").arg(entryName));
+    m_dialTimer.start();
+    update();
+    return attempt;
+}
+
+void SimulatedModemService::update()
+{
+    refresh();
+    bool finishedAny = false;
+    for (qsizetype i = 0; i < m_pending.size();) {
+        PendingDial p = m_pending[i];
+        if (m_now < p.doneAtMs) {
+            ++i;
+            continue;
+        }
+        m_pending.removeAt(i);
+        finishedAny = true;
+        if (p.attempt) {
+            if (p.failure.isEmpty())
+                p.attempt->end(DialAttempt::State::Connected, QString());
+            else
+                p.attempt->end(DialAttempt::State::Failed, p.failure);
+        }
+    }
+    if (m_pending.isEmpty())
+        m_dialTimer.stop();
+    if (finishedAny)
+        emit changed();
+}
+
+void SimulatedModemService::cancelDial(SimulatedDialAttempt *attempt)
+{
+    for (qsizetype i = 0; i < m_pending.size(); ++i) {
+        if (m_pending[i].attempt != attempt)
+            continue;
+        const ConnectionHandle session = m_pending[i].session;
+        m_sessions.removeIf([&](const Session &s) { return s.handle == session; });
+        m_pending.removeAt(i);
+        break;
+    }
+    if (m_pending.isEmpty())
+        m_dialTimer.stop();
+}
+
+QString SimulatedModemService::interfaceName(ConnectionHandle handle) const
+{
+    const Session *s = activeSession(handle);
+    return s ? s->interfaceName : QString();
+}
+
+ConnectionService::PhonebookEditing SimulatedModemService::phonebookEditing() const
+{
+    PhonebookEditing editing;
+    editing.editableHere = true;
+    editing.explanation = QStringLiteral("The simulated modem's phonebook is edited here.");
+    return editing;
+}
+
+bool SimulatedModemService::setPhonebookEntries(const QStringList &names)
+{
+    m_scenario.phonebook = names;
+    emit changed();
+    return true;
+}
