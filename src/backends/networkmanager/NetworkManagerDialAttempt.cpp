@@ -1,0 +1,185 @@
+#include "backends/networkmanager/NetworkManagerDialAttempt.h"
+
+#include "backends/networkmanager/NetworkManagerReasons.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
+const QString kPath = QStringLiteral("/org/freedesktop/NetworkManager");
+const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
+const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
+
+// NMActiveConnectionState and NMDeviceState values used here.
+constexpr uint kActivated = 2;
+constexpr uint kDeactivated = 4;
+constexpr uint kDeviceDisconnected = 30;
+constexpr uint kDeviceFailed = 120;
+
+} // namespace
+
+NetworkManagerDialAttempt::NetworkManagerDialAttempt(const QDBusConnection &bus,
+                                                     const QString &entryName,
+                                                     const QString &profilePath, QObject *parent)
+    : DialAttempt(parent), m_bus(bus), m_entryName(entryName)
+{
+    // Subscribed before activating, so no state change can slip past.
+    m_bus.connect(kService, QString(), kActiveInterface, QStringLiteral("StateChanged"), this,
+                  SLOT(onActiveStateChanged(uint, uint, QDBusMessage)));
+    m_bus.connect(kService, QString(), kDeviceInterface, QStringLiteral("StateChanged"), this,
+                  SLOT(onDeviceStateChanged(uint, uint, uint, QDBusMessage)));
+    auto *serviceWatcher =
+        new QDBusServiceWatcher(kService, m_bus, QDBusServiceWatcher::WatchForUnregistration, this);
+    connect(serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            &NetworkManagerDialAttempt::onServiceGone);
+
+    reportProgress(tr("Connecting to %1\u2026").arg(entryName));
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
+                                                       QStringLiteral("ActivateConnection"));
+    call << QVariant::fromValue(QDBusObjectPath(profilePath))
+         << QVariant::fromValue(QDBusObjectPath(QStringLiteral("/")))
+         << QVariant::fromValue(QDBusObjectPath(QStringLiteral("/")));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            &NetworkManagerDialAttempt::onActivateFinished);
+}
+
+NetworkManagerDialAttempt::NetworkManagerDialAttempt(const QString &entryName,
+                                                     const QString &reason, QObject *parent)
+    : DialAttempt(parent), m_bus(QString()), m_entryName(entryName)
+{
+    finish(State::Failed, reason);
+}
+
+void NetworkManagerDialAttempt::cancel()
+{
+    if (isFinished())
+        return;
+    m_cancelled = true;
+    // Without a path yet, the activation is withdrawn when its reply comes.
+    if (!m_activePath.isEmpty())
+        deactivate();
+    finish(State::Cancelled);
+}
+
+void NetworkManagerDialAttempt::deactivate()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
+                                                       QStringLiteral("DeactivateConnection"));
+    call << QVariant::fromValue(QDBusObjectPath(m_activePath));
+    m_bus.asyncCall(call);
+}
+
+void NetworkManagerDialAttempt::onActivateFinished(QDBusPendingCallWatcher *watcher)
+{
+    watcher->deleteLater();
+    QDBusPendingReply<QDBusObjectPath> reply = *watcher;
+    if (reply.isError()) {
+        if (!isFinished())
+            finish(State::Failed, reply.error().message().isEmpty() ? reply.error().name()
+                                                                    : reply.error().message());
+        return;
+    }
+    m_activePath = reply.value().path();
+    if (m_cancelled) {
+        deactivate();
+        return;
+    }
+    if (isFinished())
+        return;
+
+    // The devices, for the more telling reason when the activation fails.
+    QDBusMessage devices = QDBusMessage::createMethodCall(
+        kService, m_activePath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    devices << kActiveInterface << QStringLiteral("Devices");
+    const QDBusMessage devicesReply = m_bus.call(devices, QDBus::Block, 3000);
+    if (devicesReply.type() == QDBusMessage::ReplyMessage && !devicesReply.arguments().isEmpty()) {
+        const QVariant value = devicesReply.arguments().at(0).value<QDBusVariant>().variant();
+        QList<QDBusObjectPath> paths;
+        if (value.canConvert<QDBusArgument>())
+            value.value<QDBusArgument>() >> paths;
+        else
+            paths = value.value<QList<QDBusObjectPath>>();
+        for (const QDBusObjectPath &path : paths)
+            m_devices << path.path();
+    }
+
+    const auto early = m_earlyStates.constFind(m_activePath);
+    if (early != m_earlyStates.cend())
+        applyState(early->first, early->second);
+    m_earlyStates.clear();
+    if (isFinished())
+        return;
+
+    // The state may have moved on before the subscription's first signal.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        kService, m_activePath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << kActiveInterface << QStringLiteral("State");
+    const QDBusMessage stateReply = m_bus.call(get, QDBus::Block, 3000);
+    if (stateReply.type() == QDBusMessage::ReplyMessage && !stateReply.arguments().isEmpty())
+        applyState(stateReply.arguments().at(0).value<QDBusVariant>().variant().toUInt(), 0);
+    else
+        // The active connection is already gone: the activation failed.
+        applyState(kDeactivated, 0);
+}
+
+void NetworkManagerDialAttempt::onActiveStateChanged(uint state, uint reason,
+                                                     const QDBusMessage &message)
+{
+    if (isFinished())
+        return;
+    if (m_activePath.isEmpty()) {
+        m_earlyStates.insert(message.path(), {state, reason});
+        return;
+    }
+    if (message.path() == m_activePath)
+        applyState(state, reason);
+}
+
+void NetworkManagerDialAttempt::onDeviceStateChanged(uint newState, uint oldState, uint reason,
+                                                     const QDBusMessage &message)
+{
+    Q_UNUSED(oldState);
+    if (isFinished())
+        return;
+    if ((newState == kDeviceFailed || newState == kDeviceDisconnected) &&
+        !NetworkManagerReasons::deviceReason(reason).isEmpty())
+        m_deviceReasons.insert(message.path(), reason);
+}
+
+void NetworkManagerDialAttempt::applyState(uint state, uint reason)
+{
+    if (isFinished())
+        return;
+    if (state == kActivated) {
+        finish(State::Connected);
+        return;
+    }
+    if (state != kDeactivated)
+        return;
+    QString text;
+    for (const QString &device : std::as_const(m_devices)) {
+        const auto found = m_deviceReasons.constFind(device);
+        if (found != m_deviceReasons.cend()) {
+            text = NetworkManagerReasons::deviceReason(*found);
+            break;
+        }
+    }
+    if (text.isEmpty())
+        text = NetworkManagerReasons::activeConnectionReason(reason);
+    finish(State::Failed, text);
+}
+
+void NetworkManagerDialAttempt::onServiceGone()
+{
+    finish(State::Failed, tr("NetworkManager stopped."));
+}
