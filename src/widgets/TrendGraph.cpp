@@ -1,10 +1,11 @@
 #include "widgets/TrendGraph.h"
 
+#include "widgets/PixelCanvas.h"
+
 #include <QFontMetrics>
 #include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
@@ -37,33 +38,6 @@ qint64 floorDiv(qint64 a, qint64 b)
 qint64 ceilDiv(qint64 a, qint64 b)
 {
     return -floorDiv(-a, b);
-}
-
-// A rectangle covering x1 .. x2-1 and y1 .. y2-1 (corners in any order),
-// filled with the brush and outlined one pixel wide with the pen.
-void framedRect(QPainter &painter, int x1, int y1, int x2, int y2, const QColor &pen,
-                const QColor &brush)
-{
-    const int left = std::min(x1, x2);
-    const int right = std::max(x1, x2);
-    const int top = std::min(y1, y2);
-    const int bottom = std::max(y1, y2);
-    const int w = right - left;
-    const int h = bottom - top;
-    if (w <= 0 || h <= 0)
-        return;
-    painter.fillRect(QRect(left, top, w, h), brush);
-    painter.fillRect(QRect(left, top, w, 1), pen);
-    painter.fillRect(QRect(left, bottom - 1, w, 1), pen);
-    painter.fillRect(QRect(left, top, 1, h), pen);
-    painter.fillRect(QRect(right - 1, top, 1, h), pen);
-}
-
-void solidPolygon(QPainter &painter, const QPolygon &polygon, const QColor &color)
-{
-    painter.setPen(QPen(color, 1));
-    painter.setBrush(color);
-    painter.drawPolygon(polygon);
 }
 
 QFont labelFont()
@@ -290,8 +264,7 @@ QImage TrendGraph::render(qreal devicePixelRatio) const
 {
     QImage image(size() * devicePixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
-    QPainter painter(&image);
-    paintInto(painter);
+    paintInto(image);
     return image;
 }
 
@@ -304,10 +277,7 @@ void TrendGraph::paintEvent(QPaintEvent *)
         m_frame = QImage(pixels, QImage::Format_RGB32);
         m_frame.setDevicePixelRatio(dpr);
     }
-    {
-        QPainter framePainter(&m_frame);
-        paintInto(framePainter);
-    }
+    paintInto(m_frame);
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);
 }
@@ -321,51 +291,56 @@ int TrendGraph::sampleHeight(qint32 value, int room) const
     return static_cast<int>(std::clamp<qint64>(height, -1'000'000, 1'000'000));
 }
 
-void TrendGraph::paintInto(QPainter &painter) const
+void TrendGraph::paintInto(QImage &image) const
 {
+    // Shapes go straight into the pixels; QPainter only draws the text.
+    PixelCanvas canvas(image);
+    QPainter painter(&image);
     const int w = width();
     const int h = height();
-    const QColor shadow = palette().color(QPalette::Dark);
+    const QRgb background = m_backGroundColor.rgb();
+    const QRgb shadow = palette().color(QPalette::Dark).rgb();
 
-    painter.fillRect(QRect(0, 0, w, h), m_backGroundColor);
-    framedRect(painter, 1, 1, w - 1, h - 1, shadow, m_backGroundColor);
+    canvas.fillRect(0, 0, w, h, background);
+    canvas.framedRect(1, 1, w - 1, h - 1, shadow, background);
 
-    QColor outline = shadow;
-    paintGrid(painter, outline);
+    QRgb outline = shadow;
+    paintGrid(canvas, outline);
 
     switch (m_style) {
     case tsBar:
-        paintBars(painter, outline);
+        paintBars(canvas, painter, outline);
         break;
     case tsLine:
-        paintLines(painter);
+        paintLines(canvas);
         break;
     case tsScatter:
-        paintScatter(painter);
+        paintScatter(canvas);
         break;
     case tsFilled:
-        paintFilled(painter);
+        paintFilled(canvas);
         break;
     case ts3D:
-        paint3D(painter);
+        paint3D(canvas, painter);
         break;
     }
 
     paintCaption(painter);
 }
 
-void TrendGraph::paintGrid(QPainter &painter, QColor &outline) const
+void TrendGraph::paintGrid(PixelCanvas &canvas, QRgb &outline) const
 {
     if (m_gridStyle == gsNone)
         return;
-    outline = m_gridColor;
+    const QRgb grid = m_gridColor.rgb();
+    outline = grid;
     const int w = width();
     const int h = height();
 
     if (m_gridStyle == gsXGrid || m_gridStyle == gsFull) {
         // Anchored at the right edge; a line leaves out its end point.
         for (int x = m_gridXstep; x <= w - 1; x += m_gridXstep)
-            painter.fillRect(QRect(w - x, 0, 1, h - 1), m_gridColor);
+            canvas.fillRect(w - x, 0, w - x + 1, h - 1, grid);
     }
 
     if (m_gridStyle == gsYGrid || m_gridStyle == gsFull) {
@@ -383,77 +358,82 @@ void TrendGraph::paintGrid(QPainter &painter, QColor &outline) const
             if (multiple < m_minVal + lo)
                 continue;
             const int y = h - roundEven(double(q) * h / MaxSamples);
-            painter.fillRect(QRect(0, y, w - 1, 1), m_gridColor);
+            canvas.fillRect(0, y, w - 1, y + 1, grid);
         }
     }
 }
 
-void TrendGraph::paintBars(QPainter &painter, const QColor &outline) const
+void TrendGraph::paintBars(PixelCanvas &canvas, QPainter &painter, QRgb outline) const
 {
     const int h = height();
     const double c = double(width() - 6) / m_divisions;
     const int c2 = roundEven(c) / 2;
     const bool labels = m_options.testFlag(toValues);
     const int room = labels ? h - 6 - LabelPixelSize : h - 6;
+    const QRgb brush = m_color.rgb();
+    if (labels)
+        painter.setFont(labelFont());
     for (int i = 0; i < m_divisions; ++i) {
         const int x = roundEven(3 + i * c);
         const int top = sampleHeight(m_values[i], room);
-        framedRect(painter, x, h - 3, roundEven(x + c), h - top, outline, m_color);
+        canvas.framedRect(x, h - 3, roundEven(x + c), h - top, outline, brush);
         if (labels)
             paintLabel(painter, x + c2, h - top - 8, QString::number(m_values[i]));
     }
 }
 
-void TrendGraph::paintLines(QPainter &painter) const
+void TrendGraph::paintLines(PixelCanvas &canvas) const
 {
     const int h = height();
     const double c = double(width() - 6) / m_divisions;
     const int c2 = roundEven(c) / 2;
+    std::array<QPoint, MaxSamples> points;
     auto polyline = [&](const std::array<qint32, MaxSamples> &series, const QColor &color) {
-        QPolygon points(m_divisions);
         for (int i = 0; i < m_divisions; ++i)
             points[i] = QPoint(roundEven(3 + i * c + c2), h - sampleHeight(series[i], h - 6));
-        painter.setPen(QPen(color, 1));
-        painter.drawPolyline(points);
+        canvas.polyline(points.data(), m_divisions, color.rgb());
     };
     polyline(m_values, m_color);
     if (m_options.testFlag(toTwin))
         polyline(m_twinValues, m_colorBase);
 }
 
-void TrendGraph::paintScatter(QPainter &painter) const
+void TrendGraph::paintScatter(PixelCanvas &canvas) const
 {
     const int h = height();
     const double c = double(width() - 6) / m_divisions;
     const int r = std::max(1, roundEven(c / 4));
     const bool twin = m_options.testFlag(toTwin);
+    const QRgb main = m_color.rgb();
+    const QRgb base = m_colorBase.rgb();
     for (int i = 0; i < m_divisions; ++i) {
         const int x = roundEven(3 + i * c + 2 * r);
         int m = sampleHeight(m_values[i], h - 6 - 2 * r) + r;
-        framedRect(painter, x - r, h - m + r, x + r, h - m - r, m_color, m_color);
+        canvas.framedRect(x - r, h - m + r, x + r, h - m - r, main, main);
         if (twin) {
             m = sampleHeight(m_twinValues[i], h - 6 - 2 * r) + r;
-            framedRect(painter, x - r, h - m + r, x + r, h - m - r, m_colorBase, m_colorBase);
+            canvas.framedRect(x - r, h - m + r, x + r, h - m - r, base, base);
         }
     }
 }
 
-void TrendGraph::paintFilled(QPainter &painter) const
+void TrendGraph::paintFilled(PixelCanvas &canvas) const
 {
     const int h = height();
     const double c = double(width() - 6) / m_divisions;
+    const QRgb color = m_color.rgb();
     // Adjacent quadrilaterals share their edges and join into one area.
     for (int i = 0; i + 1 < m_divisions; ++i) {
         const int x = roundEven(3 + i * c + c / 2);
         const int x2 = roundEven(x + c);
-        const QPolygon quad({QPoint(x, h - 3), QPoint(x2, h - 3),
-                             QPoint(x2, h - sampleHeight(m_values[i + 1], h - 6)),
-                             QPoint(x, h - sampleHeight(m_values[i], h - 6))});
-        solidPolygon(painter, quad, m_color);
+        const QPoint quad[] = {QPoint(x, h - 3), QPoint(x2, h - 3),
+                               QPoint(x2, h - sampleHeight(m_values[i + 1], h - 6)),
+                               QPoint(x, h - sampleHeight(m_values[i], h - 6))};
+        canvas.fillConvexPolygon(quad, 4, color);
     }
 }
 
-void TrendGraph::paint3D(QPainter &painter) const
+void TrendGraph::paint3D(PixelCanvas &canvas, QPainter &painter) const
 {
     const int h = height();
     const int dx = m_depth3DX;
@@ -462,9 +442,11 @@ void TrendGraph::paint3D(QPainter &painter) const
     const int room = h - 6 - dy;
     const bool twin = m_options.testFlag(toTwin);
     const bool labels = m_options.testFlag(toValues);
-    const QColor front = m_color;
-    const QColor side = ShadeColor(m_color, -60);
-    const QColor lid = ShadeColor(m_color, 60);
+    const QRgb front = m_color.rgb();
+    const QRgb side = ShadeColor(m_color, -60).rgb();
+    const QRgb lid = ShadeColor(m_color, 60).rgb();
+    if (labels)
+        painter.setFont(labelFont());
 
     int xl = 3;
     for (int i = 0; i < m_divisions; ++i) {
@@ -474,18 +456,17 @@ void TrendGraph::paint3D(QPainter &painter) const
         if (top < bottom)
             std::swap(top, bottom);
 
-        solidPolygon(painter,
-                     QPolygon({QPoint(xl, h - bottom), QPoint(xr, h - bottom), QPoint(xr, h - top),
-                               QPoint(xl, h - top)}),
-                     front);
-        solidPolygon(painter,
-                     QPolygon({QPoint(xr, h - bottom), QPoint(xr + dx, h - dy - bottom),
-                               QPoint(xr + dx, h - dy - top), QPoint(xr, h - top)}),
-                     side);
-        solidPolygon(painter,
-                     QPolygon({QPoint(xr, h - top), QPoint(xr + dx, h - dy - top),
-                               QPoint(xl + dx, h - dy - top), QPoint(xl, h - top)}),
-                     lid);
+        // Whole column by column, so a front face covers part of the side
+        // and top faces of the column to its left.
+        const QPoint frontFace[] = {QPoint(xl, h - bottom), QPoint(xr, h - bottom),
+                                    QPoint(xr, h - top), QPoint(xl, h - top)};
+        const QPoint sideFace[] = {QPoint(xr, h - bottom), QPoint(xr + dx, h - dy - bottom),
+                                   QPoint(xr + dx, h - dy - top), QPoint(xr, h - top)};
+        const QPoint topFace[] = {QPoint(xr, h - top), QPoint(xr + dx, h - dy - top),
+                                  QPoint(xl + dx, h - dy - top), QPoint(xl, h - top)};
+        canvas.fillConvexPolygon(frontFace, 4, front);
+        canvas.fillConvexPolygon(sideFace, 4, side);
+        canvas.fillConvexPolygon(topFace, 4, lid);
         if (labels) {
             const qint64 shown =
                 twin ? std::abs(qint64(m_values[i]) - m_twinValues[i]) : qint64(m_values[i]);
@@ -497,12 +478,11 @@ void TrendGraph::paint3D(QPainter &painter) const
 
 void TrendGraph::paintLabel(QPainter &painter, int centreX, int y, const QString &text) const
 {
-    const QFont font = labelFont();
-    const QFontMetrics metrics(font);
+    // The painter already holds the label font.
+    const QFontMetrics metrics = painter.fontMetrics();
     const int textWidth = metrics.horizontalAdvance(text);
     const int x = centreX - textWidth / 2;
     painter.fillRect(QRect(x, y, textWidth, metrics.height()), m_backGroundColor);
-    painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(x, y + metrics.ascent(), text);
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class PixelCanvas;
 class QPainter;
 
 // A self-drawn scrolling chart of the most recent integer samples: each new
@@ -116,14 +117,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintInto(QPainter &painter) const;
-    void paintGrid(QPainter &painter, QColor &outline) const;
-    void paintBars(QPainter &painter, const QColor &outline) const;
-    void paintLines(QPainter &painter) const;
-    void paintScatter(QPainter &painter) const;
-    void paintFilled(QPainter &painter) const;
-    void paint3D(QPainter &painter) const;
-    void paintLabel(QPainter &painter, int x, int y, const QString &text) const;
+    void paintInto(QImage &image) const;
+    void paintGrid(PixelCanvas &canvas, QRgb &outline) const;
+    void paintBars(PixelCanvas &canvas, QPainter &painter, QRgb outline) const;
+    void paintLines(PixelCanvas &canvas) const;
+    void paintScatter(PixelCanvas &canvas) const;
+    void paintFilled(PixelCanvas &canvas) const;
+    void paint3D(PixelCanvas &canvas, QPainter &painter) const;
+    void paintLabel(QPainter &painter, int centreX, int y, const QString &text) const;
     void paintCaption(QPainter &painter) const;
     // Height in pixels above the bottom edge of a sample in the given room.
     int sampleHeight(qint32 value, int room) const;
