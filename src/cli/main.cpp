@@ -1,5 +1,113 @@
-// Placeholder until the program entry lands.
-int main()
+#include "cli/CliContext.h"
+#include "cli/ConnectionCommands.h"
+#include "cli/CostCommand.h"
+#include "cli/DocumentCommands.h"
+#include "cli/StatisticsCommands.h"
+#include "core/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const char *const kUsage =
+    "Usage: dialometer-cli [--home DIR] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Reads and writes Dialometer's data files from a terminal.\n"
+    "\n"
+    "Commands:\n"
+    "  decode FILE                    write the plain XML of a data file to standard output\n"
+    "  encode OUT [--in FILE]         write plain XML (FILE or standard input) as the data\n"
+    "                                 file OUT; XML that is not well-formed is refused\n"
+    "  sessions [FILE...] [--format text|csv|json]\n"
+    "                                 the sessions of month files (default: this month's\n"
+    "                                 file in the data folder) and their totals\n"
+    "  months [--format text|csv|json]\n"
+    "                                 one line per month file in the data folder\n"
+    "  cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz]\n"
+    "       [--minutes M] [--received-mb X] [--sent-mb Y]\n"
+    "                                 the price of an interval by the provider's schedule\n"
+    "  status [--format text|json]    phonebook entries and active connections\n"
+    "  dial ENTRY                     dial a phonebook entry and wait until it is up\n"
+    "  hangup                         hang up every connection\n"
+    "\n"
+    "Options:\n"
+    "  --home DIR    the data folder (default: DIALOMETER_HOME, a portable folder beside\n"
+    "                the program, or ~/.local/share/dialometer)\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n"
+    "\n"
+    "Dates, times and numbers of the text output follow the user's regional settings.\n"
+    "Exit status: 0 success, 1 a data error, 2 a usage error.\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
 {
-    return 0;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("dialometer-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DIALOMETER_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    // The global options may come before or after the command.
+    QStringList arguments = app.arguments().mid(1);
+    QString home;
+    QString command;
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            out << kUsage;
+            return ExitSuccess;
+        }
+        if (argument == QLatin1String("--version")) {
+            out << "dialometer-cli " << DIALOMETER_VERSION << '\n';
+            return ExitSuccess;
+        }
+        if (argument == QLatin1String("--home")) {
+            if (i + 1 >= arguments.size()) {
+                err << "dialometer-cli: option --home needs a value\n";
+                return ExitUsage;
+            }
+            home = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--home="))) {
+            home = argument.mid(7);
+        } else if (!command.isEmpty()) {
+            rest.append(argument);
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            err << "dialometer-cli: unknown option " << argument << "\n" << kUsage;
+            return ExitUsage;
+        } else {
+            command = argument;
+        }
+    }
+    if (command.isEmpty()) {
+        err << kUsage;
+        return ExitUsage;
+    }
+    if (home.isEmpty())
+        home = dataFolder();
+
+    const CliContext context{home, out, err};
+    if (command == QLatin1String("decode"))
+        return runDecode(rest, context);
+    if (command == QLatin1String("encode"))
+        return runEncode(rest, context);
+    if (command == QLatin1String("sessions"))
+        return runSessions(rest, context);
+    if (command == QLatin1String("months"))
+        return runMonths(rest, context);
+    if (command == QLatin1String("cost"))
+        return runCost(rest, context);
+    if (command == QLatin1String("status") || command == QLatin1String("dial") ||
+        command == QLatin1String("hangup"))
+        return runConnectionCommand(command, rest, out, err);
+
+    err << "dialometer-cli: unknown command \"" << command << "\"\n" << kUsage;
+    return ExitUsage;
 }

@@ -60,7 +60,7 @@ const LocaleForms &formsFor(const QLocale &locale)
 // Splits days since day 0 into a date and milliseconds of the day. Before
 // day 0 the fraction still counts forward from midnight (-1.25 is 29
 // December 1899 06:00), as the representation has it.
-bool splitDays(double days, QDate *date, int *ms)
+bool splitDaysMs(double days, QDate *date, int *ms)
 {
     if (!std::isfinite(days) || std::fabs(days) > 3.0e6)
         return false;
@@ -126,9 +126,20 @@ QDateTime fromDays(double days)
 {
     QDate date;
     int ms = 0;
-    if (!splitDays(days, &date, &ms))
+    if (!splitDaysMs(days, &date, &ms))
         return QDateTime();
     return QDateTime(date, QTime::fromMSecsSinceStartOfDay(ms), Qt::LocalTime);
+}
+
+bool splitDays(double days, QDate *date, QTime *time)
+{
+    QDate d;
+    int ms = 0;
+    if (!splitDaysMs(days, &d, &ms))
+        return false;
+    *date = d;
+    *time = QTime::fromMSecsSinceStartOfDay(ms);
+    return true;
 }
 
 double timeOfDay(const QDateTime &local)
@@ -257,7 +268,7 @@ QString dateTimeText(double days, const QLocale &locale)
 {
     QDate date;
     int ms = 0;
-    if (!splitDays(days, &date, &ms))
+    if (!splitDaysMs(days, &date, &ms))
         return QString();
     const LocaleForms &forms = formsFor(locale);
     QString text = locale.toString(date, forms.shortDate.pattern());

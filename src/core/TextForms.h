@@ -15,6 +15,10 @@ double toDays(const QDateTime &local);
 QDateTime fromDays(double days);
 // The time of day of a local date-time as a fraction of a day, in ms steps.
 double timeOfDay(const QDateTime &local);
+// The calendar date and clock time of a days value, without going through a
+// time zone (so no time is lost in a daylight-saving gap). False when the
+// value is not finite or out of range.
+bool splitDays(double days, QDate *date, QTime *time);
 
 // Number text: general format, at most 15 significant digits, the locale's
 // decimal separator, no group separator; "E" and the exponent (no "+", no

@@ -1,0 +1,123 @@
+#include "cli/CostCommand.h"
+
+#include "cli/CliContext.h"
+#include "cli/CommandArguments.h"
+#include "cli/DataFileReader.h"
+#include "cli/TableOutput.h"
+#include "core/Clock.h"
+#include "core/TextForms.h"
+#include "cost/TariffCost.h"
+#include "store/ConfigDocument.h"
+#include "store/XmlDocument.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+// The moment of --at, read strictly: YYYY-MM-DDTHH:MM:SS with optional
+// milliseconds, taken as local time.
+bool readMoment(const QString &text, QDateTime *moment)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})(?:\\.(\\d{1,3}))?$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return false;
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    QString fraction = m.captured(7);
+    const int ms = fraction.isEmpty() ? 0 : fraction.leftJustified(3, QLatin1Char('0')).toInt();
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms);
+    if (!date.isValid() || !time.isValid())
+        return false;
+    *moment = QDateTime(date, time);
+    return true;
+}
+
+// A plain number with "." as decimal point.
+bool readPlainNumber(const QString &text, double *value)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^[-+]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][-+]?\\d+)?$"));
+    if (!pattern.match(text).hasMatch())
+        return false;
+    bool ok = false;
+    const double result = text.toDouble(&ok);
+    if (!ok || !std::isfinite(result))
+        return false;
+    *value = result;
+    return true;
+}
+
+} // namespace
+
+int runCost(const QStringList &arguments, const CliContext &context)
+{
+    const QString usage =
+        QStringLiteral("usage: cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz] "
+                       "[--minutes M] [--received-mb X] [--sent-mb Y]");
+    const CommandArguments args(arguments,
+                                {QStringLiteral("--config"), QStringLiteral("--provider"),
+                                 QStringLiteral("--at"), QStringLiteral("--minutes"),
+                                 QStringLiteral("--received-mb"), QStringLiteral("--sent-mb")});
+    if (!args.error().isEmpty() || !args.positional().isEmpty()) {
+        context.complain(QStringLiteral("cost"), args.error().isEmpty() ? usage : args.error());
+        return ExitUsage;
+    }
+    for (const char *required : {"--config", "--provider", "--at"}) {
+        if (!args.has(QLatin1String(required))) {
+            context.complain(
+                QStringLiteral("cost"),
+                QStringLiteral("%1 is missing; %2").arg(QLatin1String(required), usage));
+            return ExitUsage;
+        }
+    }
+    QDateTime moment;
+    if (!readMoment(args.value(QStringLiteral("--at")), &moment)) {
+        context.complain(QStringLiteral("cost"),
+                         QStringLiteral("--at \"%1\" is not a date and time like "
+                                        "2026-12-09T05:00:00")
+                             .arg(args.value(QStringLiteral("--at"))));
+        return ExitUsage;
+    }
+    // The quantities, named as the tariff types name their prices.
+    QStringList quantities;
+    const std::pair<const char *, const char *> options[] = {
+        {"--minutes", "Minute"}, {"--received-mb", "Input"}, {"--sent-mb", "Output"}};
+    for (const auto &[option, name] : options) {
+        const QString text = args.value(QLatin1String(option), QStringLiteral("0"));
+        double value = 0.0;
+        if (!readPlainNumber(text, &value)) {
+            context.complain(QStringLiteral("cost"),
+                             QStringLiteral("%1 \"%2\" is not a number (use \".\" as the decimal "
+                                            "point)")
+                                 .arg(QLatin1String(option), text));
+            return ExitUsage;
+        }
+        quantities.append(QLatin1String(name) + QLatin1Char('=') + TextForms::numberText(value));
+    }
+
+    const QString configName = args.value(QStringLiteral("--config"));
+    XmlDocument config;
+    QString problem;
+    if (!DataFileReader::read(configName, config, &problem)) {
+        context.complain(configName, problem);
+        return ExitDataError;
+    }
+    const QString providerName = args.value(QStringLiteral("--provider"));
+    const pugi::xml_node provider =
+        FindChildByAttribute(config.root().child("ISP"), QStringLiteral("Name"), providerName);
+    if (!provider) {
+        context.complain(configName, QStringLiteral("no provider named \"%1\"").arg(providerName));
+        return ExitDataError;
+    }
+
+    const ManualClock clock(moment);
+    const IntervalPrice price =
+        PriceInterval(config, provider, quantities, TextForms::timeOfDay(moment), clock);
+    context.out << "{\"cost\": " << TableOutput::jsonValue(QVariant(price.cost))
+                << ", \"tariffType\": " << TableOutput::jsonString(price.tariffType) << "}\n";
+    context.out.flush();
+    return ExitSuccess;
+}

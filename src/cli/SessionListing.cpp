@@ -1,0 +1,102 @@
+#include "cli/SessionListing.h"
+
+#include "cli/DataFileReader.h"
+#include "core/TextForms.h"
+#include "store/SessionTable.h"
+#include "store/StatisticsLog.h"
+#include "store/XmlDocument.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+QVariant nameValue(const pugi::xml_node &line, const char *attribute)
+{
+    const QString text = attributeText(line, attribute);
+    return text.trimmed().isEmpty() ? QVariant() : QVariant(text);
+}
+
+} // namespace
+
+const QStringList &SessionListing::columnNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Time"),       QStringLiteral("Duration"),    QStringLiteral("TrafficIn"),
+        QStringLiteral("TrafficOut"), QStringLiteral("TrafficSum"),  QStringLiteral("Cost"),
+        QStringLiteral("Speed"),      QStringLiteral("ConnectName"), QStringLiteral("UserName")};
+    return names;
+}
+
+bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows, QString *problem)
+{
+    XmlDocument document;
+    if (!DataFileReader::read(fileName, document, problem))
+        return false;
+    // As the program opens it: whatever Struct the file holds, the standard
+    // columns are read.
+    EnsureStatisticsStructure(document);
+    SessionTable table;
+    QString error;
+    if (!LoadStatisticsTable(document, table, &error)) {
+        *problem = QStringLiteral("not a statistics file: %1").arg(error);
+        return false;
+    }
+    // Table rows are the children of Data in reverse order; the names are
+    // taken from the file, where they are not cut.
+    std::vector<pugi::xml_node> lines;
+    for (pugi::xml_node line = document.root().child("Data").first_child(); line;
+         line = line.next_sibling())
+        lines.push_back(line);
+    if (qsizetype(lines.size()) != table.rowCount()) {
+        *problem = QStringLiteral("not a statistics file: its rows do not match its lines");
+        return false;
+    }
+    std::reverse(lines.begin(), lines.end());
+
+    rows->reserve(rows->size() + table.rowCount());
+    for (int r = 0; r < table.rowCount(); ++r) {
+        TableOutput::Row row;
+        row.reserve(columnNames().size());
+        for (int c = Time; c <= Speed; ++c)
+            row.append(table.value(r, columnNames().at(c)));
+        row.append(nameValue(lines[r], "ConnectName"));
+        row.append(nameValue(lines[r], "UserName"));
+        rows->append(row);
+    }
+    return true;
+}
+
+SessionListing::Totals SessionListing::totals(const QList<TableOutput::Row> &rows)
+{
+    Totals totals;
+    for (const TableOutput::Row &row : rows) {
+        ++totals.count;
+        totals.durationDays += row[Duration].toDouble();
+        totals.trafficIn += row[TrafficIn].toLongLong();
+        totals.trafficOut += row[TrafficOut].toLongLong();
+        totals.trafficSum += row[TrafficSum].toLongLong();
+        totals.cost += row[Cost].toDouble();
+    }
+    return totals;
+}
+
+QString SessionListing::isoTime(const QVariant &days)
+{
+    QDate date;
+    QTime time;
+    if (days.isNull() || !TextForms::splitDays(days.toDouble(), &date, &time))
+        return QString();
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') +
+           time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QVariant SessionListing::seconds(const QVariant &days)
+{
+    if (days.isNull())
+        return {};
+    const double value = days.toDouble() * 86400.0;
+    if (!std::isfinite(value) || std::fabs(value) > 9.0e15)
+        return {};
+    return QVariant(qint64(std::llround(value)));
+}
