@@ -55,7 +55,7 @@ SessionTable::ColumnType SessionTable::columnType(int column) const
     return m_columns.value(column).type;
 }
 
-QVariant SessionTable::convertText(ColumnType type, const QString &text)
+QVariant SessionTable::convertText(ColumnType type, const QString &text, const QLocale &locale)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -78,11 +78,11 @@ QVariant SessionTable::convertText(ColumnType type, const QString &text)
     }
     case ColumnType::Double: {
         double value = 0;
-        return TextForms::parseNumber(trimmed, &value) ? QVariant(value) : QVariant();
+        return TextForms::parseNumber(trimmed, &value, locale) ? QVariant(value) : QVariant();
     }
     case ColumnType::DateTime: {
         double days = 0;
-        return TextForms::parseDateTime(trimmed, &days) ? QVariant(days) : QVariant();
+        return TextForms::parseDateTime(trimmed, &days, locale) ? QVariant(days) : QVariant();
     }
     }
     return {};

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 
@@ -44,7 +45,8 @@ public:
     // A text converted to a column's type: null when the text is blank or
     // cannot be converted (date-times and numbers under the regional
     // conventions, integers in decimal, text cut to kTextWidth).
-    static QVariant convertText(ColumnType type, const QString &text);
+    static QVariant convertText(ColumnType type, const QString &text,
+                                const QLocale &locale = QLocale::system());
     // A row of this table's width with every column null.
     Row emptyRow() const;
 

@@ -3,6 +3,11 @@
 #include "store/DataFiles.h"
 #include "store/SessionTable.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstring>
+
 const QStringList StatisticsFieldDefinitions = {
     QStringLiteral("Duration=11"),   QStringLiteral("TrafficIn=3"), QStringLiteral("TrafficOut=3"),
     QStringLiteral("Cost=6"),        QStringLiteral("Time=11"),     QStringLiteral("Speed=6"),
@@ -134,14 +139,37 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
     }
 
     // Read in file order, then turn round: the table holds the most recent first.
+    const QLocale locale = QLocale::system();
+    // Lines nearly always list their attributes in the same order: remember
+    // which column the attribute at each position was, and try that first.
+    QList<int> columnAtPosition;
     QList<SessionTable::Row> rows;
+    QVarLengthArray<bool, 16> seen(columns.size());
     for (pugi::xml_node line = data.first_child(); line; line = line.next_sibling()) {
         SessionTable::Row row(columns.size() + 1);
-        for (int c = 0; c < columns.size(); ++c) {
-            const pugi::xml_attribute attribute = line.attribute(columns[c].attribute.constData());
-            if (attribute)
-                row[c] = SessionTable::convertText(columns[c].type,
-                                                   QString::fromUtf8(attribute.value()));
+        std::fill(seen.begin(), seen.end(), false);
+        int position = 0;
+        for (pugi::xml_attribute a = line.first_attribute(); a;
+             a = a.next_attribute(), ++position) {
+            if (position == columnAtPosition.size())
+                columnAtPosition.append(-1);
+            int c = columnAtPosition[position];
+            if (c < 0 || std::strcmp(columns[c].attribute.constData(), a.name()) != 0) {
+                c = -1;
+                for (int i = 0; i < columns.size(); ++i) {
+                    if (std::strcmp(columns[i].attribute.constData(), a.name()) == 0) {
+                        c = i;
+                        break;
+                    }
+                }
+                columnAtPosition[position] = c;
+            }
+            // A repeated name counts once, as a lookup by name would find it.
+            if (c >= 0 && !seen[c]) {
+                seen[c] = true;
+                row[c] = SessionTable::convertText(columns[c].type, QString::fromUtf8(a.value()),
+                                                   locale);
+            }
         }
         row[sumColumn] = TrafficSumOf(row[inColumn], row[outColumn]);
         rows.append(std::move(row));

@@ -206,6 +206,25 @@ private slots:
         QCOMPARE(table.value(0, column), expected);
     }
 
+    // Lines need not list their attributes in one order.
+    void attributeOrderVaries()
+    {
+        XmlDocument document;
+        NewStatistics(document);
+        QVERIFY(document.parse(document.serialize().replace(
+            "<Data/>", "<Data><Line TrafficIn=\"1\" TrafficOut=\"2\" Cost=\"3\"/>"
+                       "<Line Cost=\"4\" TrafficOut=\"5\" TrafficIn=\"6\"/>"
+                       "<Line Odd=\"0\" TrafficIn=\"7\" TrafficOut=\"8\"/></Data>")));
+        SessionTable table;
+        QVERIFY(LoadStatisticsTable(document, table));
+        QCOMPARE(table.rowCount(), 3);
+        const QList<qint64> sums{15, 11, 3};
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(table.value(row, QStringLiteral("TrafficSum")).toLongLong(), sums[row]);
+        QCOMPARE(table.value(1, QStringLiteral("Cost")).toDouble(), 4.0);
+        QVERIFY(table.value(0, QStringLiteral("Cost")).isNull());
+    }
+
     void otherStructIsReplaced()
     {
         QTemporaryDir dir;
