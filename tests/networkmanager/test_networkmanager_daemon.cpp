@@ -8,6 +8,7 @@
 #include "connection/DialupOperations.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -94,7 +95,7 @@ bool TestNetworkManagerDaemon::dialAndWait(const QString &entry, DialAttempt::St
                                            QString *reason)
 {
     std::unique_ptr<DialAttempt> attempt = m_service->dial(entry);
-    QTest::qWaitFor([&] { return attempt->isFinished(); }, 15000);
+    (void)QTest::qWaitFor([&] { return attempt->isFinished(); }, 15000);
     *state = attempt->state();
     *reason = attempt->message();
     return attempt->isFinished();
@@ -103,7 +104,7 @@ bool TestNetworkManagerDaemon::dialAndWait(const QString &entry, DialAttempt::St
 ConnectionHandle TestNetworkManagerDaemon::waitForConnection(const QString &entry)
 {
     Listed l;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             l = listConnections(*m_service);
             return l.count == 1 && l.records[0].szEntryName == entry;
