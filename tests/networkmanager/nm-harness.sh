@@ -9,7 +9,8 @@
 #   bus WORKDIR [OWNER_PID]  start only a private bus (for the stand-in service)
 #   up WORKDIR [OWNER_PID]   namespaces, veth, bus, profiles and the daemon;
 #                            prints KEY=VALUE lines. With OWNER_PID everything is
-#                            torn down as soon as that process ends, however it ends.
+#                            torn down, and WORKDIR removed, as soon as that
+#                            process ends, however it ends.
 #   nm-start WORKDIR         starts the daemon (again) and waits until it is on the bus
 #   nm-stop WORKDIR          stops the daemon, leaving its devices as they are
 #   ping WORKDIR COUNT       pings the peer across the veth from the daemon's side
@@ -68,7 +69,10 @@ start_watchdog() {
     (
         trap '' HUP INT
         while kill -0 "$owner" 2>/dev/null; do sleep 0.5; done
-        "$self" down "$work" >/dev/null 2>&1
+        DM_HARNESS_WATCHDOG=1 "$self" down "$work" >/dev/null 2>&1
+        # The owner cannot remove its work folder any more.
+        [ -d "$work" ] && umount "$work/sys" 2>/dev/null
+        rm -rf --one-file-system "$work"
     ) </dev/null >/dev/null 2>&1 &
     echo "WATCHDOG_PID=$!" >>"$work/state"
 }
@@ -247,7 +251,7 @@ down() {
     [ -n "${PEER_NS:-}" ] && ip netns del "$PEER_NS" 2>/dev/null
     local watchdog=${WATCHDOG_PID:-}
     rm -f "$work/state"
-    [ -n "$watchdog" ] && [ "$watchdog" != "$BASHPID" ] && kill "$watchdog" 2>/dev/null
+    [ -n "$watchdog" ] && [ -z "${DM_HARNESS_WATCHDOG:-}" ] && kill "$watchdog" 2>/dev/null
     return 0
 }
 
