@@ -1,0 +1,342 @@
+// The NetworkManager back end's modem and ppp paths, against a stand-in
+// service (fake-networkmanager.py) on a private bus, with a sysfs tree and
+// pid folders of the test's own.
+
+#include "HarnessProcess.h"
+
+#include "backends/networkmanager/NetworkManagerService.h"
+#include "connection/DialupOperations.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+#include <sys/time.h>
+
+namespace {
+
+const QString kProvider = QStringLiteral("Dial-up Provider");
+const QString kBusy = QStringLiteral("Busy Line");
+const QString kSlow = QStringLiteral("Slow Provider");
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    // Rewritten in place: the back end keeps the file open.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return f.write(content) == content.size();
+}
+
+bool setModified(const QString &path, qint64 secondsAgo)
+{
+    timeval times[2];
+    gettimeofday(&times[0], nullptr);
+    times[0].tv_sec -= secondsAgo;
+    times[1] = times[0];
+    return ::utimes(QFile::encodeName(path).constData(), times) == 0;
+}
+
+} // namespace
+
+class TestNetworkManagerModem : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void phonebookInServiceOrder();
+    void pppStatistics_data();
+    void pppStatistics();
+    void countersFollowTheKernel();
+    void busyLineFails();
+    void cancelDeactivatesPendingActivation();
+    void serviceLeavesAndReturns();
+
+private:
+    bool startFake();
+    void stopFake();
+    ConnectionHandle dialProvider();
+    QStringList activePathsOnBus();
+
+    HarnessProcess m_harness;
+    QString m_busName = QStringLiteral("dialometer-nm-modem-test");
+    QString m_busAddress;
+    QTemporaryDir m_tree;
+    QProcess m_fake;
+    std::unique_ptr<NetworkManagerService> m_service;
+};
+
+void TestNetworkManagerModem::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral("/usr/bin/python3")), "no /usr/bin/python3");
+    QProcess probe;
+    probe.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"), QStringLiteral("import dbus, gi.repository.GLib")});
+    probe.waitForFinished();
+    if (probe.exitCode() != 0)
+        QSKIP("python3-dbus and python3-gi are needed for the stand-in NetworkManager");
+    QVERIFY2(m_harness.start(QStringLiteral("bus")), qPrintable(m_harness.lastError()));
+    m_busAddress = m_harness.value(QStringLiteral("BUS_ADDRESS"));
+    QDBusConnection bus = QDBusConnection::connectToBus(m_busAddress, m_busName);
+    QVERIFY2(bus.isConnected(), qPrintable(bus.lastError().message()));
+
+    QVERIFY(m_tree.isValid());
+    const QString stats = m_tree.filePath(QStringLiteral("sys/class/net/ppp0/statistics"));
+    QVERIFY(QDir().mkpath(stats));
+    QVERIFY(QDir().mkpath(m_tree.filePath(QStringLiteral("run"))));
+    QVERIFY(QDir().mkpath(m_tree.filePath(QStringLiteral("var-run"))));
+}
+
+void TestNetworkManagerModem::init()
+{
+    const QString stats = m_tree.filePath(QStringLiteral("sys/class/net/ppp0/statistics/"));
+    QVERIFY(QDir().mkpath(stats));
+    QVERIFY(writeFile(stats + QStringLiteral("rx_bytes"), "1000\n"));
+    QVERIFY(writeFile(stats + QStringLiteral("tx_bytes"), "200\n"));
+    QVERIFY(writeFile(stats + QStringLiteral("rx_packets"), "10\n"));
+    QVERIFY(writeFile(stats + QStringLiteral("tx_packets"), "4\n"));
+    QFile::remove(m_tree.filePath(QStringLiteral("run/ppp-ppp0.pid")));
+    QFile::remove(m_tree.filePath(QStringLiteral("var-run/ppp-ppp0.pid")));
+
+    QVERIFY(startFake());
+    NetworkManagerOptions options;
+    options.sysfsRoot = m_tree.filePath(QStringLiteral("sys"));
+    options.pidFolders = {m_tree.filePath(QStringLiteral("run")),
+                          m_tree.filePath(QStringLiteral("var-run"))};
+    m_service = std::make_unique<NetworkManagerService>(QDBusConnection(m_busName), options);
+    QVERIFY(m_service->isAvailable());
+}
+
+void TestNetworkManagerModem::cleanup()
+{
+    m_service.reset();
+    stopFake();
+}
+
+void TestNetworkManagerModem::cleanupTestCase()
+{
+    QDBusConnection::disconnectFromBus(m_busName);
+    m_harness.down();
+}
+
+bool TestNetworkManagerModem::startFake()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_busAddress);
+    m_fake.setProcessEnvironment(env);
+    m_fake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_fake.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(DIALOMETER_SOURCE_DIR "/tests/networkmanager/fake-networkmanager.py")});
+    if (!m_fake.waitForReadyRead(10000))
+        return false;
+    return m_fake.readLine().trimmed() == "ready";
+}
+
+void TestNetworkManagerModem::stopFake()
+{
+    if (m_fake.state() == QProcess::NotRunning)
+        return;
+    m_fake.terminate();
+    if (!m_fake.waitForFinished(5000)) {
+        m_fake.kill();
+        m_fake.waitForFinished();
+    }
+}
+
+ConnectionHandle TestNetworkManagerModem::dialProvider()
+{
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(kProvider);
+    if (!QTest::qWaitFor([&] { return attempt->isFinished(); }, 5000) ||
+        attempt->state() != DialAttempt::State::Connected)
+        return 0;
+    ConnectionRecord record;
+    int count = 0;
+    if (!QTest::qWaitFor(
+            [&] { return m_service->enumConnections(&record, 1, &count) == 0 && count == 1; },
+            5000))
+        return 0;
+    return record.szEntryName == kProvider ? record.hrasconn : 0;
+}
+
+QStringList TestNetworkManagerModem::activePathsOnBus()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.NetworkManager"),
+        QStringLiteral("/org/freedesktop/NetworkManager"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.freedesktop.NetworkManager") << QStringLiteral("ActiveConnections");
+    const QDBusMessage reply = QDBusConnection(m_busName).call(get);
+    QStringList paths;
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return {QStringLiteral("error")};
+    QList<QDBusObjectPath> list;
+    reply.arguments().at(0).value<QDBusVariant>().variant().value<QDBusArgument>() >> list;
+    for (const QDBusObjectPath &p : list)
+        paths << p.path();
+    return paths;
+}
+
+void TestNetworkManagerModem::phonebookInServiceOrder()
+{
+    QStringList entries;
+    GetPhonebookEntries(*m_service, entries);
+    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow}));
+    QCOMPARE(ActiveConnectionCount(*m_service), 0);
+}
+
+void TestNetworkManagerModem::pppStatistics_data()
+{
+    QTest::addColumn<QString>("pidFolder");
+    QTest::addColumn<qint64>("minMs");
+    QTest::addColumn<qint64>("maxMs");
+    // pppd's pid file dates the link; without one, the time it was first seen.
+    QTest::newRow("pid file in /run") << QStringLiteral("run") << qint64(90000) << qint64(95000);
+    QTest::newRow("pid file in /var/run")
+        << QStringLiteral("var-run") << qint64(90000) << qint64(95000);
+    QTest::newRow("no pid file") << QString() << qint64(0) << qint64(5000);
+}
+
+void TestNetworkManagerModem::pppStatistics()
+{
+    QFETCH(QString, pidFolder);
+    QFETCH(qint64, minMs);
+    QFETCH(qint64, maxMs);
+    if (!pidFolder.isEmpty()) {
+        const QString pidFile = m_tree.filePath(pidFolder + QStringLiteral("/ppp-ppp0.pid"));
+        QVERIFY(writeFile(pidFile, "4242\nppp0\n"));
+        QVERIFY(setModified(pidFile, 90));
+    }
+    QSignalSpy progress(m_service.get(), &ConnectionService::changed);
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(kProvider);
+    QCOMPARE(attempt->message(), QStringLiteral("Connecting to Dial-up Provider\u2026"));
+    QTRY_VERIFY_WITH_TIMEOUT(attempt->isFinished(), 5000);
+    QCOMPARE(attempt->state(), DialAttempt::State::Connected);
+
+    ConnectionRecord record;
+    SessionCounters counters;
+    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
+                             5000);
+    QCOMPARE(record.szEntryName, kProvider);
+    QCOMPARE(m_service->interfaceOf(record.hrasconn), QStringLiteral("ppp0"));
+    QCOMPARE(counters.dwBytesRcved, 1000);
+    QCOMPARE(counters.dwBytesXmited, 200);
+    QCOMPARE(counters.dwFramesRcved, 10);
+    QCOMPARE(counters.dwFramesXmited, 4);
+    // No compression figures for this ppp0 (the kernel has none): 0, and a modem reports no speed.
+    QCOMPARE(counters.dwCompressionRatioIn, 0u);
+    QCOMPARE(counters.dwCompressionRatioOut, 0u);
+    QCOMPARE(counters.dwBps, 0);
+    QVERIFY2(counters.dwConnectDuration >= minMs && counters.dwConnectDuration <= maxMs,
+             qPrintable(QString::number(counters.dwConnectDuration)));
+    QVERIFY(progress.count() > 0);
+}
+
+void TestNetworkManagerModem::countersFollowTheKernel()
+{
+    // ppp0 not there yet when the connection is first seen: the statistics
+    // fail and the caller keeps its figures.
+    const QString stats = m_tree.filePath(QStringLiteral("sys/class/net/ppp0/statistics/"));
+    QVERIFY(QDir(m_tree.filePath(QStringLiteral("sys/class/net/ppp0"))).removeRecursively());
+    const ConnectionHandle handle = dialProvider();
+    QVERIFY(handle != 0);
+    SessionCounters counters;
+    counters.dwBytesRcved = 31;
+    const SessionCounters kept = counters;
+    QVERIFY(m_service->connectionStatistics(handle, &counters) != 0);
+    QCOMPARE(counters, kept);
+
+    // Once it is there, it is read; past 2^32 the figures are 64-bit.
+    QVERIFY(QDir().mkpath(stats));
+    for (const char *name : {"rx_bytes", "tx_bytes", "rx_packets", "tx_packets"})
+        QVERIFY(writeFile(stats + QLatin1String(name), "7\n"));
+    QCOMPARE(m_service->connectionStatistics(handle, &counters), 0);
+    QCOMPARE(counters.dwBytesRcved, 7);
+    QVERIFY(writeFile(stats + QStringLiteral("rx_bytes"), "5000000000\n"));
+    QVERIFY(writeFile(stats + QStringLiteral("tx_packets"), "18446744073709551615\n"));
+    QCOMPARE(m_service->connectionStatistics(handle, &counters), 0);
+    QCOMPARE(counters.dwBytesRcved, Q_INT64_C(5000000000));
+    QCOMPARE(counters.dwFramesXmited, std::numeric_limits<qint64>::max());
+    QCOMPARE(counters.dwBytesXmited, 7);
+
+    HangUpAll(*m_service);
+    QCOMPARE(m_service->connectStatus(handle), int(ConnectionService::InvalidHandle));
+    QCOMPARE(m_service->connectionStatistics(handle, &counters),
+             int(ConnectionService::InvalidHandle));
+    // Dialled again: a new active connection, a new handle.
+    const ConnectionHandle again = dialProvider();
+    QVERIFY(again != 0);
+    QVERIFY(again != handle);
+}
+
+void TestNetworkManagerModem::busyLineFails()
+{
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(kBusy);
+    QSignalSpy finished(attempt.get(), &DialAttempt::finished);
+    QTRY_VERIFY_WITH_TIMEOUT(attempt->isFinished(), 5000);
+    QCOMPARE(attempt->state(), DialAttempt::State::Failed);
+    QCOMPARE(attempt->message(), QStringLiteral("The line is busy."));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(ActiveConnectionCount(*m_service), 0);
+}
+
+void TestNetworkManagerModem::cancelDeactivatesPendingActivation()
+{
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(kSlow);
+    // Let the activation's reply arrive; the connection then hangs in "activating".
+    QTRY_COMPARE_WITH_TIMEOUT(activePathsOnBus().size(), 1, 5000);
+    QVERIFY(!attempt->isFinished());
+    // Activating is not connected yet.
+    QCOMPARE(ActiveConnectionCount(*m_service), 0);
+    attempt->cancel();
+    QCOMPARE(attempt->state(), DialAttempt::State::Cancelled);
+    QTRY_COMPARE_WITH_TIMEOUT(activePathsOnBus(), QStringList(), 5000);
+}
+
+void TestNetworkManagerModem::serviceLeavesAndReturns()
+{
+    const ConnectionHandle handle = dialProvider();
+    QVERIFY(handle != 0);
+    std::unique_ptr<DialAttempt> pending = m_service->dial(kSlow);
+
+    stopFake();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_service->isAvailable(), 5000);
+    ConnectionRecord record;
+    int count = -1;
+    QCOMPARE(m_service->enumConnections(&record, 1, &count), int(ConnectionService::NotAvailable));
+    QCOMPARE(count, 0);
+    QCOMPARE(ActiveConnectionCount(*m_service), 0);
+    QStringList entries{QStringLiteral("stale")};
+    GetPhonebookEntries(*m_service, entries);
+    QVERIFY(entries.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(pending->isFinished(), 5000);
+    QCOMPARE(pending->state(), DialAttempt::State::Failed);
+    QCOMPARE(pending->message(), QStringLiteral("NetworkManager stopped."));
+    HangUpAll(*m_service); // returns at once
+
+    QVERIFY(startFake());
+    QTRY_VERIFY_WITH_TIMEOUT(m_service->isAvailable(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 3, 5000);
+    // The new instance names its first active connection as the old one
+    // did; the handle is new all the same.
+    const ConnectionHandle after = dialProvider();
+    QVERIFY(after != 0);
+    QVERIFY(after != handle);
+    QCOMPARE(m_service->connectStatus(handle), int(ConnectionService::InvalidHandle));
+}
+
+QTEST_GUILESS_MAIN(TestNetworkManagerModem)
+#include "test_networkmanager_modem.moc"
