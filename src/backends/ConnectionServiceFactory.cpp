@@ -1,5 +1,7 @@
 #include "backends/ConnectionServiceFactory.h"
 
+#include "backends/networkmanager/NetworkManagerService.h"
+#include "backends/pppd/PppdService.h"
 #include "backends/sim/SimulatedModemService.h"
 
 #include <QDBusConnection>
@@ -26,17 +28,16 @@ std::unique_ptr<ConnectionService> createSimulated(const BackendOptions &options
     return std::make_unique<SimulatedModemService>(std::move(*scenario));
 }
 
-std::unique_ptr<ConnectionService> createPppd(QString *error)
+std::unique_ptr<ConnectionService> createPppd()
 {
-    setError(error, QStringLiteral("The pppd back end is not available in this build."));
-    return nullptr;
+    return std::make_unique<PppdService>();
 }
 
-// NetworkManager back end: created here once it is part of the build.
+// Works without the daemon too: it lists nothing until NetworkManager is on the bus.
 std::unique_ptr<ConnectionService> createNetworkManager(QString *error)
 {
-    setError(error, QStringLiteral("The NetworkManager back end is not available in this build."));
-    return nullptr;
+    Q_UNUSED(error);
+    return std::make_unique<NetworkManagerService>();
 }
 
 } // namespace
@@ -67,7 +68,7 @@ std::unique_ptr<ConnectionService> createConnectionService(const BackendOptions 
     if (backend == QLatin1String("sim"))
         return createSimulated(options, error);
     if (backend == QLatin1String("pppd"))
-        return createPppd(error);
+        return createPppd();
     if (backend == QLatin1String("networkmanager"))
         return createNetworkManager(error);
     if (!backend.isEmpty()) {
@@ -80,5 +81,5 @@ std::unique_ptr<ConnectionService> createConnectionService(const BackendOptions 
         if (auto service = createNetworkManager(nullptr))
             return service;
     }
-    return createPppd(error);
+    return createPppd();
 }
