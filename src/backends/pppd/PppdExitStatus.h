@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Why pppd stopped, in words, from its documented exit status.
+QString pppdExitReason(int exitStatus);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "backends/InterfaceCounters.h"
+#include "backends/pppd/PppdPaths.h"
+#include "connection/ConnectionService.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <vector>
+
+class PppdDialAttempt;
+
+// Connections made by plain pppd: the phonebook is the peers folder, an
+// active connection is a running pppd with its interface, dialing is
+// "pon PEER" and hanging up ends that pppd.
+class PppdService : public ConnectionService
+{
+    Q_OBJECT
+public:
+    explicit PppdService(PppdPaths paths = PppdPaths(), QObject *parent = nullptr);
+    ~PppdService() override;
+
+    QString backendName() const override { return QStringLiteral("pppd"); }
+
+    int enumConnections(ConnectionRecord *records, int capacity, int *count) override;
+    int connectionStatistics(ConnectionHandle handle, SessionCounters *out) override;
+    int enumEntries(QString *names, int capacity, int *count) override;
+    int hangUp(ConnectionHandle handle) override;
+    int connectStatus(ConnectionHandle handle) override;
+    std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
+    QString interfaceName(ConnectionHandle handle) const override;
+    PhonebookEditing phonebookEditing() const override;
+
+    const PppdPaths &paths() const { return m_paths; }
+    // The peer names, sorted: the readable files of the peers folder.
+    QStringList peers() const;
+    // True when a connection of this peer is up (looked at afresh).
+    bool isPeerConnected(const QString &peer);
+
+private:
+    struct Link
+    {
+        ConnectionHandle handle = 0;
+        qint64 pid = 0;
+        QString entry;
+        QString interfaceName;
+        qint64 upSinceMs = 0; // wall-clock ms since the epoch
+        qint64 speedBps = 0;
+        InterfaceCounters counters;
+    };
+    struct DirStamp
+    {
+        QByteArray path;
+        qint64 mtimeNs = -1;
+        qint64 size = -1;
+    };
+
+    // Rescans only when a run folder changed or a known pppd has gone:
+    // the tick asks three times a second for the same answer.
+    void refresh();
+    void rescan();
+    bool runDirsChanged();
+    Link *find(ConnectionHandle handle);
+    const Link *find(ConnectionHandle handle) const;
+    qint64 peerSpeed(const QString &peer) const;
+
+    PppdPaths m_paths;
+    std::vector<DirStamp> m_stamps;
+    std::vector<Link> m_links; // in the order they came up
+    ConnectionHandle m_nextHandle = 1;
+    qint64 m_racyUntilMs = 0; // rescan until then: a change in the same clock tick may be unseen
+};
