@@ -36,12 +36,6 @@ class TestConfigDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void dayNames()
-    {
-        QCOMPARE(DayNames, (QStringList{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
-                                        "Saturday", "Sunday"}));
-    }
-
     void firstStartBuildsFreshConfigInMemoryOnly()
     {
         QTemporaryDir dir;
@@ -121,21 +115,6 @@ private slots:
                             "<ISP/><Users/><Graph/></MainContent>"));
     }
 
-    void sectionValueWithoutSection()
-    {
-        XmlDocument document = parsed("<MainContent/>");
-        QCOMPARE(GetSectionValue(document, QStringLiteral("Graph"), QStringLiteral("Type")),
-                 QString());
-        SetSectionValue(document, QStringLiteral("Graph"), QStringLiteral("Type"), "1");
-        QCOMPARE(GetSectionValue(document, QStringLiteral("General"), QString()), QString());
-        QCOMPARE(document.serialize(), QByteArray("<MainContent/>"));
-
-        XmlDocument empty;
-        QCOMPARE(GetGeneralValue(empty, QStringLiteral("Calculate")), QString());
-        SetGeneralValue(empty, QStringLiteral("Calculate"), QStringLiteral("1"));
-        QVERIFY(empty.isEmpty());
-    }
-
     void findChildByAttribute_data()
     {
         QTest::addColumn<QString>("value");
@@ -181,25 +160,6 @@ private slots:
         XmlDocument empty;
         QCOMPARE(ListSectionItems(empty, QStringLiteral("Users"), list, 3), 3);
         QVERIFY(list.isEmpty());
-    }
-
-    void saveAndReopen()
-    {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
-        XmlDocument document;
-        NewConfig(document);
-        pugi::xml_node user = document.root().child("Users").append_child("Item");
-        setAttributeText(user, "Name", QStringLiteral("Jürgen"));
-        setAttributeText(user, "Password", QStringLiteral("p&ss \"w\""));
-        QVERIFY(SaveConfig(fileName, document));
-
-        XmlDocument reopened;
-        OpenConfig(fileName, reopened);
-        QCOMPARE(reopened.serialize(), document.serialize());
-        // A new configuration drops what the document held.
-        NewConfig(reopened);
-        QCOMPARE(reopened.serialize(), kFreshConfig);
     }
 };
 

@@ -79,20 +79,6 @@ private slots:
         UnscrambleStream(buffer);
         QCOMPARE(buffer, plain);
     }
-
-    // Decoding bytes that were never encoded must not read or write outside
-    // the buffer; what comes out is the suffix XOR.
-    void decodeIsSuffixXor()
-    {
-        const QByteArray stored = randomBytes(1003, 5);
-        QByteArray buffer = stored;
-        UnscrambleStream(buffer);
-        unsigned char expected = 0x5B;
-        for (qsizetype i = stored.size() - 1; i >= 0; --i) {
-            expected ^= static_cast<unsigned char>(stored[i]);
-            QCOMPARE(static_cast<unsigned char>(buffer[i]), expected);
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(TestDataFileEnvelope)

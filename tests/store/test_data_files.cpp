@@ -156,15 +156,6 @@ private slots:
         QCOMPARE(readRaw(fileName), raw); // a failed load never changes the file
     }
 
-    void textBeforeTheRootIsRefused()
-    {
-        XmlDocument document;
-        QVERIFY(!document.parse("garbage<MainContent/>"));
-        QVERIFY(!document.parse("<a/><b/>"));
-        QVERIFY(!document.errorText().isEmpty());
-        QVERIFY(document.parse("  <a/>  "));
-    }
-
     void encodings_data()
     {
         QTest::addColumn<QByteArray>("plain");
@@ -193,6 +184,8 @@ private slots:
         QTest::newRow("ISO-8859-1 declaration")
             << QByteArray("<?xml version='1.0' encoding='ISO-8859-1'?><Item Name=\"Caf\xE9\"/>")
             << QStringLiteral("Café");
+        QTest::newRow("unknown encoding refused")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"no-such-code\"?><Item/>") << QString();
         QTest::newRow("declared UTF-8")
             << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") +
                    QStringLiteral("<Item Name=\"Связь №1\"/>").toUtf8()
@@ -206,30 +199,12 @@ private slots:
         const QString fileName = path(QStringLiteral("encoded.cfg"));
         writeScrambled(fileName, plain);
         XmlDocument document;
-        QVERIFY2(LoadDocument(fileName, document), qPrintable(document.errorText()));
+        QCOMPARE(LoadDocument(fileName, document), !expected.isNull());
+        if (expected.isNull())
+            return;
         QCOMPARE(attributeText(document.root(), "Name"), expected);
         // Written back, it is UTF-8 without a declaration.
         QVERIFY(document.serialize().startsWith("<Item "));
-    }
-
-    void unknownEncodingIsRefused()
-    {
-        XmlDocument document;
-        QVERIFY(!document.parse("<?xml version=\"1.0\" encoding=\"no-such-code\"?><a/>"));
-        QVERIFY(document.errorText().contains(QStringLiteral("no-such-code")));
-    }
-
-    void saveReplacesWholeContent()
-    {
-        const QString fileName = path(QStringLiteral("replace.sn2"));
-        writeRaw(fileName, QByteArray(5000, 'x'));
-        XmlDocument small;
-        small.addRoot("MainContent");
-        QVERIFY(SaveDocument(fileName, small));
-        QCOMPARE(readRaw(fileName).size(), small.serialize().size());
-        XmlDocument loaded;
-        QVERIFY(LoadDocument(fileName, loaded));
-        QCOMPARE(loaded.serialize(), QByteArray("<MainContent/>"));
     }
 
     void failedSaves_data()
@@ -254,18 +229,6 @@ private slots:
                      .entryList(QStringList{QStringLiteral("a-folder.*")},
                                 QDir::AllEntries | QDir::Hidden),
                  QStringList());
-    }
-
-    void saveThroughSymbolicLinkKeepsTheLink()
-    {
-        const QString real = path(QStringLiteral("real.cfg"));
-        const QString link = path(QStringLiteral("link.cfg"));
-        writeRaw(real, "x");
-        QVERIFY(QFile::link(real, link));
-        QVERIFY(SaveDocument(link, sampleDocument()));
-        QVERIFY(QFileInfo(link).isSymLink());
-        XmlDocument loaded;
-        QVERIFY(LoadDocument(real, loaded));
     }
 
     void preserveUnreadable_data()
