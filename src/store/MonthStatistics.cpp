@@ -18,14 +18,18 @@ bool isXmlName(const QString &name)
 
 } // namespace
 
+MonthStatistics::MonthStatistics(QString filePath) : m_filePath(std::move(filePath)) {}
+
 MonthStatistics::MonthStatistics(QString filePath, const Clock &clock)
-    : m_filePath(std::move(filePath)), m_clock(clock)
+    : m_filePath(std::move(filePath)), m_clock(&clock)
 {
 }
 
 QString MonthStatistics::open()
 {
-    OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve, m_clock);
+    const SystemClock systemClock;
+    OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
+                   m_clock ? *m_clock : systemClock);
     QString error;
     LoadStatisticsTable(m_document, m_table, &error);
 

@@ -12,7 +12,9 @@
 class MonthStatistics
 {
 public:
-    explicit MonthStatistics(QString filePath, const Clock &clock = SystemClock());
+    explicit MonthStatistics(QString filePath);
+    // clock names the time of a kept unreadable file; it must outlive this object.
+    MonthStatistics(QString filePath, const Clock &clock);
 
     // Opens the file (a fresh document when it is missing or unreadable; an
     // unreadable file is kept aside first), fills the table and sums the month
@@ -34,7 +36,7 @@ public:
 
 private:
     QString m_filePath;
-    const Clock &m_clock;
+    const Clock *m_clock = nullptr; // null: the system clock
     XmlDocument m_document;
     SessionTable m_table;
     double m_monthTime = 0;

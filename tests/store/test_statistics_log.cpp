@@ -299,6 +299,11 @@ private slots:
         OpenStatistics(other, viewed);
         QVERIFY(QFileInfo::exists(other));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+
+        // Without a clock of its own the month log stamps with the system time.
+        MonthStatistics systemTimed(other);
+        systemTimed.open();
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("other.sn2.unreadable-*")}).size(), 1);
     }
 
     void recordNameThatIsNoXmlNameIsSkipped()
