@@ -224,6 +224,14 @@ void TestSessionMonitor::recordsTheLastConnectedTick()
     };
     QCOMPARE(lines[0], expected);
 
+    // The next start reads the same session into its table and totals.
+    MonthStatistics reread(rig.statsPath(), rig.clock);
+    QCOMPARE(reread.open(), QString());
+    QCOMPARE(reread.table().rowCount(), 1);
+    QCOMPARE(reread.table().value(0, QStringLiteral("TrafficSum")).toLongLong(), 5700);
+    QCOMPARE(reread.MonthCost(), 1.5);
+    QVERIFY(qAbs(reread.MonthTime() - 65000 / 86400000.0) < 1e-9);
+
     QCOMPARE(rig.log.MonthTime(), 0.5 + 65000 / 86400000.0);
     QCOMPARE(rig.log.MonthCost(), 11.5);
 
