@@ -29,16 +29,6 @@ bool writeAll(int fd, const char *data, qsizetype size)
     return true;
 }
 
-// Makes the rename itself durable; a failure here does not undo the save.
-void syncFolder(const QByteArray &folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // The file a save really replaces: a symbolic link keeps pointing at its file.
 QString saveTarget(const QString &fileName)
 {
@@ -77,7 +67,6 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
 
     const QFileInfo target(saveTarget(fileName));
     const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
     QByteArray tempPath = targetPath + ".XXXXXX";
 
     // mkstemp creates the file with mode 0600: the configuration holds passwords.
@@ -93,7 +82,8 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
         ::unlink(tempPath.constData());
         return false;
     }
-    syncFolder(folder);
+    // The folder is not synced: after a power cut the rename may be lost,
+    // which leaves the previous complete file, never a truncated one.
     return true;
 }
 
