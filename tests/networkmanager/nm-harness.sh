@@ -144,8 +144,13 @@ nm_start() {
             mount -t tmpfs dmrun /run
             mkdir -p /run/NetworkManager
             mount --bind "$0/nm/run" /run/NetworkManager
+            mkdir -p /var/lib/NetworkManager 2>/dev/null || true
             mount --bind "$0/nm/lib" /var/lib/NetworkManager
-            mount --bind "$0/nm/resolv.conf" /etc/resolv.conf
+            # A resolv.conf that links into /run points into the empty tmpfs
+            # now; the daemon is told to leave DNS alone in any case.
+            if [ -f /etc/resolv.conf ] && [ ! -L /etc/resolv.conf ]; then
+                mount --bind "$0/nm/resolv.conf" /etc/resolv.conf
+            fi
             mount -o remount,bind,ro /sys
             exec NetworkManager --no-daemon --debug \
                 --config="$0/nm/NetworkManager.conf" \

@@ -95,41 +95,43 @@ void NetworkManagerDialAttempt::onActivateFinished(QDBusPendingCallWatcher *watc
     if (isFinished())
         return;
 
-    // The devices, for the more telling reason when the activation fails.
-    QDBusMessage devices = QDBusMessage::createMethodCall(
+    // Its devices, for the more telling reason should it fail, and its state,
+    // which may have moved on before the first signal.
+    QDBusMessage getAll = QDBusMessage::createMethodCall(
         kService, m_activePath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    devices << kActiveInterface << QStringLiteral("Devices");
-    const QDBusMessage devicesReply = m_bus.call(devices, QDBus::Block, 3000);
-    if (devicesReply.type() == QDBusMessage::ReplyMessage && !devicesReply.arguments().isEmpty()) {
-        const QVariant value = devicesReply.arguments().at(0).value<QDBusVariant>().variant();
-        QList<QDBusObjectPath> paths;
-        if (value.canConvert<QDBusArgument>())
-            value.value<QDBusArgument>() >> paths;
-        else
-            paths = value.value<QList<QDBusObjectPath>>();
-        for (const QDBusObjectPath &path : paths)
-            m_devices << path.path();
-    }
+        QStringLiteral("GetAll"));
+    getAll << kActiveInterface;
+    auto *propertiesWatcher = new QDBusPendingCallWatcher(m_bus.asyncCall(getAll), this);
+    connect(propertiesWatcher, &QDBusPendingCallWatcher::finished, this,
+            &NetworkManagerDialAttempt::onActiveProperties);
+}
 
-    const auto early = m_earlyStates.constFind(m_activePath);
-    if (early != m_earlyStates.cend())
-        applyState(early->first, early->second);
-    m_earlyStates.clear();
+void NetworkManagerDialAttempt::onActiveProperties(QDBusPendingCallWatcher *watcher)
+{
+    watcher->deleteLater();
+    QDBusPendingReply<QVariantMap> reply = *watcher;
     if (isFinished())
         return;
-
-    // The state may have moved on before the subscription's first signal.
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        kService, m_activePath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    get << kActiveInterface << QStringLiteral("State");
-    const QDBusMessage stateReply = m_bus.call(get, QDBus::Block, 3000);
-    if (stateReply.type() == QDBusMessage::ReplyMessage && !stateReply.arguments().isEmpty())
-        applyState(stateReply.arguments().at(0).value<QDBusVariant>().variant().toUInt(), 0);
-    else
+    const auto early = m_earlyStates.constFind(m_activePath);
+    const QPair<uint, uint> earlyState =
+        early != m_earlyStates.cend() ? *early : QPair<uint, uint>(0, 0);
+    m_earlyStates.clear();
+    if (reply.isError()) {
         // The active connection is already gone: the activation failed.
-        applyState(kDeactivated, 0);
+        applyState(kDeactivated, earlyState.second);
+        return;
+    }
+    const QVariant devices = reply.value().value(QStringLiteral("Devices"));
+    QList<QDBusObjectPath> paths;
+    if (devices.canConvert<QDBusArgument>())
+        devices.value<QDBusArgument>() >> paths;
+    else
+        paths = devices.value<QList<QDBusObjectPath>>();
+    for (const QDBusObjectPath &path : paths)
+        m_devices << path.path();
+    if (earlyState.first != 0)
+        applyState(earlyState.first, earlyState.second);
+    applyState(reply.value().value(QStringLiteral("State")).toUInt(), earlyState.second);
 }
 
 void NetworkManagerDialAttempt::onActiveStateChanged(uint state, uint reason,
@@ -152,8 +154,10 @@ void NetworkManagerDialAttempt::onDeviceStateChanged(uint newState, uint oldStat
     if (isFinished())
         return;
     if ((newState == kDeviceFailed || newState == kDeviceDisconnected) &&
-        !NetworkManagerReasons::deviceReason(reason).isEmpty())
+        !NetworkManagerReasons::deviceReason(reason).isEmpty()) {
         m_deviceReasons.insert(message.path(), reason);
+        m_lastDeviceReason = reason;
+    }
 }
 
 void NetworkManagerDialAttempt::applyState(uint state, uint reason)
@@ -174,6 +178,8 @@ void NetworkManagerDialAttempt::applyState(uint state, uint reason)
             break;
         }
     }
+    if (text.isEmpty() && m_devices.isEmpty() && m_lastDeviceReason != 0)
+        text = NetworkManagerReasons::deviceReason(m_lastDeviceReason);
     if (text.isEmpty())
         text = NetworkManagerReasons::activeConnectionReason(reason);
     finish(State::Failed, text);

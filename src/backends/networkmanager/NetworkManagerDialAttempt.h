@@ -30,6 +30,7 @@ public:
 
 private slots:
     void onActivateFinished(QDBusPendingCallWatcher *watcher);
+    void onActiveProperties(QDBusPendingCallWatcher *watcher);
     void onActiveStateChanged(uint state, uint reason, const QDBusMessage &message);
     void onDeviceStateChanged(uint newState, uint oldState, uint reason,
                               const QDBusMessage &message);
@@ -48,4 +49,5 @@ private:
     QHash<QString, QPair<uint, uint>> m_earlyStates;
     // The last failure reason of each device, the more telling one.
     QHash<QString, uint> m_deviceReasons;
+    uint m_lastDeviceReason = 0; // of any device, while this one's are not known
 };

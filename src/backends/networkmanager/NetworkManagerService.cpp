@@ -114,12 +114,40 @@ void NetworkManagerService::onPropertiesChanged(const QDBusMessage &message)
     if (message.arguments().isEmpty())
         return;
     const QString interface = message.arguments().at(0).toString();
-    if (interface == kManagerInterface || interface == kActiveInterface ||
-        interface == kDeviceInterface || interface == kWiredInterface ||
-        interface == kWirelessInterface)
-        scheduleRefresh(false);
-    else if (interface == kSettingsInterface)
+    if (interface == kSettingsInterface) {
         scheduleRefresh(true);
+        return;
+    }
+    // Only what the listing holds: a Wi-Fi device alone reports every scan.
+    static const QHash<QString, QStringList> relevant = {
+        {kManagerInterface, {QStringLiteral("ActiveConnections")}},
+        {kActiveInterface,
+         {QStringLiteral("State"), QStringLiteral("Id"), QStringLiteral("Devices"),
+          QStringLiteral("Type")}},
+        {kDeviceInterface,
+         {QStringLiteral("IpInterface"), QStringLiteral("Interface"),
+          QStringLiteral("ActiveConnection")}},
+        {kWiredInterface, {QStringLiteral("Speed")}},
+        {kWirelessInterface, {QStringLiteral("Bitrate")}},
+    };
+    const auto names = relevant.constFind(interface);
+    if (names == relevant.cend() || message.arguments().size() < 2)
+        return;
+    QVariantMap changed;
+    const QVariant arg = message.arguments().at(1);
+    if (arg.canConvert<QDBusArgument>())
+        arg.value<QDBusArgument>() >> changed;
+    else
+        changed = arg.toMap();
+    QStringList invalidated;
+    if (message.arguments().size() > 2)
+        invalidated = message.arguments().at(2).toStringList();
+    for (const QString &name : *names) {
+        if (changed.contains(name) || invalidated.contains(name)) {
+            scheduleRefresh(false);
+            return;
+        }
+    }
 }
 
 void NetworkManagerService::onProfilesChanged()
