@@ -80,6 +80,7 @@ private slots:
     void valueLabels();
     void caption();
     void highDensityFrame();
+    void paintEventCopiesTheFrame();
 };
 
 void TestTrendGraph::addValue_data()
@@ -442,6 +443,18 @@ void TestTrendGraph::highDensityFrame()
     QCOMPARE(image.pixelColor(42, 40), graph.gridColor());
     QCOMPARE(image.pixelColor(43, 40), graph.gridColor());
     QCOMPARE(image.pixelColor(44, 40), Background);
+}
+
+void TestTrendGraph::paintEventCopiesTheFrame()
+{
+    TrendGraph graph;
+    shapeLikeMainWindow(graph);
+    graph.setStyle(TrendGraph::ts3D);
+    graph.setCaption(QStringLiteral("5 Kb/s"));
+    for (int i = 0; i < 30; ++i)
+        graph.AddValue(i * 3);
+    const QImage painted = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(painted, graph.render());
 }
 
 QTEST_MAIN(TestTrendGraph)
