@@ -232,6 +232,9 @@ void SessionMonitor::connectedUpdate()
                 TextForms::numberText(double(s.dwBytesXmited - m_lastSent) / kBytesPerMegabyte,
                                       m_locale),
         };
+        // The settings replace the whole document on Apply while the ticks go
+        // on, which frees the element found at connect: look it up afresh.
+        refindProvider();
         const QDateTime now = m_clock.now();
         m_sessionCost +=
             IntervalCost(m_config, m_providerNode, quantities, TextForms::timeOfDay(now), m_clock);

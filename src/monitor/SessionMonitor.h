@@ -42,6 +42,8 @@ public:
     void setAuthorizationHook(AuthorizationHook hook) { m_showAuthorization = std::move(hook); }
 
     const QString &EntryName() const { return m_entryName; }
+    // As of the last look-up: at connect, on every priced tick and in
+    // refindProvider(). Stale once the document's content is replaced.
     pugi::xml_node ProviderNode() const { return m_providerNode; }
     bool WasConnected() const { return m_wasConnected; }
     const QString &CurrentUserName() const { return m_currentUserName; }

@@ -565,18 +565,20 @@ void TestSessionMonitor::providerLookedUpAgain()
     rig.tick(120);
     QVERIFY(qAbs(rig.monitor.SessionCost() - 0.6) < 1e-9);
 
-    // The settings rename the provider: the rest of the connection is free.
-    pugi::xml_node provider = rig.monitor.ProviderNode();
-    QVERIFY(provider);
-    setAttributeText(provider, "Name", QStringLiteral("Renamed"));
+    // Settings applied while connected replace the whole document, freeing
+    // the provider found at connect: the next ticks price with the new one.
+    setup.minutePrice = localNumber(1.2);
+    rig.config = makeConfig(setup);
+    rig.tick(120);
+    QVERIFY(qAbs(rig.monitor.SessionCost() - 1.8) < 1e-9);
+
+    // A provider renamed so that it no longer matches: the rest is free.
+    setup.providerName = QStringLiteral("Renamed");
+    rig.config = makeConfig(setup);
     rig.monitor.refindProvider();
     QVERIFY(!rig.monitor.ProviderNode());
     rig.tick(120);
-    QVERIFY(qAbs(rig.monitor.SessionCost() - 0.6) < 1e-9);
-
-    setAttributeText(provider, "Name", QStringLiteral("Modem"));
-    rig.monitor.refindProvider();
-    QCOMPARE(rig.monitor.ProviderNode(), provider);
+    QVERIFY(qAbs(rig.monitor.SessionCost() - 1.8) < 1e-9);
 }
 
 void TestSessionMonitor::longEntryName()
