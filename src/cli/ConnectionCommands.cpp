@@ -1,10 +1,233 @@
 #include "cli/ConnectionCommands.h"
 
+#include "backends/ConnectionServiceFactory.h"
+#include "cli/CliContext.h"
+#include "connection/DialupOperations.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <vector>
+
+namespace {
+
+// Every entry and connection, not just the program's fixed room: the status
+// is for people who want to see everything.
+QStringList allEntries(ConnectionService &service)
+{
+    std::vector<QString> names(64);
+    int count = 0;
+    int result = service.enumEntries(names.data(), int(names.size()), &count);
+    if (result == ConnectionService::BufferTooSmall) {
+        names.resize(size_t(count));
+        result = service.enumEntries(names.data(), int(names.size()), &count);
+    }
+    QStringList list;
+    if (result != ConnectionService::Success)
+        return list;
+    for (int i = 0; i < count && i < int(names.size()); ++i)
+        list.append(names[size_t(i)]);
+    return list;
+}
+
+std::vector<ConnectionRecord> allConnections(ConnectionService &service)
+{
+    std::vector<ConnectionRecord> records(64);
+    int count = 0;
+    int result = service.enumConnections(records.data(), int(records.size()), &count);
+    if (result == ConnectionService::BufferTooSmall) {
+        records.resize(size_t(count));
+        result = service.enumConnections(records.data(), int(records.size()), &count);
+    }
+    if (result != ConnectionService::Success)
+        return {};
+    records.resize(size_t(std::clamp(count, 0, int(records.size()))));
+    return records;
+}
+
+QString durationText(qint64 ms)
+{
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::unique_ptr<ConnectionService> chosenService(QTextStream &err)
+{
+    QString error;
+    auto service = createConnectionService(backendOptionsFromEnvironment(false), &error);
+    if (!service)
+        err << "dialometer-cli: " << error << Qt::endl;
+    return service;
+}
+
+int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QString format = QStringLiteral("text");
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--format") && i + 1 < arguments.size())
+            format = arguments[++i];
+        else if (a.startsWith(QLatin1String("--format=")))
+            format = a.mid(9);
+        else {
+            err << "dialometer-cli: status: unexpected argument \"" << a << "\"" << Qt::endl;
+            return ExitUsage;
+        }
+    }
+    if (format != QLatin1String("text") && format != QLatin1String("json")) {
+        err << "dialometer-cli: status: unknown format \"" << format << "\" (expected text or json)"
+            << Qt::endl;
+        return ExitUsage;
+    }
+    auto service = chosenService(err);
+    if (!service)
+        return ExitDataError;
+
+    const QStringList entries = allEntries(*service);
+    const std::vector<ConnectionRecord> connections = allConnections(*service);
+    struct Row
+    {
+        ConnectionRecord record;
+        QString interfaceName;
+        SessionCounters counters;
+        bool haveCounters = false;
+    };
+    std::vector<Row> rows;
+    for (const ConnectionRecord &r : connections) {
+        Row row{r, service->interfaceName(r.hrasconn), SessionCounters(), false};
+        row.haveCounters =
+            service->connectionStatistics(r.hrasconn, &row.counters) == ConnectionService::Success;
+        rows.push_back(row);
+    }
+
+    if (format == QLatin1String("json")) {
+        QJsonArray jsonConnections;
+        for (const Row &row : rows) {
+            QJsonObject o{{"entry", row.record.szEntryName},
+                          {"interface", row.interfaceName},
+                          {"handle", QString::number(row.record.hrasconn)}};
+            if (row.haveCounters) {
+                const SessionCounters &c = row.counters;
+                o.insert("bytesReceived", double(c.dwBytesRcved));
+                o.insert("bytesSent", double(c.dwBytesXmited));
+                o.insert("framesReceived", double(c.dwFramesRcved));
+                o.insert("framesSent", double(c.dwFramesXmited));
+                o.insert("compressionIn", double(c.dwCompressionRatioIn));
+                o.insert("compressionOut", double(c.dwCompressionRatioOut));
+                o.insert("speedBps", double(c.dwBps));
+                o.insert("connectedMs", double(c.dwConnectDuration));
+            }
+            jsonConnections.append(o);
+        }
+        const QJsonObject root{{"backend", service->backendName()},
+                               {"entries", QJsonArray::fromStringList(entries)},
+                               {"connections", jsonConnections}};
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        out.flush();
+        return ExitSuccess;
+    }
+
+    out << "Back end: " << service->backendName() << '\n';
+    out << "Phonebook entries:";
+    if (entries.isEmpty())
+        out << " none";
+    out << '\n';
+    for (const QString &e : entries)
+        out << "  " << e << '\n';
+    out << "Active connections:";
+    if (rows.empty())
+        out << " none";
+    out << '\n';
+    for (const Row &row : rows) {
+        out << "  " << row.record.szEntryName << " (interface "
+            << (row.interfaceName.isEmpty() ? QStringLiteral("-") : row.interfaceName)
+            << ", handle " << row.record.hrasconn << ")\n";
+        if (!row.haveCounters) {
+            out << "    no statistics\n";
+            continue;
+        }
+        const SessionCounters &c = row.counters;
+        out << "    received: " << c.dwBytesRcved << " bytes, " << c.dwFramesRcved
+            << " frames, compression " << c.dwCompressionRatioIn << "%\n";
+        out << "    sent:     " << c.dwBytesXmited << " bytes, " << c.dwFramesXmited
+            << " frames, compression " << c.dwCompressionRatioOut << "%\n";
+        out << "    speed:    " << c.dwBps << " bit/s\n";
+        out << "    connected: " << durationText(c.dwConnectDuration) << '\n';
+    }
+    out.flush();
+    return ExitSuccess;
+}
+
+int runDial(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (arguments.size() != 1 || arguments[0].isEmpty()) {
+        err << "dialometer-cli: dial: give one phonebook entry" << Qt::endl;
+        return ExitUsage;
+    }
+    auto service = chosenService(err);
+    if (!service)
+        return ExitDataError;
+    std::unique_ptr<DialAttempt> attempt = service->dial(arguments[0]);
+    if (!attempt) {
+        err << "dialometer-cli: dial: the back end cannot dial" << Qt::endl;
+        return ExitDataError;
+    }
+    if (!attempt->isFinished()) {
+        out << attempt->message() << Qt::endl;
+        QEventLoop loop;
+        QObject::connect(attempt.get(), &DialAttempt::progress, &loop,
+                         [&](const QString &text) { out << text << Qt::endl; });
+        QObject::connect(attempt.get(), &DialAttempt::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (attempt->state() == DialAttempt::State::Connected) {
+        out << "Connected: " << arguments[0] << Qt::endl;
+        return ExitSuccess;
+    }
+    const QString reason = attempt->message().isEmpty() ? QStringLiteral("the dial was withdrawn")
+                                                        : attempt->message();
+    err << "dialometer-cli: dial: " << arguments[0] << ": " << reason << Qt::endl;
+    return ExitDataError;
+}
+
+int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (!arguments.isEmpty()) {
+        err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;
+        return ExitUsage;
+    }
+    auto service = chosenService(err);
+    if (!service)
+        return ExitDataError;
+    const std::vector<ConnectionRecord> before = allConnections(*service);
+    HangUpAll(*service);
+    if (IsConnected(*service)) {
+        err << "dialometer-cli: hangup: a connection is still up" << Qt::endl;
+        return ExitDataError;
+    }
+    if (before.empty())
+        out << "No connection." << Qt::endl;
+    for (const ConnectionRecord &r : before)
+        out << "Hung up: " << r.szEntryName << Qt::endl;
+    return ExitSuccess;
+}
+
+} // namespace
+
 int runConnectionCommand(const QString &command, const QStringList &arguments, QTextStream &out,
                          QTextStream &err)
 {
-    Q_UNUSED(arguments);
-    Q_UNUSED(out);
-    err << "dialometer-cli: " << command << ": not available yet\n";
-    return 2;
+    if (command == QLatin1String("status"))
+        return runStatus(arguments, out, err);
+    if (command == QLatin1String("dial"))
+        return runDial(arguments, out, err);
+    if (command == QLatin1String("hangup"))
+        return runHangUp(arguments, out, err);
+    err << "dialometer-cli: unknown command \"" << command << "\"" << Qt::endl;
+    return ExitUsage;
 }
