@@ -458,13 +458,12 @@ void TrendGraph::paint3D(PixelCanvas &canvas, QPainter &painter) const
 
         // Whole column by column, so a front face covers part of the side
         // and top faces of the column to its left.
-        const QPoint frontFace[] = {QPoint(xl, h - bottom), QPoint(xr, h - bottom),
-                                    QPoint(xr, h - top), QPoint(xl, h - top)};
         const QPoint sideFace[] = {QPoint(xr, h - bottom), QPoint(xr + dx, h - dy - bottom),
                                    QPoint(xr + dx, h - dy - top), QPoint(xr, h - top)};
         const QPoint topFace[] = {QPoint(xr, h - top), QPoint(xr + dx, h - dy - top),
                                   QPoint(xl + dx, h - dy - top), QPoint(xl, h - top)};
-        canvas.fillConvexPolygon(frontFace, 4, front);
+        // The front face is upright: a plain rectangle, its outline included.
+        canvas.fillRect(xl, h - top, xr + 1, h - bottom + 1, front);
         canvas.fillConvexPolygon(sideFace, 4, side);
         canvas.fillConvexPolygon(topFace, 4, lid);
         if (labels) {
