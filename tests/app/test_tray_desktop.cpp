@@ -1,0 +1,182 @@
+// The main window on a real X server with a tray host: the icon docks in the
+// tray and a double click on it opens the window. Runs on its own Xvfb with
+// trayer; skipped when either is missing.
+#include "FakeConnectionService.h"
+#include "ScriptedPrompter.h"
+
+#include "app/TMain.h"
+#include "core/Clock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+QString g_skipReason;
+pid_t g_xvfb = 0;
+pid_t g_trayer = 0;
+
+pid_t spawn(const QString &program, const QStringList &args)
+{
+    QList<QByteArray> storage{QFile::encodeName(program)};
+    for (const QString &arg : args)
+        storage << arg.toLocal8Bit();
+    QList<char *> argv;
+    for (QByteArray &a : storage)
+        argv << a.data();
+    argv << nullptr;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, storage[0].constData(), nullptr, nullptr, argv.data(), environ) != 0)
+        return 0;
+    return pid;
+}
+
+void stop(pid_t &pid)
+{
+    if (pid > 0) {
+        ::kill(pid, SIGTERM);
+        ::waitpid(pid, nullptr, 0);
+        pid = 0;
+    }
+}
+
+// Starts Xvfb on a free display and points this process at it.
+bool startDesktop()
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString trayer = QStandardPaths::findExecutable(QStringLiteral("trayer"));
+    if (xvfb.isEmpty() || trayer.isEmpty()) {
+        g_skipReason = QStringLiteral("Xvfb and trayer are needed (scripts/install-deps.sh)");
+        return false;
+    }
+    int display = 0;
+    for (int n = 91; n < 140 && !display; ++n) {
+        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            display = n;
+    }
+    g_xvfb = spawn(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
+                          QStringLiteral("0"), QStringLiteral("480x360x24"),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
+    for (int i = 0; i < 100 && g_xvfb && !QFile::exists(socket); ++i)
+        ::usleep(50000);
+    if (!g_xvfb || !QFile::exists(socket)) {
+        g_skipReason = QStringLiteral("Xvfb did not start");
+        return false;
+    }
+    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    // The tray host here is an X one: keep Qt off a D-Bus tray of the session.
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    g_trayer = spawn(
+        trayer,
+        {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+         QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+         QStringLiteral("--width"), QStringLiteral("96"), QStringLiteral("--heighttype"),
+         QStringLiteral("pixel"), QStringLiteral("--height"), QStringLiteral("24"),
+         QStringLiteral("--transparent"), QStringLiteral("false"), QStringLiteral("--tint"),
+         QStringLiteral("0x4070a0"), QStringLiteral("--SetDockType"), QStringLiteral("true")});
+    if (!g_trayer)
+        g_skipReason = QStringLiteral("trayer did not start");
+    return g_trayer != 0;
+}
+
+} // namespace
+
+class TestTrayDesktop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void iconDocksAndOpensWindow();
+};
+
+void TestTrayDesktop::iconDocksAndOpensWindow()
+{
+    if (!g_skipReason.isEmpty())
+        QSKIP(qPrintable(g_skipReason));
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+
+    QTemporaryDir home;
+    ManualClock clock;
+    FakeConnectionService service;
+    ScriptedPrompter prompter;
+    TMain window(service, prompter, clock, home.path());
+    QSystemTrayIcon *tray = window.trayIcon();
+    QVERIFY(tray->isVisible());
+    QVERIFY(!window.isVisible());
+
+    // Docked: the icon has a place inside the tray at the top right.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto docked = [&] {
+        const QRect place = tray->geometry();
+        return place.width() > 0 && place.top() < 24 && place.right() > screen.width() - 100;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(docked(), 10000);
+    const QRect place = tray->geometry();
+    QVERIFY2(docked(), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                      .arg(place.x())
+                                      .arg(place.y())
+                                      .arg(place.width())
+                                      .arg(place.height())));
+
+    // The tray shows the icon as the disconnected image draws it: not just the
+    // tray's own background.
+    QTest::qWait(300);
+    const QImage icon = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(place);
+    QSet<QRgb> colours;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            colours.insert(icon.pixel(x, y));
+    QVERIFY2(colours.size() > 3, "the tray place shows no icon");
+
+    // The icon widget inside the tray receives the double click as the tray
+    // host passes it on.
+    QWidget *iconWidget = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (QByteArray(w->metaObject()->className()) == "QSystemTrayIconSys")
+            iconWidget = w;
+    QVERIFY(iconWidget);
+    QTest::mouseDClick(iconWidget, Qt::LeftButton, {}, iconWidget->rect().center());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isActiveWindow() || window.windowHandle()->isExposed(), 5000);
+    QTest::qWait(500);
+
+    const QString artefacts = QStringLiteral(DIALOMETER_BINARY_DIR "/test-artifacts");
+    QDir().mkpath(artefacts);
+    const QString shot = artefacts + QStringLiteral("/tray-desktop.png");
+    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(shot));
+    qInfo("screenshot: %s", qPrintable(shot));
+}
+
+int main(int argc, char *argv[])
+{
+    const bool desktop = startDesktop();
+    if (!desktop)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int rc = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        TestTrayDesktop test;
+        rc = QTest::qExec(&test, argc, argv);
+    }
+    stop(g_trayer);
+    stop(g_xvfb);
+    return rc;
+}
+
+#include "test_tray_desktop.moc"
