@@ -256,8 +256,11 @@ int PppdService::connectionStatistics(ConnectionHandle handle, SessionCounters *
     out->dwBytesXmited = values.txBytes;
     out->dwFramesRcved = values.rxPackets;
     out->dwFramesXmited = values.txPackets;
-    out->dwCompressionRatioIn = 0;
-    out->dwCompressionRatioOut = 0;
+    PppCompression::Ratios ratios;
+    if (link->hasCompression && !m_compression.read(link->interfaceName, &ratios))
+        link->hasCompression = false;
+    out->dwCompressionRatioIn = ratios.in;
+    out->dwCompressionRatioOut = ratios.out;
     out->dwBps = link->speedBps;
     out->dwConnectDuration = std::max<qint64>(0, wallNowMs() - link->upSinceMs);
     return Success;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backends/InterfaceCounters.h"
+#include "backends/networkmanager/PppCompression.h"
 #include "backends/pppd/PppdPaths.h"
 #include "connection/ConnectionService.h"
 
@@ -47,6 +48,7 @@ private:
         QString interfaceName;
         qint64 upSinceMs = 0; // wall-clock ms since the epoch
         qint64 speedBps = 0;
+        bool hasCompression = true; // false once the kernel said it keeps no figures
         InterfaceCounters counters;
     };
     struct DirStamp
@@ -66,6 +68,7 @@ private:
     qint64 peerSpeed(const QString &peer) const;
 
     PppdPaths m_paths;
+    PppCompression m_compression;
     std::vector<DirStamp> m_stamps;
     std::vector<Link> m_links; // in the order they came up
     ConnectionHandle m_nextHandle = 1;
