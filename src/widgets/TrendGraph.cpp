@@ -293,6 +293,8 @@ int TrendGraph::sampleHeight(qint32 value, int room) const
 
 void TrendGraph::paintInto(QImage &image) const
 {
+    if (image.isNull()) // a control of no size
+        return;
     // Shapes go straight into the pixels; QPainter only draws the text.
     PixelCanvas canvas(image);
     QPainter painter(&image);

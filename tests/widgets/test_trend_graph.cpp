@@ -455,6 +455,9 @@ void TestTrendGraph::paintEventCopiesTheFrame()
         graph.AddValue(i * 3);
     const QImage painted = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(painted, graph.render());
+
+    graph.resize(0, 0);
+    QVERIFY(graph.render().isNull());
 }
 
 QTEST_MAIN(TestTrendGraph)
