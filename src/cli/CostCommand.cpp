@@ -17,8 +17,8 @@
 namespace {
 
 // The moment of --at, read strictly: YYYY-MM-DDTHH:MM:SS with optional
-// milliseconds, taken as local time.
-bool readMoment(const QString &text, QDateTime *moment)
+// milliseconds, as a local date and clock time.
+bool readMoment(const QString &text, QDate *day, QTime *clockTime)
 {
     static const QRegularExpression pattern(QStringLiteral(
         "^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})(?:\\.(\\d{1,3}))?$"));
@@ -31,7 +31,8 @@ bool readMoment(const QString &text, QDateTime *moment)
     const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms);
     if (!date.isValid() || !time.isValid())
         return false;
-    *moment = QDateTime(date, time);
+    *day = date;
+    *clockTime = time;
     return true;
 }
 
@@ -73,8 +74,9 @@ int runCost(const QStringList &arguments, const CliContext &context)
             return ExitUsage;
         }
     }
-    QDateTime moment;
-    if (!readMoment(args.value(QStringLiteral("--at")), &moment)) {
+    QDate day;
+    QTime clockTime;
+    if (!readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
         context.complain(QStringLiteral("cost"),
                          QStringLiteral("--at \"%1\" is not a date and time like "
                                         "2026-12-09T05:00:00")
@@ -113,9 +115,11 @@ int runCost(const QStringList &arguments, const CliContext &context)
         return ExitDataError;
     }
 
-    const ManualClock clock(moment);
-    const IntervalPrice price =
-        PriceInterval(config, provider, quantities, TextForms::timeOfDay(moment), clock);
+    // The time of day is the clock reading as given, even in an hour that a
+    // daylight-saving change skips; the clock gives the weekday.
+    const ManualClock clock(QDateTime(day, clockTime));
+    const double timeOfDay = clockTime.msecsSinceStartOfDay() / 86400000.0;
+    const IntervalPrice price = PriceInterval(config, provider, quantities, timeOfDay, clock);
     context.out << "{\"cost\": " << TableOutput::jsonValue(QVariant(price.cost))
                 << ", \"tariffType\": " << TableOutput::jsonString(price.tariffType) << "}\n";
     context.out.flush();
