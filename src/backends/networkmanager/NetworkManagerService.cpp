@@ -55,14 +55,17 @@ NetworkManagerService::NetworkManagerService(const QDBusConnection &bus,
 {
     m_clock.start();
     const QString service = QString::fromLatin1(kService);
-    m_watcher = new QDBusServiceWatcher(service, m_bus,
-                                        QDBusServiceWatcher::WatchForRegistration |
-                                            QDBusServiceWatcher::WatchForUnregistration,
-                                        this);
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
-            &NetworkManagerService::onServiceRegistered);
-    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
-            &NetworkManagerService::onServiceUnregistered);
+    // Owner changes, not just comings and goings: a daemon that hands its
+    // name straight to a new instance has lost its state all the same.
+    m_watcher =
+        new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &newOwner) {
+                if (newOwner.isEmpty())
+                    onServiceUnregistered();
+                else
+                    onServiceRegistered();
+            });
 
     // Subscribed before the first reading, so no change falls between the two.
     m_bus.connect(service, QString(), kPropertiesInterface, QStringLiteral("PropertiesChanged"),
