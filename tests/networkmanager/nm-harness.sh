@@ -267,6 +267,10 @@ check() {
     done
     local probe=dmprobe$$
     ip netns add "$probe" 2>/dev/null || die "network namespaces are not allowed here"
+    if ! ip -n "$probe" link add dmprobe0 type veth peer name dmprobe1 2>/dev/null; then
+        ip netns del "$probe"
+        die "veth devices cannot be created here"
+    fi
     ip netns del "$probe"
     unshare --mount --uts true 2>/dev/null || die "mount namespaces are not allowed here"
 }
