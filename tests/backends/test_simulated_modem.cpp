@@ -74,6 +74,7 @@ private slots:
     void hangUpWithDelay();
     void demoScenario();
     void phonebookIsEditable();
+    void documentedExample();
 };
 
 void TestSimulatedModem::invalidScenario_data()
@@ -370,6 +371,24 @@ void TestSimulatedModem::phonebookIsEditable()
     GetPhonebookEntries(*h.service, entries);
     QCOMPARE(entries, (QStringList{"New", "Other"}));
     QCOMPARE(h.service->dial("Old")->state(), DialAttempt::State::Failed);
+}
+
+void TestSimulatedModem::documentedExample()
+{
+    QString error;
+    const auto scenario = SimulationScenario::fromFile(
+        QStringLiteral(DIALOMETER_SOURCE_DIR "/docs/examples/sim-scenario.json"), &error);
+    QVERIFY2(scenario, qPrintable(error));
+    Harness h(*scenario);
+    h.at(10);
+    QCOMPARE(h.active(), QStringList{"Home Dial-up@ppp0"});
+    h.at(185);
+    QCOMPARE(h.active(), QStringList{"Office ISDN@ippp0"});
+    // 35 s after it came up: halfway between the samples at 30 and 40 s.
+    QCOMPARE(h.poll().dwBytesRcved, qint64(180000));
+    auto attempt = h.service->dial("Night Tariff");
+    h.at(190);
+    QCOMPARE(attempt->message(), QStringLiteral("NO CARRIER"));
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedModem)
