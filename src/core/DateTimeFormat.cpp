@@ -48,17 +48,24 @@ QString quoteLiteral(const QString &text)
     return quoted;
 }
 
-// Reads up to maxDigits decimal digits (any script) at pos.
+// Reads up to maxDigits decimal digits (any script, also digits outside the
+// basic plane, which take two UTF-16 units) at pos.
 int readDigits(QStringView text, qsizetype &pos, int maxDigits, int *count)
 {
     int value = 0;
     *count = 0;
     while (pos < text.size() && *count < maxDigits) {
-        const QChar c = text[pos];
-        if (!c.isDigit())
+        char32_t codePoint = text[pos].unicode();
+        qsizetype units = 1;
+        if (text[pos].isHighSurrogate() && pos + 1 < text.size() &&
+            text[pos + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text[pos], text[pos + 1]);
+            units = 2;
+        }
+        if (QChar::category(codePoint) != QChar::Number_DecimalDigit)
             break;
-        value = value * 10 + c.digitValue();
-        ++pos;
+        value = value * 10 + QChar::digitValue(codePoint);
+        pos += units;
         ++*count;
     }
     return value;
@@ -141,7 +148,7 @@ void DateTimeFormat::tokenize(const QString &pattern)
             kind = width <= 2 ? Kind::Day : Kind::Other; // ddd: day names
             break;
         case 'M':
-            kind = width <= 2 ? Kind::Month : Kind::Other; // MMM: month names
+            kind = width <= 2 ? Kind::Month : width <= 4 ? Kind::MonthName : Kind::Other;
             break;
         case 'y':
             kind = (width == 2 || width == 4) ? Kind::Year : Kind::Other;
@@ -176,6 +183,9 @@ void DateTimeFormat::classify()
     bool hasLowerHour = false;
     for (const Token &token : std::as_const(m_tokens)) {
         switch (token.kind) {
+        case Kind::MonthName:
+            m_hasMonthName = true;
+            break;
         case Kind::Other:
         case Kind::TimeZone:
             m_readable = false;
@@ -198,6 +208,29 @@ void DateTimeFormat::classify()
     }
     // As in QLocale: "h" counts to 12 only when the pattern has an AM/PM field.
     m_twelveHour = hasAmPm && hasLowerHour;
+}
+
+QList<QStringList> DateTimeFormat::monthNames(const QLocale &locale)
+{
+    QList<QStringList> names;
+    for (int month = 1; month <= 12; ++month) {
+        QStringList forms;
+        for (QLocale::FormatType type : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            for (const QString &name :
+                 {locale.monthName(month, type), locale.standaloneMonthName(month, type)}) {
+                if (!name.isEmpty() && !forms.contains(name))
+                    forms.append(name);
+            }
+        }
+        names.append(forms);
+    }
+    return names;
+}
+
+void DateTimeFormat::prepareNames(const QLocale &locale)
+{
+    if (m_hasMonthName)
+        m_monthNames = monthNames(locale);
 }
 
 QString DateTimeFormat::pattern() const
@@ -283,6 +316,9 @@ bool DateTimeFormat::read(const QString &input, const QLocale &locale, QDate *da
     int day = -1, month = -1, year = -1, hour = 0, minute = 0, second = 0;
     int amPm = 0; // 1 AM, 2 PM
     bool hasDate = false;
+    const QList<QStringList> names =
+        m_hasMonthName && m_monthNames.isEmpty() ? monthNames(locale) : QList<QStringList>();
+    const QList<QStringList> &months = names.isEmpty() ? m_monthNames : names;
 
     for (qsizetype i = 0; i < m_tokens.size(); ++i) {
         const Token &token = m_tokens[i];
@@ -344,6 +380,23 @@ bool DateTimeFormat::read(const QString &input, const QLocale &locale, QDate *da
                 second = value;
                 break;
             }
+            break;
+        }
+        case Kind::MonthName: {
+            // The longest name that fits ("June" before "Jun").
+            qsizetype best = 0;
+            for (int m = 0; m < months.size(); ++m) {
+                for (const QString &name : months[m]) {
+                    if (name.size() > best && matchesAt(text, pos, name)) {
+                        best = name.size();
+                        month = m + 1;
+                    }
+                }
+            }
+            if (best == 0)
+                return false;
+            pos += best;
+            hasDate = true;
             break;
         }
         case Kind::AmPm: {

@@ -18,10 +18,13 @@ public:
     // The pattern as QLocale::toString() takes it.
     QString pattern() const;
     // True when every field is one that read() understands (numeric day,
-    // month, year, hours, minutes, seconds and the AM/PM marker). Other
-    // patterns (month names, time zones) have to be read by QLocale.
+    // month, year, hours, minutes, seconds, month names and the AM/PM
+    // marker). Other patterns (day names, time zones) need QLocale.
     bool isReadable() const { return m_readable; }
     bool hasTime() const { return m_hasTime; }
+    // Looks the locale's month names up once for read(); without this they
+    // are looked up on every read.
+    void prepareNames(const QLocale &locale);
 
     // Reads a whole text written with this pattern. A year of one or two
     // digits falls in 1950..2049. Any white space matches a blank of the
@@ -41,7 +44,19 @@ public:
     static int expandTwoDigitYear(int year);
 
 private:
-    enum class Kind { Literal, Day, Month, Year, Hour, Minute, Second, AmPm, TimeZone, Other };
+    enum class Kind {
+        Literal,
+        Day,
+        Month,
+        MonthName,
+        Year,
+        Hour,
+        Minute,
+        Second,
+        AmPm,
+        TimeZone,
+        Other
+    };
     struct Token
     {
         Kind kind = Kind::Literal;
@@ -53,9 +68,13 @@ private:
     void tokenize(const QString &pattern);
     void classify();
     static DateTimeFormat fromTokens(const QList<Token> &tokens);
+    static QList<QStringList> monthNames(const QLocale &locale);
 
     QList<Token> m_tokens;
     bool m_readable = true;
     bool m_hasTime = false;
     bool m_twelveHour = false;
+    bool m_hasMonthName = false;
+    // Per month (0..11) its long, short and stand-alone names.
+    QList<QStringList> m_monthNames;
 };

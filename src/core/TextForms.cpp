@@ -35,6 +35,8 @@ struct LocaleForms
             timeSeparator = QStringLiteral(":");
         if (decimalPoint.isEmpty())
             decimalPoint = QStringLiteral(".");
+        for (DateTimeFormat *format : {&shortDate, &dateAndLongTime, &dateAndShortTime})
+            format->prepareNames(l);
     }
 
     QLocale locale;

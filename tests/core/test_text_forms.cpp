@@ -227,6 +227,33 @@ private slots:
         QCOMPARE(TextForms::dateTimeText(back), text);
     }
 
+    // Other locales' patterns: month names (C), "." between hours and
+    // minutes (fi), the time zone before the time (zh) or in brackets (fa),
+    // native digits (ar), AM/PM first (ko), digits outside the basic plane.
+    void dateTimeRoundTripInOtherLocales_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *name :
+             {"C", "fi_FI", "zh_CN", "fa_IR", "ar_EG", "ko_KR", "ja_JP", "ccp_BD"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void dateTimeRoundTripInOtherLocales()
+    {
+        QFETCH(QString, locale);
+        const QLocale l(locale);
+        for (double value :
+             {days(2026, 12, 9, 17, 3, 4), days(2026, 6, 1), days(2026, 1, 2, 0, 0, 1)}) {
+            const QString text = TextForms::dateTimeText(value, l);
+            QVERIFY2(!text.contains(QLatin1String("UTC")), qPrintable(text));
+            double back = 0.0;
+            QVERIFY2(TextForms::parseDateTime(text, &back, l), qPrintable(text));
+            QCOMPARE(back, value);
+        }
+        double fraction = 0.0;
+        QVERIFY(TextForms::parseTimeOfDay(TextForms::timeOfDayText(0.75, l), &fraction, l));
+        QCOMPARE(fraction, 0.75);
+    }
+
     void millisecondsAreDroppedFromTheText()
     {
         const double value = days(2026, 12, 9, 5, 0, 0, 750);
