@@ -476,9 +476,6 @@ void TMain::ExitClick()
     if (answer != Prompter::Yes)
         return;
     emit exitConfirmed();
-    // exit() rather than quit(): a quit request would ask the window to close,
-    // and closing only hides it.
-    QCoreApplication::exit(0);
 }
 
 void TMain::FormDestroy()

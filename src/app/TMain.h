@@ -98,7 +98,7 @@ public:
     void AddValue(qint32 value) override;
 
 signals:
-    // Exit was confirmed; the application is told to end right after.
+    // Exit was confirmed: the program is to end (the entry ends the loop).
     void exitConfirmed();
 
 protected:

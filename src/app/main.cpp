@@ -166,6 +166,9 @@ int main(int argc, char *argv[])
     SystemClock clock;
     TMain window(*service, prompter, clock, folder);
     prompter.setParent(&window);
+    // exit() rather than quit(): a quit request would ask the window to close,
+    // and closing only hides it.
+    QObject::connect(&window, &TMain::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
     // Without a tray the window is the only way to reach the program.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         window.show();

@@ -2,6 +2,7 @@
 #include "ScriptedPrompter.h"
 
 #include "app/TMain.h"
+#include "backends/sim/SimulatedModemService.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "monitor/SessionMonitor.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -92,6 +94,7 @@ private slots:
     void connectionsMenuKeepsAmpersands();
     void exitAnswered_data();
     void exitAnswered();
+    void exitDoesNothingWhileDialing();
     void closeHides_data();
     void closeHides();
     void graphCaptionFollowsLevel();
@@ -356,6 +359,43 @@ void TestMainWindow::exitAnswered()
     QCOMPARE(q.buttons, Prompter::Buttons(Prompter::Yes | Prompter::Cancel));
     QCOMPARE(q.icon, Prompter::Icon::Warning);
     QCOMPARE(confirmed.size(), ends ? 1 : 0);
+}
+
+void TestMainWindow::exitDoesNothingWhileDialing()
+{
+    SimulationScenario scenario;
+    scenario.phonebook = {QStringLiteral("Tom&Jerry")};
+    scenario.dialDefault.delayMs = 60000;
+    SimulatedModemService modem(scenario, std::make_unique<ManualElapsedTime>());
+    QTemporaryDir dir;
+    ManualClock clock;
+    ScriptedPrompter prompter;
+    prompter.answers = {Prompter::Yes};
+    TMain window(modem, prompter, clock, dir.path());
+    QSignalSpy confirmed(&window, &TMain::exitConfirmed);
+    window.PopupMenu1Popup();
+    QAction *item = window.findChild<QMenu *>("ConnectionsMenu")->actions().value(0);
+    QVERIFY(item);
+
+    QString dialled;
+    bool openDuringDial = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto *dialog = window.findChild<QDialog *>(QStringLiteral("DialDialog"));
+        dialled = dialog ? dialog->windowTitle() : QString();
+        openDuringDial = window.RasDialogOpen();
+        window.findChild<QAction *>("Exit1")->trigger();
+        if (dialog)
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    item->trigger(); // the dial dialog runs until the timer closes it
+    QCOMPARE(dialled, QStringLiteral("Tom&Jerry"));
+    QVERIFY(openDuringDial);
+    QVERIFY(prompter.asked.isEmpty());
+    QCOMPARE(confirmed.size(), 0);
+    QVERIFY(!window.RasDialogOpen());
+    window.ExitClick(); // asks again once the dialog is gone
+    QCOMPARE(prompter.asked.size(), 1);
+    QCOMPARE(confirmed.size(), 1);
 }
 
 void TestMainWindow::closeHides_data()
