@@ -32,8 +32,6 @@ const QString kWirelessInterface = QStringLiteral("org.freedesktop.NetworkManage
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
 constexpr uint kActivated = 2; // NMActiveConnectionState
-constexpr uint kDeviceTypeEthernet = 1;
-constexpr uint kDeviceTypeWifi = 2;
 // While pppd's pid file is missing, how often to look for it again.
 constexpr qint64 kPidFileRetryMs = 1000;
 
@@ -79,9 +77,15 @@ NetworkManagerService::NetworkManagerService(const QDBusConnection &bus,
     m_bus.connect(service, QString(), kActiveInterface, QStringLiteral("StateChanged"), this,
                   SLOT(onActiveStateChanged()));
 
+    m_retry = new QTimer(this);
+    m_retry->setSingleShot(true);
+    connect(m_retry, &QTimer::timeout, this, &NetworkManagerService::refresh);
+
+    // The first reading blocks, so that a caller that asks at once (the
+    // command-line tool) finds the state there.
     if (isRunning(m_bus)) {
         m_available = true;
-        refresh();
+        startReading(true);
     }
 }
 
@@ -145,6 +149,15 @@ void NetworkManagerService::onPropertiesChanged(const QDBusMessage &message)
     QStringList invalidated;
     if (message.arguments().size() > 2)
         invalidated = message.arguments().at(2).toStringList();
+    // A connection that ended is gone at once, without waiting for the
+    // reading: the hang-up wait sees it through this signal alone.
+    const auto activeList = changed.constFind(QStringLiteral("ActiveConnections"));
+    if (interface == kManagerInterface && activeList != changed.cend()) {
+        QSet<QString> paths;
+        for (const QDBusObjectPath &path : objectPaths(*activeList))
+            paths.insert(path.path());
+        keepOnlyActive(paths);
+    }
     for (const QString &name : *names) {
         if (changed.contains(name) || invalidated.contains(name)) {
             scheduleRefresh(false);
@@ -162,6 +175,7 @@ void NetworkManagerService::onProfileUpdated(const QDBusMessage &message)
 {
     // A renamed profile is read again.
     m_profileIds.remove(message.path());
+    m_changedDuringReading.insert(message.path());
     scheduleRefresh(true);
 }
 
@@ -185,17 +199,60 @@ void NetworkManagerService::scheduleRefresh(bool profiles)
 void NetworkManagerService::refresh()
 {
     m_refreshQueued = false;
-    if (!m_available)
+    // One reading at a time; what changes meanwhile is read when it is done.
+    if (!m_available || m_reading || (!m_profilesDirty && !m_activeDirty))
         return;
-    if (m_profilesDirty)
-        reloadProfiles();
-    if (m_activeDirty)
-        reloadActive();
+    startReading(false);
+}
+
+NetworkManagerReading *NetworkManagerService::startReading(bool blocking)
+{
+    m_reading = new NetworkManagerReading(m_bus, m_profilesDirty, m_activeDirty, m_profileIds,
+                                          m_options.callTimeoutMs, this);
+    m_profilesDirty = false;
+    m_activeDirty = false;
+    m_goneDuringReading.clear();
+    m_changedDuringReading.clear();
+    connect(m_reading, &NetworkManagerReading::finished, this,
+            &NetworkManagerService::onReadingFinished);
+    NetworkManagerReading *reading = m_reading;
+    reading->start(blocking);
+    return reading;
+}
+
+void NetworkManagerService::onReadingFinished()
+{
+    auto *reading = qobject_cast<NetworkManagerReading *>(sender());
+    if (!reading)
+        return;
+    reading->deleteLater();
+    if (reading != m_reading)
+        return; // from before the daemon went or changed hands
+    m_reading = nullptr;
+    if (!reading->succeeded()) {
+        // Read again a little later, not in a tight loop against a stuck daemon.
+        m_profilesDirty = m_profilesDirty || reading->readsProfiles();
+        m_activeDirty = m_activeDirty || reading->readsActive();
+        m_retry->start(m_options.retryMs);
+        return;
+    }
+    if (reading->readsProfiles())
+        applyProfiles(reading->profiles());
+    if (reading->readsActive())
+        applyActive(reading->actives());
     emit changed();
+    if (m_profilesDirty || m_activeDirty)
+        scheduleRefresh(m_profilesDirty);
 }
 
 void NetworkManagerService::dropState()
 {
+    if (m_reading) {
+        m_reading->disconnect(this);
+        m_reading->deleteLater();
+        m_reading = nullptr;
+    }
+    m_retry->stop();
     m_profiles.clear();
     m_profileIds.clear();
     m_listed.clear();
@@ -204,125 +261,79 @@ void NetworkManagerService::dropState()
     m_activeDirty = true;
 }
 
-void NetworkManagerService::reloadProfiles()
+void NetworkManagerService::applyProfiles(std::vector<NetworkManagerReading::Profile> profiles)
 {
-    QDBusMessage list =
-        QDBusMessage::createMethodCall(QString::fromLatin1(kService), kSettingsPath,
-                                       kSettingsInterface, QStringLiteral("ListConnections"));
-    const QDBusMessage reply = m_bus.call(list, QDBus::Block, m_options.callTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return; // kept dirty: read again with the next change
-    const QList<QDBusObjectPath> paths = objectPaths(reply.arguments().at(0));
-
-    std::vector<Profile> profiles;
+    m_profiles.clear();
     QHash<QString, QString> ids;
-    for (const QDBusObjectPath &objectPath : paths) {
-        const QString path = objectPath.path();
-        QString id = m_profileIds.value(path);
-        if (id.isNull()) {
-            QDBusMessage get =
-                QDBusMessage::createMethodCall(QString::fromLatin1(kService), path,
-                                               kProfileInterface, QStringLiteral("GetSettings"));
-            const QDBusMessage settings = m_bus.call(get, QDBus::Block, m_options.callTimeoutMs);
-            if (settings.type() != QDBusMessage::ReplyMessage || settings.arguments().isEmpty())
-                continue; // removed meanwhile
-            QMap<QString, QVariantMap> sections;
-            settings.arguments().at(0).value<QDBusArgument>() >> sections;
-            id =
-                sections.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString();
-            if (id.isNull())
-                id = QLatin1String("");
-        }
-        ids.insert(path, id);
-        profiles.push_back({path, id});
+    for (auto &profile : profiles) {
+        // A profile changed while it was read is asked about again next time.
+        if (!m_changedDuringReading.contains(profile.path))
+            ids.insert(profile.path, profile.id);
+        m_profiles.push_back({std::move(profile.path), std::move(profile.id)});
     }
-    m_profiles = std::move(profiles);
     m_profileIds = std::move(ids);
-    m_profilesDirty = false;
 }
 
-void NetworkManagerService::reloadActive()
+void NetworkManagerService::applyActive(const std::vector<NetworkManagerReading::Active> &actives)
 {
-    const QString service = QString::fromLatin1(kService);
-    auto getAll = [&](const QString &path, const QString &interface, QVariantMap *out) {
-        QDBusMessage call = QDBusMessage::createMethodCall(service, path, kPropertiesInterface,
-                                                           QStringLiteral("GetAll"));
-        call << interface;
-        const QDBusMessage reply = m_bus.call(call, QDBus::Block, m_options.callTimeoutMs);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return false;
-        reply.arguments().at(0).value<QDBusArgument>() >> *out;
-        return true;
-    };
-
-    QVariantMap manager;
-    if (!getAll(kPath, kManagerInterface, &manager))
-        return; // kept dirty: read again with the next change
-    const QList<QDBusObjectPath> paths =
-        objectPaths(manager.value(QStringLiteral("ActiveConnections")));
-
     std::vector<std::unique_ptr<Active>> fresh;
-    for (const QDBusObjectPath &objectPath : paths) {
-        const QString path = objectPath.path();
-        QVariantMap properties;
-        if (!getAll(path, kActiveInterface, &properties))
-            continue; // gone meanwhile
-
+    for (const NetworkManagerReading::Active &read : actives) {
+        if (m_goneDuringReading.contains(read.path))
+            continue;
         std::unique_ptr<Active> active;
         auto known = std::find_if(m_active.begin(), m_active.end(),
-                                  [&](const auto &a) { return a && a->path == path; });
+                                  [&](const auto &a) { return a && a->path == read.path; });
         if (known != m_active.end()) {
             active = std::move(*known);
         } else {
             active = std::make_unique<Active>();
-            active->path = path;
+            active->path = read.path;
             active->handle = ++m_lastHandle; // never reused
         }
-        active->id = properties.value(QStringLiteral("Id")).toString();
-        active->state = properties.value(QStringLiteral("State")).toUInt();
-        // The loopback is always up; it is no connection to the outside.
-        const bool loopback =
-            properties.value(QStringLiteral("Type")).toString() == QLatin1String("loopback");
-
-        const QList<QDBusObjectPath> devices =
-            objectPaths(properties.value(QStringLiteral("Devices")));
-        QString interface;
-        qint64 bitsPerSecond = 0;
-        QString devicePath = devices.isEmpty() ? QString() : devices.first().path();
-        QVariantMap device;
-        if (!devicePath.isEmpty() && getAll(devicePath, kDeviceInterface, &device)) {
-            interface = device.value(QStringLiteral("IpInterface")).toString();
-            if (interface.isEmpty())
-                interface = device.value(QStringLiteral("Interface")).toString();
-            const uint type = device.value(QStringLiteral("DeviceType")).toUInt();
-            QVariantMap specific;
-            if (type == kDeviceTypeEthernet && getAll(devicePath, kWiredInterface, &specific))
-                bitsPerSecond = qint64(specific.value(QStringLiteral("Speed")).toUInt()) * 1000000;
-            else if (type == kDeviceTypeWifi && getAll(devicePath, kWirelessInterface, &specific))
-                bitsPerSecond = qint64(specific.value(QStringLiteral("Bitrate")).toUInt()) * 1000;
-        }
-        if (interface != active->interface) {
-            active->interface = interface;
+        active->id = read.id;
+        active->state = read.state;
+        if (read.interface != active->interface) {
+            active->interface = read.interface;
             active->counters.reset();
-            active->isPpp = interface.startsWith(QLatin1String("ppp"));
+            active->isPpp = read.interface.startsWith(QLatin1String("ppp"));
             active->pidFileEpochMs = -1;
             active->nextPidFileLookMs = 0;
             active->compressionAbsent = false;
         }
-        active->devicePath = devicePath;
-        active->bitsPerSecond = bitsPerSecond;
+        active->devicePath = read.devicePath;
+        active->bitsPerSecond = read.bitsPerSecond;
         if (active->state == kActivated && active->activatedAtMs < 0)
             active->activatedAtMs = m_clock.elapsed();
-        active->listed = active->state == kActivated && !loopback;
+        // The loopback is always up; it is no connection to the outside.
+        active->listed = active->state == kActivated && read.type != QLatin1String("loopback");
         fresh.push_back(std::move(active));
     }
     m_active = std::move(fresh);
+    relist();
+}
+
+void NetworkManagerService::keepOnlyActive(const QSet<QString> &paths)
+{
+    const auto gone = std::remove_if(m_active.begin(), m_active.end(), [&](const auto &a) {
+        if (paths.contains(a->path))
+            return false;
+        m_goneDuringReading.insert(a->path);
+        return true;
+    });
+    if (gone == m_active.end())
+        return;
+    m_active.erase(gone, m_active.end());
+    relist();
+    emit changed();
+}
+
+void NetworkManagerService::relist()
+{
     m_listed.clear();
     for (const auto &active : m_active) {
         if (active->listed)
             m_listed.push_back(active.get());
     }
-    m_activeDirty = false;
 }
 
 // --- the seam ------------------------------------------------------------------------------
@@ -470,8 +481,6 @@ void NetworkManagerService::waitForChange(int ms)
     // timers stay still while it waits.
     QCoreApplication::sendPostedEvents(m_watcher, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    if (m_refreshQueued)
-        refresh();
 }
 
 std::unique_ptr<DialAttempt> NetworkManagerService::dial(const QString &entryName)

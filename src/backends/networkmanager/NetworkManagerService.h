@@ -1,12 +1,14 @@
 #pragma once
 
 #include "backends/InterfaceCounters.h"
+#include "backends/networkmanager/NetworkManagerReading.h"
 #include "backends/networkmanager/PppCompression.h"
 #include "connection/ConnectionService.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -14,6 +16,7 @@
 
 class QDBusMessage;
 class QDBusServiceWatcher;
+class QTimer;
 
 // Where the NetworkManager back end finds what is not on the bus.
 struct NetworkManagerOptions
@@ -24,6 +27,8 @@ struct NetworkManagerOptions
     QString editorProgram = QStringLiteral("nm-connection-editor");
     // Limit of one D-Bus round trip while the state is brought up to date.
     int callTimeoutMs = 3000;
+    // After the daemon did not answer, when to read its state again.
+    int retryMs = 1000;
 };
 
 // Connections through NetworkManager: the phonebook is the list of saved
@@ -66,6 +71,7 @@ private slots:
     void onProfileUpdated(const QDBusMessage &message);
     void onActiveStateChanged();
     void refresh();
+    void onReadingFinished();
 
 private:
     struct Profile
@@ -93,8 +99,11 @@ private:
     };
 
     void scheduleRefresh(bool profiles);
-    void reloadProfiles();
-    void reloadActive();
+    NetworkManagerReading *startReading(bool blocking);
+    void applyProfiles(std::vector<NetworkManagerReading::Profile> profiles);
+    void applyActive(const std::vector<NetworkManagerReading::Active> &actives);
+    void keepOnlyActive(const QSet<QString> &paths);
+    void relist();
     void dropState();
     Active *findActive(ConnectionHandle handle);
     const Active *findActive(ConnectionHandle handle) const;
@@ -105,6 +114,10 @@ private:
     QDBusServiceWatcher *m_watcher = nullptr;
     bool m_available = false;
     bool m_refreshQueued = false;
+    NetworkManagerReading *m_reading = nullptr; // the one in flight
+    QSet<QString> m_goneDuringReading;          // active connections it must not bring back
+    QSet<QString> m_changedDuringReading;       // profiles whose id it may have read stale
+    QTimer *m_retry = nullptr;
     bool m_profilesDirty = true;
     bool m_activeDirty = true;
 

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QDBusMessage;
+
+// One reading of NetworkManager's state: its saved profiles, its active
+// connections with their devices, or both. Runs asynchronously, so a slow
+// daemon never holds up the program, or blocking for the first reading.
+class NetworkManagerReading : public QObject
+{
+    Q_OBJECT
+public:
+    struct Profile
+    {
+        QString path;
+        QString id;
+    };
+    struct Active
+    {
+        QString path;
+        QString id;
+        QString type;
+        uint state = 0;
+        QString devicePath;
+        QString interface; // IpInterface, else Interface
+        qint64 bitsPerSecond = 0;
+    };
+
+    // knownIds: profile path -> connection.id already known, not asked again.
+    NetworkManagerReading(const QDBusConnection &bus, bool profiles, bool active,
+                          QHash<QString, QString> knownIds, int timeoutMs,
+                          QObject *parent = nullptr);
+
+    // Emits finished() when every answer is in; when blocking, before it returns.
+    void start(bool blocking);
+
+    bool readsProfiles() const { return m_readProfiles; }
+    bool readsActive() const { return m_readActive; }
+    // False when the daemon did not answer a question the reading depends on.
+    bool succeeded() const { return !m_failed; }
+    std::vector<Profile> profiles() const;
+    std::vector<Active> actives() const;
+
+signals:
+    void finished();
+
+private:
+    using Handler = std::function<void(const QDBusMessage &reply)>;
+    void ask(const QString &path, const QString &interface, const QString &method,
+             const QVariantList &arguments, Handler handler);
+    void answered(const QDBusMessage &reply, const Handler &handler);
+    void readDevice(int activeIndex);
+
+    QDBusConnection m_bus;
+    bool m_readProfiles;
+    bool m_readActive;
+    QHash<QString, QString> m_knownIds;
+    int m_timeoutMs;
+    bool m_blocking = false;
+    bool m_failed = false;
+    int m_pending = 0;
+
+    QStringList m_profilePaths;
+    QHash<QString, QString> m_ids;
+    std::vector<Active> m_actives;
+    std::vector<bool> m_activeFound;
+};
