@@ -14,11 +14,13 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
 #include <limits>
 #include <sys/time.h>
 
@@ -64,6 +66,7 @@ private slots:
     void busyLineFails();
     void cancelDeactivatesPendingActivation();
     void serviceLeavesAndReturns();
+    void stuckServiceIsReadAgain();
 
 private:
     bool startFake();
@@ -336,6 +339,29 @@ void TestNetworkManagerModem::serviceLeavesAndReturns()
     QVERIFY(after != 0);
     QVERIFY(after != handle);
     QCOMPARE(m_service->connectStatus(handle), int(ConnectionService::InvalidHandle));
+}
+
+void TestNetworkManagerModem::stuckServiceIsReadAgain()
+{
+    m_service.reset();
+    // The daemon holds its name but answers nothing.
+    ::kill(pid_t(m_fake.processId()), SIGSTOP);
+    NetworkManagerOptions options;
+    options.sysfsRoot = m_tree.filePath(QStringLiteral("sys"));
+    options.callTimeoutMs = 300;
+    options.retryMs = 200;
+    QElapsedTimer started;
+    started.start();
+    m_service = std::make_unique<NetworkManagerService>(QDBusConnection(m_busName), options);
+    // The start waits for the time limits only, and then nothing is known.
+    QVERIFY2(started.elapsed() < 3000, qPrintable(QString::number(started.elapsed())));
+    QStringList entries{QStringLiteral("stale")};
+    GetPhonebookEntries(*m_service, entries);
+    QVERIFY(entries.isEmpty());
+
+    ::kill(pid_t(m_fake.processId()), SIGCONT);
+    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 3, 5000);
+    QVERIFY(dialProvider() != 0);
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerModem)
