@@ -6,6 +6,9 @@
 #include "store/StatisticsLog.h"
 #include "store/XmlDocument.h"
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -28,7 +31,8 @@ const QStringList &SessionListing::columnNames()
     return names;
 }
 
-bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows, QString *problem)
+bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows, QString *problem,
+                          QString *warning)
 {
     XmlDocument document;
     if (!DataFileReader::read(fileName, document, problem))
@@ -55,14 +59,31 @@ bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows
     std::reverse(lines.begin(), lines.end());
 
     rows->reserve(rows->size() + table.rowCount());
+    int unreadable = 0;
     for (int r = 0; r < table.rowCount(); ++r) {
         TableOutput::Row row;
         row.reserve(columnNames().size());
-        for (int c = Time; c <= Speed; ++c)
-            row.append(table.value(r, columnNames().at(c)));
+        for (int c = Time; c <= Speed; ++c) {
+            const QString &name = columnNames().at(c);
+            row.append(table.value(r, name));
+            // A text that is there but could not be read was most likely
+            // written under other regional settings.
+            if (row.last().isNull() && c != TrafficSum &&
+                !attributeText(lines[r], name.toUtf8().constData()).trimmed().isEmpty())
+                ++unreadable;
+        }
         row.append(nameValue(lines[r], "ConnectName"));
         row.append(nameValue(lines[r], "UserName"));
         rows->append(row);
+    }
+    if (warning) {
+        warning->clear();
+        if (unreadable > 0) {
+            *warning = QStringLiteral("%1 value(s) could not be read under the current regional "
+                                      "settings (%2) and are left empty")
+                           .arg(unreadable)
+                           .arg(QLocale::system().name());
+        }
     }
     return true;
 }

@@ -39,8 +39,11 @@ public:
     static const QStringList &columnNames();
 
     // Reads a month file; false with *problem set when it is missing, not a
-    // data file or not a statistics document.
-    static bool load(const QString &fileName, QList<TableOutput::Row> *rows, QString *problem);
+    // data file or not a statistics document. *warning (when given) says how
+    // many values were there but could not be read (dates and numbers are
+    // stored under the regional settings of whoever wrote them).
+    static bool load(const QString &fileName, QList<TableOutput::Row> *rows, QString *problem,
+                     QString *warning = nullptr);
     // Sums of the columns; empty values count nothing.
     static Totals totals(const QList<TableOutput::Row> &rows);
 

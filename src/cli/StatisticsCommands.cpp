@@ -125,17 +125,24 @@ int runSessions(const QStringList &arguments, const CliContext &context)
         const QString fileName =
             logsDir(context.home) + QLatin1Char('/') + statsFileName(QDate::currentDate());
         QString problem;
-        if (QFileInfo::exists(fileName) && !SessionListing::load(fileName, &rows, &problem)) {
+        QString warning;
+        if (QFileInfo::exists(fileName) &&
+            !SessionListing::load(fileName, &rows, &problem, &warning)) {
             context.complain(fileName, problem);
             return ExitDataError;
         }
+        if (!warning.isEmpty())
+            context.complain(fileName, warning);
     } else {
         bool failed = false;
         for (const QString &fileName : args.positional()) {
             QString problem;
-            if (!SessionListing::load(fileName, &rows, &problem)) {
+            QString warning;
+            if (!SessionListing::load(fileName, &rows, &problem, &warning)) {
                 context.complain(fileName, problem);
                 failed = true;
+            } else if (!warning.isEmpty()) {
+                context.complain(fileName, warning);
             }
         }
         if (failed)
@@ -219,11 +226,14 @@ int runMonths(const QStringList &arguments, const CliContext &context)
     for (const MonthFile &file : std::as_const(files)) {
         QList<TableOutput::Row> rows;
         QString problem;
-        if (!SessionListing::load(file.path, &rows, &problem)) {
+        QString warning;
+        if (!SessionListing::load(file.path, &rows, &problem, &warning)) {
             context.complain(file.path, problem);
             failed = true;
             continue;
         }
+        if (!warning.isEmpty())
+            context.complain(file.path, warning);
         const SessionListing::Totals totals = SessionListing::totals(rows);
         months.append({file.month.toString(QStringLiteral("yyyy-MM")), QVariant(totals.count),
                        QVariant(totals.durationDays), QVariant(totals.trafficIn),

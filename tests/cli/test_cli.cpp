@@ -332,6 +332,17 @@ private slots:
         QVERIFY(result.out.isEmpty());
         // Another program's Struct is replaced by the standard columns, as
         // the program does when it opens a month.
+        // Written under other regional settings: listed, with a warning.
+        const QString foreign = QLocale::system().decimalPoint() == QLatin1String(",")
+                                    ? QStringLiteral("12/9/2026 5:00:00 AM\" Cost=\"1.5")
+                                    : QStringLiteral("09.12.2026 05:00:00\" Cost=\"1,5");
+        writeData(path("foreign.sn2"), "<MainContent><Data><Line Time=\"" + foreign +
+                                           "\" TrafficIn=\"1\" "
+                                           "TrafficOut=\"2\"/></Data></MainContent>");
+        result = runCli({"sessions", path("foreign.sn2"), "--format", "csv"});
+        QCOMPARE(result.code, 0);
+        QVERIFY(result.out.contains("\n,,1,2,3,,,,\n"));
+        QVERIFY2(result.err.contains("2 value(s) could not be read"), result.err.constData());
         result = runCli({"sessions", path("not-statistics.sn2"), "--format", "csv"});
         QCOMPARE(result.code, 0);
         QVERIFY(result.out.contains("Total: 1 session,0,1,0,0,0,,,"));
