@@ -15,6 +15,7 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <spawn.h>
@@ -155,11 +156,31 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
     QTRY_VERIFY_WITH_TIMEOUT(window.isActiveWindow() || window.windowHandle()->isExposed(), 5000);
     QTest::qWait(500);
 
+    // A connection comes up: the balloon shows until Timer2 takes it away.
+    window.timer1()->stop();
+    SessionCounters counters;
+    counters.dwBps = 57600;
+    counters.dwBytesRcved = 4096;
+    service.connections = {{1, QStringLiteral("Alpha"), counters}};
+    window.Timer1Timer();
+    const auto balloon = [] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (QByteArray(w->metaObject()->className()) == "QBalloonTip" && w->isVisible())
+                return w;
+        return static_cast<QWidget *>(nullptr);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(balloon() != nullptr, 5000);
+    QVERIFY(window.timer2()->isActive());
+    QTest::qWait(300);
+
     const QString artefacts = QStringLiteral(DIALOMETER_BINARY_DIR "/test-artifacts");
     QDir().mkpath(artefacts);
     const QString shot = artefacts + QStringLiteral("/tray-desktop.png");
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(shot));
     qInfo("screenshot: %s", qPrintable(shot));
+
+    window.Timer2Timer();
+    QTRY_VERIFY_WITH_TIMEOUT(balloon() == nullptr, 5000);
 }
 
 int main(int argc, char *argv[])
