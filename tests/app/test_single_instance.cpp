@@ -9,7 +9,6 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 private slots:
     void secondGuardIsRefused();
-    void guardsOfTwoFoldersAreIndependent();
     void releasedWhenHolderEnds();
     void unwritableFolderIsAnError();
 };
@@ -24,15 +23,9 @@ void TestSingleInstance::secondGuardIsRefused()
     QVERIFY(!second.acquire());
     QVERIFY(second.heldElsewhere());
     QVERIFY(!second.isHeld());
-}
-
-void TestSingleInstance::guardsOfTwoFoldersAreIndependent()
-{
-    QTemporaryDir a, b;
-    SingleInstance first(a.path());
-    SingleInstance second(b.path());
-    QVERIFY(first.acquire());
-    QVERIFY(second.acquire());
+    // Another data folder has a guard of its own.
+    QTemporaryDir other;
+    QVERIFY(SingleInstance(other.path()).acquire());
 }
 
 void TestSingleInstance::releasedWhenHolderEnds()
