@@ -139,10 +139,10 @@ void TestEndToEnd::finishedConnectionIsRecorded()
     QCOMPARE(table.value(0, QStringLiteral("TrafficOut")).toLongLong(), 2000);
     QCOMPARE(table.value(0, QStringLiteral("Speed")).toDouble(), 57.6);
     QCOMPARE(table.value(0, QStringLiteral("Cost")).toDouble(), 0.0);
-    // The platform's connection time of the last tick it was up: below 2.5 s,
-    // and at most a tick and a half short of it.
+    // The platform's connection time at the last tick it was up, not the time
+    // until the tick that found it gone: below its 2.5 s.
     const double seconds = table.value(0, QStringLiteral("Duration")).toDouble() * 86400;
-    QVERIFY2(seconds > 1.0 && seconds <= 2.5, qPrintable(QString::number(seconds)));
+    QVERIFY2(seconds > 0.5 && seconds <= 2.5, qPrintable(QString::number(seconds)));
     // The configuration is never written by a plain run.
     QVERIFY(!QFile::exists(configPath(run.home.path())));
 }
