@@ -122,6 +122,7 @@ private slots:
     void dial_data();
     void dial();
     void cancelStopsTheDial();
+    void foregroundPppdOutlivesTheAttempt();
     void missingPon();
 };
 
@@ -313,6 +314,24 @@ void TestPppdBackend::cancelStopsTheDial()
     attempt->cancel();
     QCOMPARE(attempt->state(), DialAttempt::State::Cancelled);
     QVERIFY(timer.elapsed() < 3000);
+}
+
+void TestPppdBackend::foregroundPppdOutlivesTheAttempt()
+{
+    FakePppTree tree;
+    tree.writeFile("peers/fg", "/dev/ttyS0\nnodetach\n");
+    PppdService service(tree.paths());
+    auto attempt = service.dial("fg");
+    QTRY_VERIFY_WITH_TIMEOUT(attempt->isFinished(), 10000);
+    QCOMPARE(attempt->state(), DialAttempt::State::Connected);
+    // The dialog goes, the process that carries the link stays.
+    attempt.reset();
+    const QList<QProcess *> processes = service.findChildren<QProcess *>();
+    QCOMPARE(processes.size(), 1);
+    QCOMPARE(processes.first()->state(), QProcess::Running);
+    QVERIFY(IsConnected(service));
+    HangUpAll(service);
+    QVERIFY(!IsConnected(service));
 }
 
 void TestPppdBackend::missingPon()
