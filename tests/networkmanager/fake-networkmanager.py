@@ -10,6 +10,10 @@ Profiles:
   "Dial-up Provider"  connects after DELAY (0.1 s): IpInterface ppp0, activated
   "Busy Line"         the modem reports a busy line: the activation fails
   "Slow Provider"     stays activating until deactivated
+  "Home Wi-Fi"        connects over wlan0 at 54 Mb/s
+
+org.dialometer.FakeControl.SetBitrate(u kbps) on the manager's path changes
+the Wi-Fi bit rate, as a real device does when the signal changes.
 """
 
 import sys
@@ -26,6 +30,8 @@ PROFILE = NM + ".Settings.Connection"
 ACTIVE = NM + ".Connection.Active"
 DEVICE = NM + ".Device"
 MODEM = NM + ".Device.Modem"
+WIRELESS = NM + ".Device.Wireless"
+CONTROL = "org.dialometer.FakeControl"
 PROPS = "org.freedesktop.DBus.Properties"
 
 DELAY_MS = 100
@@ -81,16 +87,16 @@ class Profile(PropertyObject):
 
 
 class Device(PropertyObject):
-    def __init__(self, bus):
-        super().__init__(bus, NM_PATH + "/Devices/1")
+    def __init__(self, bus, index, interface, device_type, ip_interface):
+        super().__init__(bus, "%s/Devices/%d" % (NM_PATH, index))
         self.state = DEV_DISCONNECTED
+        # The interface traffic goes over once connected.
+        self.ip_interface = ip_interface
         self.props[DEVICE] = {
-            "Interface": "ttyUSB0", "IpInterface": "", "DeviceType": dbus.UInt32(8),
+            "Interface": interface, "IpInterface": "", "DeviceType": dbus.UInt32(device_type),
             "State": dbus.UInt32(self.state),
             "ActiveConnection": dbus.ObjectPath("/"),
         }
-        self.props[MODEM] = {"ModemCapabilities": dbus.UInt32(4),
-                             "CurrentCapabilities": dbus.UInt32(4)}
 
     def change(self, state, reason, **props):
         old = self.state
@@ -143,18 +149,25 @@ class Manager(PropertyObject):
     def __init__(self, bus):
         super().__init__(bus, NM_PATH)
         self.bus = bus
-        self.device = Device(bus)
+        self.modem = Device(bus, 1, "ttyUSB0", 8, "ppp0")
+        self.modem.props[MODEM] = {"ModemCapabilities": dbus.UInt32(4),
+                                   "CurrentCapabilities": dbus.UInt32(4)}
+        self.wifi = Device(bus, 2, "wlan0", 2, "wlan0")
+        self.wifi.props[WIRELESS] = {"Bitrate": dbus.UInt32(54000), "Mode": dbus.UInt32(2)}
+        self.device = self.modem
         self.profiles = [
             Profile(bus, 1, "Dial-up Provider", "connect"),
             Profile(bus, 2, "Busy Line", "busy"),
             Profile(bus, 3, "Slow Provider", "slow"),
+            Profile(bus, 4, "Home Wi-Fi", "connect"),
         ]
         self.settings = Settings(bus, self.profiles)
         self.active = None
         self.next_active = 1
         self.props[NM] = {
             "Version": "1.42.4", "Startup": False, "State": dbus.UInt32(20),
-            "Devices": dbus.Array([dbus.ObjectPath(self.device.path)], signature="o"),
+            "Devices": dbus.Array([dbus.ObjectPath(self.modem.path),
+                                   dbus.ObjectPath(self.wifi.path)], signature="o"),
             "ActiveConnections": dbus.Array([], signature="o"),
         }
 
@@ -171,6 +184,7 @@ class Manager(PropertyObject):
                 name=NM + ".Manager.UnknownConnection")
         if self.active is not None:
             self.end_active(REASON_DEVICE_DISCONNECTED, DEV_REASON_USER_REQUESTED)
+        self.device = self.wifi if profile.name == "Home Wi-Fi" else self.modem
         self.active = Active(self.bus, self.next_active, profile, self.device)
         self.next_active += 1
         self.publish_active()
@@ -184,7 +198,7 @@ class Manager(PropertyObject):
         if active is not self.active:
             return False
         if active.profile.behaviour == "connect":
-            self.device.change(DEV_ACTIVATED, 0, IpInterface="ppp0")
+            self.device.change(DEV_ACTIVATED, 0, IpInterface=self.device.ip_interface)
             active.change(ACTIVATED, 0)
         else:
             self.device.change(DEV_FAILED, DEV_REASON_MODEM_BUSY)
@@ -202,6 +216,10 @@ class Manager(PropertyObject):
         self.active = None
         self.publish_active()
         active.remove_from_connection()
+
+    @dbus.service.method(CONTROL, in_signature="u", out_signature="")
+    def SetBitrate(self, kbps):
+        self.wifi.set_props(WIRELESS, {"Bitrate": dbus.UInt32(kbps)})
 
     @dbus.service.method(NM, in_signature="o", out_signature="")
     def DeactivateConnection(self, path):

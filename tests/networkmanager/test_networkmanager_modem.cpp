@@ -29,6 +29,7 @@ namespace {
 const QString kProvider = QStringLiteral("Dial-up Provider");
 const QString kBusy = QStringLiteral("Busy Line");
 const QString kSlow = QStringLiteral("Slow Provider");
+const QString kWifi = QStringLiteral("Home Wi-Fi");
 
 bool writeFile(const QString &path, const QByteArray &content)
 {
@@ -63,6 +64,7 @@ private slots:
     void pppStatistics_data();
     void pppStatistics();
     void countersFollowTheKernel();
+    void wifiBitRateFollowsTheDevice();
     void busyLineFails();
     void cancelDeactivatesPendingActivation();
     void serviceLeavesAndReturns();
@@ -197,7 +199,7 @@ void TestNetworkManagerModem::phonebookInServiceOrder()
 {
     QStringList entries;
     GetPhonebookEntries(*m_service, entries);
-    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow}));
+    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kWifi}));
     QCOMPARE(ActiveConnectionCount(*m_service), 0);
 }
 
@@ -285,6 +287,35 @@ void TestNetworkManagerModem::countersFollowTheKernel()
     QVERIFY(again != handle);
 }
 
+void TestNetworkManagerModem::wifiBitRateFollowsTheDevice()
+{
+    const QString stats = m_tree.filePath(QStringLiteral("sys/class/net/wlan0/statistics/"));
+    QVERIFY(QDir().mkpath(stats));
+    for (const char *name : {"rx_bytes", "tx_bytes", "rx_packets", "tx_packets"})
+        QVERIFY(writeFile(stats + QLatin1String(name), "5\n"));
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(kWifi);
+    QTRY_VERIFY_WITH_TIMEOUT(attempt->isFinished(), 5000);
+    QCOMPARE(attempt->state(), DialAttempt::State::Connected);
+    ConnectionRecord record;
+    SessionCounters counters;
+    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
+                             5000);
+    QCOMPARE(m_service->interfaceOf(record.hrasconn), QStringLiteral("wlan0"));
+    QCOMPARE(counters.dwBps, Q_INT64_C(54000000)); // kb/s from the device
+    QCOMPARE(counters.dwBytesRcved, 5);
+
+    // The rate changes with the signal; the figures follow the device's word.
+    QDBusMessage set = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.NetworkManager"),
+        QStringLiteral("/org/freedesktop/NetworkManager"),
+        QStringLiteral("org.dialometer.FakeControl"), QStringLiteral("SetBitrate"));
+    set << 130000u;
+    QCOMPARE(QDBusConnection(m_busName).call(set).type(), QDBusMessage::ReplyMessage);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        (m_service->connectionStatistics(record.hrasconn, &counters), counters.dwBps),
+        Q_INT64_C(130000000), 5000);
+}
+
 void TestNetworkManagerModem::busyLineFails()
 {
     std::unique_ptr<DialAttempt> attempt = m_service->dial(kBusy);
@@ -332,7 +363,7 @@ void TestNetworkManagerModem::serviceLeavesAndReturns()
 
     QVERIFY(startFake());
     QTRY_VERIFY_WITH_TIMEOUT(m_service->isAvailable(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 4, 5000);
     // The new instance names its first active connection as the old one
     // did; the handle is new all the same.
     const ConnectionHandle after = dialProvider();
@@ -360,7 +391,7 @@ void TestNetworkManagerModem::stuckServiceIsReadAgain()
     QVERIFY(entries.isEmpty());
 
     ::kill(pid_t(m_fake.processId()), SIGCONT);
-    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 4, 5000);
     QVERIFY(dialProvider() != 0);
 }
 

@@ -22,7 +22,6 @@ const QString kWiredInterface = QStringLiteral("org.freedesktop.NetworkManager.D
 const QString kWirelessInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
-constexpr uint kDeviceTypeEthernet = 1;
 constexpr uint kDeviceTypeWifi = 2;
 
 QList<QDBusObjectPath> objectPaths(const QVariant &value)
@@ -192,20 +191,16 @@ void NetworkManagerReading::readDevice(int i)
             if (active.interface.isEmpty())
                 active.interface = device.value(QStringLiteral("Interface")).toString();
             const uint type = device.value(QStringLiteral("DeviceType")).toUInt();
-            // Wired speed is in Mb/s, the Wi-Fi bit rate in kb/s.
-            QString interface;
-            QString property;
-            qint64 factor = 0;
-            if (type == kDeviceTypeEthernet) {
-                interface = kWiredInterface;
-                property = QStringLiteral("Speed");
-                factor = 1000000;
-            } else if (type == kDeviceTypeWifi) {
+            // Wi-Fi gives its bit rate in kb/s. Wired speed is in Mb/s, and
+            // more kinds of device than plain Ethernet have it (veth, for
+            // one); a device without it answers with an error, read as 0.
+            QString interface = kWiredInterface;
+            QString property = QStringLiteral("Speed");
+            qint64 factor = 1000000;
+            if (type == kDeviceTypeWifi) {
                 interface = kWirelessInterface;
                 property = QStringLiteral("Bitrate");
                 factor = 1000;
-            } else {
-                return;
             }
             ask(active.devicePath, kPropertiesInterface, QStringLiteral("Get"),
                 {interface, property}, [this, i, factor](const QDBusMessage &speed) {
