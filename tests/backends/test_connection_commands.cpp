@@ -14,8 +14,6 @@ private slots:
     void commands_data();
     void commands();
     void statusAsJson();
-    void badBackEnd_data();
-    void badBackEnd();
 
 private:
     int run(const QString &command, const QStringList &arguments);
@@ -127,31 +125,6 @@ void TestConnectionCommands::statusAsJson()
     QCOMPARE(c["speedBps"].toDouble(), 56000.0);
     QCOMPARE(c["compressionIn"].toDouble(), 40.0);
     QVERIFY(c.contains("bytesReceived") && c.contains("framesSent") && c.contains("connectedMs"));
-}
-
-void TestConnectionCommands::badBackEnd_data()
-{
-    QTest::addColumn<QByteArray>("backend");
-    QTest::addColumn<QByteArray>("scenario");
-    QTest::addColumn<QString>("errContains");
-
-    QTest::newRow("unknown back end")
-        << QByteArray("modem") << QByteArray("{}") << "Unknown back end \"modem\"";
-    QTest::newRow("invalid scenario") << QByteArray("sim") << QByteArray(R"({"phonebook": 3})")
-                                      << ".json: phonebook: must be a list";
-}
-
-void TestConnectionCommands::badBackEnd()
-{
-    QFETCH(QByteArray, backend);
-    QFETCH(QByteArray, scenario);
-    QFETCH(QString, errContains);
-
-    qputenv("DIALOMETER_BACKEND", backend);
-    qputenv("DIALOMETER_SIM", QFile::encodeName(writeScenario(scenario)));
-    QCOMPARE(run("status", {}), 1);
-    QVERIFY2(m_err.contains(errContains), qPrintable(m_err));
-    QVERIFY(m_out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestConnectionCommands)

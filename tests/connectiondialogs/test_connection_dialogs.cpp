@@ -83,7 +83,6 @@ private slots:
     void dialClosesWhenConnected();
     void dialShowsTheFailure();
     void cancelWithdrawsTheDial();
-    void dialOfAConnectedEntryShowsNothing();
     void phonebookEditedHere();
     void phonebookRefusesDuplicates();
     void phonebookExplained();
@@ -131,19 +130,6 @@ void TestConnectionDialogs::cancelWithdrawsTheDial()
     DialDialog::run(*sim.service, "Home", nullptr);
     sim.advance(5.0);
     QVERIFY(!IsConnected(*sim.service));
-}
-
-void TestConnectionDialogs::dialOfAConnectedEntryShowsNothing()
-{
-    Sim sim;
-    auto attempt = sim.service->dial("Home");
-    sim.advance(2.0);
-    QVERIFY(IsConnected(*sim.service));
-    bool shown = false;
-    QTimer::singleShot(0, [&] { shown = QApplication::activeModalWidget() != nullptr; });
-    DialDialog::run(*sim.service, "Home", nullptr);
-    QCoreApplication::processEvents();
-    QVERIFY(!shown);
 }
 
 void TestConnectionDialogs::phonebookEditedHere()
