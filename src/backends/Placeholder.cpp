@@ -1,1 +1,0 @@
-#include "connection/ConnectionService.h"
