@@ -170,7 +170,7 @@ void TestNetworkManagerDaemon::dialConnectsAndCountsTraffic()
     const ConnectionHandle handle = waitForConnection(kOffice);
     QVERIFY(handle != 0);
     QCOMPARE(m_service->connectStatus(handle), int(ConnectionService::Success));
-    QCOMPARE(m_service->interfaceOf(handle), m_harness.value(QStringLiteral("VETH")));
+    QCOMPARE(m_service->interfaceName(handle), m_harness.value(QStringLiteral("VETH")));
     QVERIFY(IsConnected(*m_service));
     QCOMPARE(ActiveConnectionCount(*m_service), 1);
 

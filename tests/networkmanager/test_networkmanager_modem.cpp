@@ -69,6 +69,7 @@ private slots:
     void cancelDeactivatesPendingActivation();
     void serviceLeavesAndReturns();
     void stuckServiceIsReadAgain();
+    void hangUpRightAfterStartOnSystemBus();
 
 private:
     bool startFake();
@@ -95,6 +96,8 @@ void TestNetworkManagerModem::initTestCase()
         QSKIP("python3-dbus and python3-gi are needed for the stand-in NetworkManager");
     QVERIFY2(m_harness.start(QStringLiteral("bus")), qPrintable(m_harness.lastError()));
     m_busAddress = m_harness.value(QStringLiteral("BUS_ADDRESS"));
+    // The back end's own system bus connection is the private bus here.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_busAddress.toLocal8Bit());
     QDBusConnection bus = QDBusConnection::connectToBus(m_busAddress, m_busName);
     QVERIFY2(bus.isConnected(), qPrintable(bus.lastError().message()));
 
@@ -236,7 +239,7 @@ void TestNetworkManagerModem::pppStatistics()
     QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
                              5000);
     QCOMPARE(record.szEntryName, kProvider);
-    QCOMPARE(m_service->interfaceOf(record.hrasconn), QStringLiteral("ppp0"));
+    QCOMPARE(m_service->interfaceName(record.hrasconn), QStringLiteral("ppp0"));
     QCOMPARE(counters.dwBytesRcved, 1000);
     QCOMPARE(counters.dwBytesXmited, 200);
     QCOMPARE(counters.dwFramesRcved, 10);
@@ -300,7 +303,7 @@ void TestNetworkManagerModem::wifiBitRateFollowsTheDevice()
     SessionCounters counters;
     QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
                              5000);
-    QCOMPARE(m_service->interfaceOf(record.hrasconn), QStringLiteral("wlan0"));
+    QCOMPARE(m_service->interfaceName(record.hrasconn), QStringLiteral("wlan0"));
     QCOMPARE(counters.dwBps, Q_INT64_C(54000000)); // kb/s from the device
     QCOMPARE(counters.dwBytesRcved, 5);
 
@@ -393,6 +396,20 @@ void TestNetworkManagerModem::stuckServiceIsReadAgain()
     ::kill(pid_t(m_fake.processId()), SIGCONT);
     QTRY_COMPARE_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), entries.size()), 4, 5000);
     QVERIFY(dialProvider() != 0);
+}
+
+void TestNetworkManagerModem::hangUpRightAfterStartOnSystemBus()
+{
+    QVERIFY(dialProvider() != 0);
+    // As the command-line tool does: start, hang up and wait, with no event
+    // loop run in between. The wait must still hear the connection go.
+    auto fresh = std::make_unique<NetworkManagerService>();
+    QCOMPARE(ActiveConnectionCount(*fresh), 1);
+    QElapsedTimer timer;
+    timer.start();
+    HangUpAll(*fresh);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!IsConnected(*fresh));
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerModem)

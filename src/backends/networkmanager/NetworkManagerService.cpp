@@ -91,6 +91,16 @@ NetworkManagerService::NetworkManagerService(const QDBusConnection &bus,
 
 NetworkManagerService::~NetworkManagerService() = default;
 
+QDBusConnection NetworkManagerService::systemBus()
+{
+    // A connection of its own: Qt holds back the signals of the shared
+    // QDBusConnection::systemBus() until the event loop first runs, and a
+    // caller that waits before that (the command-line tool's hang-up) would
+    // never see a connection go.
+    return QDBusConnection::connectToBus(QDBusConnection::SystemBus,
+                                         QStringLiteral("dialometer-networkmanager"));
+}
+
 bool NetworkManagerService::isRunning(const QDBusConnection &bus)
 {
     if (!bus.isConnected() || !bus.interface())
@@ -385,7 +395,7 @@ NetworkManagerService::findActive(ConnectionHandle handle) const
     return const_cast<NetworkManagerService *>(this)->findActive(handle);
 }
 
-QString NetworkManagerService::interfaceOf(ConnectionHandle handle) const
+QString NetworkManagerService::interfaceName(ConnectionHandle handle) const
 {
     const Active *active = findActive(handle);
     return active ? active->interface : QString();

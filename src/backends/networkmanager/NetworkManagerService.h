@@ -41,12 +41,14 @@ class NetworkManagerService : public ConnectionService
 public:
     static constexpr const char *kService = "org.freedesktop.NetworkManager";
 
-    explicit NetworkManagerService(const QDBusConnection &bus = QDBusConnection::systemBus(),
+    explicit NetworkManagerService(const QDBusConnection &bus = systemBus(),
                                    NetworkManagerOptions options = {}, QObject *parent = nullptr);
     ~NetworkManagerService() override;
 
+    // The system bus, on a connection that delivers signals from the start.
+    static QDBusConnection systemBus();
     // NetworkManager's name is on the bus.
-    static bool isRunning(const QDBusConnection &bus = QDBusConnection::systemBus());
+    static bool isRunning(const QDBusConnection &bus = systemBus());
 
     QString backendName() const override { return QStringLiteral("networkmanager"); }
     int enumConnections(ConnectionRecord *records, int capacity, int *count) override;
@@ -54,14 +56,13 @@ public:
     int enumEntries(QString *names, int capacity, int *count) override;
     int hangUp(ConnectionHandle handle) override;
     int connectStatus(ConnectionHandle handle) override;
+    QString interfaceName(ConnectionHandle handle) const override;
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     PhonebookEditing phonebookEditing() const override;
     void waitForChange(int ms) override;
 
     // NetworkManager is on the bus and its state has been read.
     bool isAvailable() const { return m_available; }
-    // The interface name of an active connection, empty for an unknown handle.
-    QString interfaceOf(ConnectionHandle handle) const;
 
 private slots:
     void onServiceRegistered();
