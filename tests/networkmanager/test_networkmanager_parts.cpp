@@ -1,8 +1,7 @@
 // The pieces of the NetworkManager back end that need no bus: the kernel
-// counters reader, the PPP compression arithmetic and the reason texts.
+// counters reader and the PPP compression figures.
 
 #include "backends/InterfaceCounters.h"
-#include "backends/networkmanager/NetworkManagerReasons.h"
 #include "backends/networkmanager/PppCompression.h"
 
 #include <QDir>
@@ -19,8 +18,6 @@ private slots:
     void savedPercent_data();
     void savedPercent();
     void compressionOfNoPppInterface();
-    void reasons_data();
-    void reasons();
 };
 
 void TestNetworkManagerParts::counters_data()
@@ -109,33 +106,6 @@ void TestNetworkManagerParts::compressionOfNoPppInterface()
     QVERIFY(!compression.read(QStringLiteral("a-name-longer-than-ifnamsiz"), &ratios));
     QCOMPARE(ratios.in, 7u);
     QCOMPARE(ratios.out, 8u);
-}
-
-void TestNetworkManagerParts::reasons_data()
-{
-    QTest::addColumn<bool>("device");
-    QTest::addColumn<uint>("code");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("active: user") << false << 2u << "The connection was disconnected by the user.";
-    QTest::newRow("active: last known") << false << 14u << "The device was removed.";
-    QTest::newRow("active: newer than this program")
-        << false << 15u << "NetworkManager gave reason 15.";
-    QTest::newRow("device: busy line") << true << 23u << "The line is busy.";
-    QTest::newRow("device: no carrier") << true << 25u << "No carrier could be established.";
-    QTest::newRow("device: no failure") << true << 0u << "";
-    QTest::newRow("device: last known") << true << 67u << "The peer was not found.";
-    QTest::newRow("device: newer than this program")
-        << true << 68u << "NetworkManager gave reason 68.";
-}
-
-void TestNetworkManagerParts::reasons()
-{
-    QFETCH(bool, device);
-    QFETCH(uint, code);
-    QFETCH(QString, text);
-    QCOMPARE(device ? NetworkManagerReasons::deviceReason(code)
-                    : NetworkManagerReasons::activeConnectionReason(code),
-             text);
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerParts)
