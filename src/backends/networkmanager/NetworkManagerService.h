@@ -61,7 +61,7 @@ public:
     PhonebookEditing phonebookEditing() const override;
     void waitForChange(int ms) override;
 
-    // NetworkManager is on the bus and its state has been read.
+    // NetworkManager is on the bus (its state may still be on the way).
     bool isAvailable() const { return m_available; }
 
 private slots:
