@@ -15,9 +15,9 @@ QByteArray scrambledByBytes(QByteArray b)
     return b;
 }
 
-QByteArray randomBytes(qsizetype n, quint32 seed)
+QByteArray randomBytes(qsizetype n, quint32 start)
 {
-    QRandomGenerator generator(seed);
+    QRandomGenerator generator(start);
     QByteArray b(n, Qt::Uninitialized);
     for (qsizetype i = 0; i < n; ++i)
         b[i] = char(generator.bounded(256));

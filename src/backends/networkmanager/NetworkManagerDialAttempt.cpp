@@ -1,5 +1,6 @@
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
 
+#include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerReasons.h"
 
 #include <QCoreApplication>
@@ -10,16 +11,11 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 
+using namespace NetworkManagerDBus;
+
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
-
-// NMActiveConnectionState and NMDeviceState values used here.
-constexpr uint kActivated = 2;
-constexpr uint kDeactivated = 4;
+// NMDeviceState values used here.
 constexpr uint kDeviceDisconnected = 30;
 constexpr uint kDeviceFailed = 120;
 

@@ -1,5 +1,6 @@
 #include "backends/networkmanager/NetworkManagerReading.h"
 
+#include "backends/networkmanager/NetworkManagerDBus.h"
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -7,32 +8,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 
+using namespace NetworkManagerDBus;
+
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kSettingsPath = QStringLiteral("/org/freedesktop/NetworkManager/Settings");
-const QString kManagerInterface = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kSettingsInterface = QStringLiteral("org.freedesktop.NetworkManager.Settings");
-const QString kProfileInterface =
-    QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
-const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString kWiredInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wired");
-const QString kWirelessInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
-const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-
 constexpr uint kDeviceTypeWifi = 2;
-
-QList<QDBusObjectPath> objectPaths(const QVariant &value)
-{
-    QList<QDBusObjectPath> paths;
-    if (value.canConvert<QDBusArgument>())
-        value.value<QDBusArgument>() >> paths;
-    else
-        paths = value.value<QList<QDBusObjectPath>>();
-    return paths;
-}
 
 bool isReply(const QDBusMessage &reply)
 {

@@ -1,5 +1,6 @@
 #include "backends/networkmanager/NetworkManagerService.h"
 
+#include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
 
 #include <QCoreApplication>
@@ -17,33 +18,12 @@
 #include <algorithm>
 #include <sys/stat.h>
 
+using namespace NetworkManagerDBus;
+
 namespace {
 
-const QString kPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kSettingsPath = QStringLiteral("/org/freedesktop/NetworkManager/Settings");
-const QString kManagerInterface = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kSettingsInterface = QStringLiteral("org.freedesktop.NetworkManager.Settings");
-const QString kProfileInterface =
-    QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
-const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString kWiredInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wired");
-const QString kWirelessInterface = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
-const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-
-constexpr uint kActivated = 2; // NMActiveConnectionState
 // While pppd's pid file is missing, how often to look for it again.
 constexpr qint64 kPidFileRetryMs = 1000;
-
-QList<QDBusObjectPath> objectPaths(const QVariant &value)
-{
-    QList<QDBusObjectPath> paths;
-    if (value.canConvert<QDBusArgument>())
-        value.value<QDBusArgument>() >> paths;
-    else
-        paths = value.value<QList<QDBusObjectPath>>();
-    return paths;
-}
 
 } // namespace
 
