@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "../QtBenchmarkMain.h"
+
 namespace {
 
 // A fake system tree with one fake pppd up on ppp0.
@@ -139,11 +141,4 @@ BENCHMARK(BM_SimTick);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+DIALOMETER_QT_BENCHMARK_MAIN()

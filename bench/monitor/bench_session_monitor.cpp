@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+#include "../QtBenchmarkMain.h"
+
 namespace {
 
 // One connection that moves a little traffic on every statistics call.
@@ -120,11 +122,4 @@ BENCHMARK(BM_ConnectedTickBareService)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+DIALOMETER_QT_BENCHMARK_MAIN()
