@@ -2,6 +2,8 @@
 #include "store/DataFileEnvelope.h"
 #include "store/DataFiles.h"
 
+#include "DataFileFixtures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,14 +18,6 @@ XmlDocument parsed(const QByteArray &xml)
     if (!document.parse(xml))
         qFatal("test XML does not parse: %s", xml.constData());
     return document;
-}
-
-void writeScrambled(const QString &fileName, QByteArray bytes)
-{
-    ScrambleStream(bytes);
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 const QByteArray kFreshConfig =
@@ -84,10 +78,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<MainContent><Users><Item Name=\"a\" Password=\"p\"/></Users></MainContent>");
-        file.close();
+        writeRaw(fileName,
+                 "<MainContent><Users><Item Name=\"a\" Password=\"p\"/></Users></MainContent>");
 
         XmlDocument document;
         OpenConfig(fileName, document, ManualClock(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))));

@@ -3,6 +3,8 @@
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
+#include "DataFileFixtures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,27 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeRaw(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-void writeScrambled(const QString &fileName, QByteArray bytes)
-{
-    ScrambleStream(bytes);
-    writeRaw(fileName, bytes);
-}
-
-QByteArray readRaw(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 XmlDocument sampleDocument()
 {

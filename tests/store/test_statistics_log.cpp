@@ -5,6 +5,8 @@
 #include "store/MonthStatistics.h"
 #include "store/StatisticsLog.h"
 
+#include "DataFileFixtures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -224,11 +226,7 @@ private slots:
         QByteArray bytes("<MainContent><Struct><Field Name=\"Odd\" DataType=\"6\"/></Struct>"
                          "<Data><Line TrafficIn=\"3\" TrafficOut=\"4\" Odd=\"1\"/></Data>"
                          "</MainContent>");
-        ScrambleStream(bytes);
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeScrambled(fileName, bytes);
 
         XmlDocument document;
         OpenStatistics(fileName, document);
@@ -280,10 +278,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("25_12.sn2"));
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<MainContent><Data><Line Cost=\"1\"/></Data></MainContent>");
-        file.close();
+        writeRaw(fileName, "<MainContent><Data><Line Cost=\"1\"/></Data></MainContent>");
 
         const ManualClock clock(QDateTime(QDate(2025, 12, 9), QTime(23, 59, 58)));
         MonthStatistics month(fileName, clock);
