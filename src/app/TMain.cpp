@@ -3,33 +3,27 @@
 #include "app/DialDialog.h"
 #include "app/ImageList.h"
 #include "app/PhonebookDialog.h"
-#include "connection/ConnectionService.h"
+#include "app/ProgramState.h"
+#include "app/TrayIcon.h"
 #include "connection/DialupOperations.h"
-#include "core/Clock.h"
-#include "core/DataFolder.h"
 #include "core/Prompter.h"
 #include "core/TextForms.h"
 #include "core/Version.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
-#include "store/MonthStatistics.h"
 #include "widgets/TrendGraph.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,55 +37,141 @@ namespace {
 constexpr int kClientWidth = 322;
 constexpr int kClientHeight = 321;
 constexpr int kStatusBarHeight = 19;
-constexpr int kBalloonMs = 4000;
 const QColor kCaptionBlue(126, 161, 200);
 
-// Texts of the tray hint and balloon use "\r\n" between lines; the desktop
-// wants plain line feeds.
-QString desktopLines(const QString &text)
+// How a control of the form looks.
+enum class Look {
+    Panel,  // the white bevelled panel
+    Graph,  // the trend graph
+    Group,  // a white group box with a blue caption
+    Label,  // plain black text
+    Bold,   // bold black text
+    Head,   // a navy column head, centred, 16 pixels
+    Figure, // right-aligned bold text in a flat frame
+    Speed,  // a figure aligned left
+    Light,  // a 16 x 16 activity light
+    Button,
+};
+
+struct Control
 {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return lines;
+    const char *name;
+    const char *parent; // "ClientArea" or a control above in the table
+    Look look;
+    const char *text; // the figures of time and money take the locale's zero
+    QRect place;      // within the parent
+};
+
+// The form, top to bottom. Places inside the panel are the panel's own: the
+// graph stands at (12, 13) of the window.
+const Control kLayout[] = {
+    {"Panel1", "ClientArea", Look::Panel, "", {8, 8, 305, 263}},
+    {"TrendGraph1", "Panel1", Look::Graph, "5 Kb/s", {4, 5, 221, 60}},
+    {"Label_ISP", "Panel1", Look::Label, "ISP", {232, 6, 68, 14}},
+    {"lblISP", "Panel1", Look::Bold, "None", {232, 20, 68, 14}},
+    {"Label_user", "Panel1", Look::Label, "User", {232, 38, 68, 14}},
+    {"lblUserName", "Panel1", Look::Bold, "None", {232, 52, 68, 14}},
+    {"GroupBox1", "Panel1", Look::Group, "Connection", {8, 70, 289, 89}},
+    {"Label_time", "GroupBox1", Look::Head, "Time", {124, 14, 76, 20}},
+    {"Label_cost", "GroupBox1", Look::Head, "Cost", {210, 14, 76, 20}},
+    {"Label_current", "GroupBox1", Look::Label, "Current connection:", {6, 38, 112, 18}},
+    {"Label_month", "GroupBox1", Look::Label, "Current month:", {6, 62, 112, 18}},
+    {"StaticText_curtime", "GroupBox1", Look::Figure, "", {120, 38, 80, 18}},
+    {"StaticText_curcost", "GroupBox1", Look::Figure, "", {206, 38, 76, 18}},
+    {"StaticText_monthtime", "GroupBox1", Look::Figure, "", {120, 62, 80, 18}},
+    {"StaticText_monthcost", "GroupBox1", Look::Figure, "", {206, 62, 76, 18}},
+    {"GroupBox2", "Panel1", Look::Group, "State", {8, 164, 289, 89}},
+    {"Led_R", "GroupBox2", Look::Light, "", {120, 15, 16, 16}},
+    {"Label_in", "GroupBox2", Look::Label, "Received", {140, 15, 60, 16}},
+    {"Led_S", "GroupBox2", Look::Light, "", {206, 15, 16, 16}},
+    {"Label_out", "GroupBox2", Look::Label, "Sent", {226, 15, 56, 16}},
+    {"Label_bytes", "GroupBox2", Look::Label, "Bytes:", {6, 34, 100, 16}},
+    {"Label_pack", "GroupBox2", Look::Label, "Packs:", {6, 51, 100, 16}},
+    {"Label_comp", "GroupBox2", Look::Label, "Compression:", {6, 68, 100, 16}},
+    {"StaticText_accbyte", "GroupBox2", Look::Figure, "0", {120, 34, 80, 16}},
+    {"StaticText_sentbyte", "GroupBox2", Look::Figure, "0", {206, 34, 76, 16}},
+    {"StaticText_accpack", "GroupBox2", Look::Figure, "0", {120, 51, 80, 16}},
+    {"StaticText_sentpack", "GroupBox2", Look::Figure, "0", {206, 51, 76, 16}},
+    {"StaticText_acccomp", "GroupBox2", Look::Figure, "0%", {120, 68, 80, 16}},
+    {"StaticText_sentcomp", "GroupBox2", Look::Figure, "0%", {206, 68, 76, 16}},
+    {"Label_speed", "ClientArea", Look::Label, "Speed:", {8, 278, 40, 18}},
+    {"StaticText_speed", "ClientArea", Look::Speed, "0 KBps", {48, 278, 90, 18}},
+    {"btnDisconnect", "ClientArea", Look::Button, "Disconnect", {150, 275, 80, 24}},
+    {"btnClose", "ClientArea", Look::Button, "Close", {236, 275, 77, 24}},
+};
+
+void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+QWidget *makeControl(const Control &control, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
-}
-
-// A figure: right-aligned bold text in a flat frame.
-QLabel *makeFigure(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    QLabel *label = makeLabel(parent, name, text, geometry);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // A flat one-pixel edge, the same under every widget style.
-    label->setStyleSheet(
-        QStringLiteral("QLabel { border: 1px solid rgb(160, 160, 160); padding: 0 2px; }"));
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
-{
-    auto *group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    group->setGeometry(geometry);
-    group->setAutoFillBackground(true);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    // The title takes the group's text colour; the labels inside set black.
-    palette.setColor(QPalette::WindowText, kCaptionBlue);
-    group->setPalette(palette);
-    return group;
+    const QString text = QString::fromUtf8(control.text);
+    QWidget *widget = nullptr;
+    switch (control.look) {
+    case Look::Panel: {
+        auto *panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setLineWidth(2);
+        panel->setAutoFillBackground(true);
+        setColor(panel, QPalette::Window, Qt::white);
+        setColor(panel, QPalette::WindowText, Qt::black);
+        widget = panel;
+        break;
+    }
+    case Look::Graph:
+        widget = new TrendGraph(parent);
+        break;
+    case Look::Group: {
+        auto *group = new QGroupBox(text, parent);
+        group->setAutoFillBackground(true);
+        setColor(group, QPalette::Window, Qt::white);
+        // The title takes the group's text colour; the labels inside set black.
+        setColor(group, QPalette::WindowText, kCaptionBlue);
+        widget = group;
+        break;
+    }
+    case Look::Light:
+        widget = new QLabel(parent);
+        break;
+    case Look::Button:
+        widget = new QPushButton(text, parent);
+        break;
+    case Look::Label:
+    case Look::Bold:
+    case Look::Head:
+    case Look::Figure:
+    case Look::Speed: {
+        auto *label = new QLabel(text, parent);
+        setColor(label, QPalette::WindowText, Qt::black);
+        QFont font = label->font();
+        font.setBold(control.look == Look::Bold || control.look == Look::Figure ||
+                     control.look == Look::Speed);
+        if (control.look == Look::Head) {
+            font.setPixelSize(16);
+            label->setAlignment(Qt::AlignCenter);
+            setColor(label, QPalette::WindowText, QColor(0, 0, 128));
+        } else if (control.look == Look::Figure) {
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else if (control.look == Look::Speed) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        if (control.look == Look::Figure || control.look == Look::Speed) {
+            // A flat one-pixel edge, the same under every widget style.
+            label->setStyleSheet(
+                QStringLiteral("QLabel { border: 1px solid rgb(160, 160, 160); padding: 0 2px; }"));
+        }
+        label->setFont(font);
+        widget = label;
+        break;
+    }
+    }
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(control.place);
+    return widget;
 }
 
 } // namespace
@@ -101,25 +181,23 @@ TMain::TMain(ConnectionService &service, Prompter &prompter, const Clock &clock,
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_service(service), m_prompter(prompter), m_clock(clock), m_dataFolder(dataFolder)
+      m_state(std::make_unique<ProgramState>(service, prompter, clock, dataFolder))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromLatin1(kApplicationName));
-    for (int i = 0; i < int(m_icons.size()); ++i)
-        m_icons[i] = ImageList::icon(i);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(SessionMonitor::intervalMs());
-    connect(Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(kBalloonMs);
-    connect(Timer2, &QTimer::timeout, this, &TMain::Timer2Timer);
+    m_tray = new TrayIcon(*m_state, this, this);
+    connect(m_tray, &TrayIcon::showCounterRequested, this, &TMain::ShowcounterClick);
+    connect(m_tray, &TrayIcon::statisticsRequested, this, &TMain::StatisticsClick);
+    connect(m_tray, &TrayIcon::settingsRequested, this, &TMain::SettingsClick);
+    connect(m_tray, &TrayIcon::disconnectRequested, this, &TMain::DisconnectClick);
+    connect(m_tray, &TrayIcon::aboutRequested, this, &TMain::AboutClick);
+    connect(m_tray, &TrayIcon::exitRequested, this, &TMain::ExitClick);
+    connect(m_tray, &TrayIcon::dialRequested, this, &TMain::DialEntryClick);
+    connect(m_tray, &TrayIcon::phonebookRequested, this, &TMain::PhonebookClick);
 
     buildLayout();
     buildMenus();
-    buildTray();
     FormCreate();
 }
 
@@ -138,22 +216,21 @@ void TMain::buildLayout()
     client->setFont(small);
     setCentralWidget(client);
 
-    Panel1 = new QFrame(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, 8, 305, 263);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
-    Panel1->setAutoFillBackground(true);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    Panel1->setPalette(white);
+    QHash<QByteArray, QWidget *> controls{{"ClientArea", client}};
+    for (const Control &control : kLayout)
+        controls.insert(control.name, makeControl(control, controls.value(control.parent)));
+    for (int i = 0; i < MonitorView::kFieldCount; ++i) {
+        m_fields[i] = qobject_cast<QLabel *>(controls.value(MonitorView::objectName(Field(i))));
+        Q_ASSERT(m_fields[i]);
+    }
+    const QString zeroTime = TextForms::durationText(0);
+    const QString zeroMoney = TextForms::moneyText(0);
+    m_fields[int(Field::CurTime)]->setText(zeroTime);
+    m_fields[int(Field::MonthTime)]->setText(zeroTime);
+    m_fields[int(Field::CurCost)]->setText(zeroMoney);
+    m_fields[int(Field::MonthCost)]->setText(zeroMoney);
 
-    // Positions inside the panel are its own; the graph stands at (12, 13) of
-    // the window.
-    TrendGraph1 = new TrendGraph(Panel1);
-    TrendGraph1->setObjectName(QStringLiteral("TrendGraph1"));
-    TrendGraph1->setGeometry(4, 5, 221, 60);
+    TrendGraph1 = qobject_cast<TrendGraph *>(controls.value("TrendGraph1"));
     TrendGraph1->setCaption(kInitialGraphCaption);
     TrendGraph1->setColor(kCaptionBlue);
     QFont graphFont = small;
@@ -168,85 +245,14 @@ void TMain::buildLayout()
     TrendGraph1->setDescret(5120);
     connect(TrendGraph1, &TrendGraph::OnChangeDescret, this, &TMain::TrendGraph1ChangeDescret);
 
-    QFont bold = small;
-    bold.setBold(true);
-    makeLabel(Panel1, "Label_ISP", QStringLiteral("ISP"), QRect(232, 6, 68, 14));
-    QLabel *lblISP = makeLabel(Panel1, "lblISP", QStringLiteral("None"), QRect(232, 20, 68, 14));
-    lblISP->setFont(bold);
-    makeLabel(Panel1, "Label_user", QStringLiteral("User"), QRect(232, 38, 68, 14));
-    QLabel *lblUserName =
-        makeLabel(Panel1, "lblUserName", QStringLiteral("None"), QRect(232, 52, 68, 14));
-    lblUserName->setFont(bold);
-    m_fields[int(Field::Provider)] = lblISP;
-    m_fields[int(Field::UserName)] = lblUserName;
-
-    GroupBox1 = makeGroup(Panel1, "GroupBox1", QStringLiteral("Connection"), QRect(8, 70, 289, 89));
-    QFont head = small;
-    head.setPixelSize(16);
-    for (auto [name, text, x] :
-         {std::tuple{"Label_time", "Time", 124}, std::tuple{"Label_cost", "Cost", 210}}) {
-        QLabel *label = makeLabel(GroupBox1, name, QLatin1String(text), QRect(x, 14, 76, 20));
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(head);
-        QPalette navy = label->palette();
-        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        label->setPalette(navy);
-    }
-    makeLabel(GroupBox1, "Label_current", QStringLiteral("Current connection:"),
-              QRect(6, 38, 112, 18));
-    makeLabel(GroupBox1, "Label_month", QStringLiteral("Current month:"), QRect(6, 62, 112, 18));
-    const QString zeroTime = TextForms::durationText(0);
-    const QString zeroMoney = TextForms::moneyText(0);
-    m_fields[int(Field::CurTime)] =
-        makeFigure(GroupBox1, "StaticText_curtime", zeroTime, QRect(120, 38, 80, 18));
-    m_fields[int(Field::CurCost)] =
-        makeFigure(GroupBox1, "StaticText_curcost", zeroMoney, QRect(206, 38, 76, 18));
-    m_fields[int(Field::MonthTime)] =
-        makeFigure(GroupBox1, "StaticText_monthtime", zeroTime, QRect(120, 62, 80, 18));
-    m_fields[int(Field::MonthCost)] =
-        makeFigure(GroupBox1, "StaticText_monthcost", zeroMoney, QRect(206, 62, 76, 18));
-
-    GroupBox2 = makeGroup(Panel1, "GroupBox2", QStringLiteral("State"), QRect(8, 164, 289, 89));
-    Led_R = new QLabel(GroupBox2);
-    Led_R->setObjectName(QStringLiteral("Led_R"));
-    Led_R->setGeometry(120, 15, 16, 16);
-    makeLabel(GroupBox2, "Label_in", QStringLiteral("Received"), QRect(140, 15, 60, 16));
-    Led_S = new QLabel(GroupBox2);
-    Led_S->setObjectName(QStringLiteral("Led_S"));
-    Led_S->setGeometry(206, 15, 16, 16);
-    makeLabel(GroupBox2, "Label_out", QStringLiteral("Sent"), QRect(226, 15, 56, 16));
+    Led_R = qobject_cast<QLabel *>(controls.value("Led_R"));
+    Led_S = qobject_cast<QLabel *>(controls.value("Led_S"));
     Led_R->setPixmap(image(LightIdle));
     Led_S->setPixmap(image(LightIdle));
 
-    makeLabel(GroupBox2, "Label_bytes", QStringLiteral("Bytes:"), QRect(6, 34, 100, 16));
-    makeLabel(GroupBox2, "Label_pack", QStringLiteral("Packs:"), QRect(6, 51, 100, 16));
-    makeLabel(GroupBox2, "Label_comp", QStringLiteral("Compression:"), QRect(6, 68, 100, 16));
-    m_fields[int(Field::AccByte)] =
-        makeFigure(GroupBox2, "StaticText_accbyte", QStringLiteral("0"), QRect(120, 34, 80, 16));
-    m_fields[int(Field::SentByte)] =
-        makeFigure(GroupBox2, "StaticText_sentbyte", QStringLiteral("0"), QRect(206, 34, 76, 16));
-    m_fields[int(Field::AccPack)] =
-        makeFigure(GroupBox2, "StaticText_accpack", QStringLiteral("0"), QRect(120, 51, 80, 16));
-    m_fields[int(Field::SentPack)] =
-        makeFigure(GroupBox2, "StaticText_sentpack", QStringLiteral("0"), QRect(206, 51, 76, 16));
-    m_fields[int(Field::AccComp)] =
-        makeFigure(GroupBox2, "StaticText_acccomp", QStringLiteral("0%"), QRect(120, 68, 80, 16));
-    m_fields[int(Field::SentComp)] =
-        makeFigure(GroupBox2, "StaticText_sentcomp", QStringLiteral("0%"), QRect(206, 68, 76, 16));
-
-    makeLabel(client, "Label_speed", QStringLiteral("Speed:"), QRect(8, 278, 40, 18));
-    QLabel *speed =
-        makeFigure(client, "StaticText_speed", QStringLiteral("0 KBps"), QRect(48, 278, 90, 18));
-    speed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_fields[int(Field::Speed)] = speed;
-
-    btnDisconnect = new QPushButton(QStringLiteral("Disconnect"), client);
-    btnDisconnect->setObjectName(QStringLiteral("btnDisconnect"));
-    btnDisconnect->setGeometry(150, 275, 80, 24);
+    auto *btnDisconnect = qobject_cast<QPushButton *>(controls.value("btnDisconnect"));
     connect(btnDisconnect, &QPushButton::clicked, this, &TMain::DisconnectClick);
-    btnClose = new QPushButton(QStringLiteral("Close"), client);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setGeometry(236, 275, 77, 24);
+    auto *btnClose = qobject_cast<QPushButton *>(controls.value("btnClose"));
     btnClose->setDefault(true);
     btnClose->setAutoDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &TMain::CloseClick);
@@ -267,10 +273,6 @@ void TMain::buildLayout()
     bar->addWidget(m_statusGlyphLabel);
     bar->addWidget(m_statusTextLabel);
     StatusBar1DrawPanel();
-
-    for (int i = 0; i < MonitorView::kFieldCount; ++i)
-        Q_ASSERT(m_fields[i] &&
-                 m_fields[i]->objectName() == QLatin1String(MonitorView::objectName(Field(i))));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -302,81 +304,22 @@ void TMain::buildMenus()
     help->setObjectName(QStringLiteral("Help1"));
     QAction *about = help->addAction(QStringLiteral("About"), this, &TMain::AboutClick);
     about->setObjectName(QStringLiteral("About2"));
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction *show =
-        PopupMenu1->addAction(QStringLiteral("Show counter"), this, &TMain::ShowcounterClick);
-    show->setObjectName(QStringLiteral("Showcounter1"));
-    QFont boldFont = show->font();
-    boldFont.setBold(true);
-    show->setFont(boldFont);
-    PopupMenu1->setDefaultAction(show);
-    PopupMenu1->addAction(QStringLiteral("Statistic"), this, &TMain::StatisticsClick)
-        ->setObjectName(QStringLiteral("Statistic1"));
-    PopupMenu1->addAction(QStringLiteral("Settings"), this, &TMain::SettingsClick)
-        ->setObjectName(QStringLiteral("Settings1"));
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    ConnectionsMenu = PopupMenu1->addMenu(QStringLiteral("Connections"));
-    ConnectionsMenu->setObjectName(QStringLiteral("ConnectionsMenu"));
-    ConnectionsMenu->menuAction()->setObjectName(QStringLiteral("ConnectionsMenu"));
-    PopupMenu1->addAction(QStringLiteral("Disconnect"), this, &TMain::DisconnectClick)
-        ->setObjectName(QStringLiteral("Disconnect1"));
-    PopupMenu1->addAction(QStringLiteral("About"), this, &TMain::AboutClick)
-        ->setObjectName(QStringLiteral("About1"));
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    PopupMenu1->addAction(QStringLiteral("Exit"), this, &TMain::ExitClick)
-        ->setObjectName(QStringLiteral("Exit1"));
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TMain::PopupMenu1Popup);
-}
-
-void TMain::buildTray()
-{
-    CoolTrayIcon1 = new QSystemTrayIcon(this);
-    CoolTrayIcon1->setObjectName(QStringLiteral("CoolTrayIcon1"));
-    CoolTrayIcon1->setContextMenu(PopupMenu1);
-    connect(CoolTrayIcon1, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick)
-                    CoolTrayIcon1DblClick();
-            });
-    // A tray that speaks the desktop's notification protocol over D-Bus shows
-    // balloons as notifications, which cannot be taken back: those get the
-    // balloon's lifetime up front instead of being hidden by Timer2.
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    m_balloonHidesItself =
-        bus.isConnected() && bus.interface() &&
-        bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 void TMain::FormCreate()
 {
-    m_entryList.clear();
-    m_logsDir = logsDir(m_dataFolder);
-    ensureFolder(m_logsDir); // a failure shows when the month's file is written
-    m_statsFileName = statsFileName(m_clock.now().date());
-    m_statistics =
-        std::make_unique<MonthStatistics>(QDir(m_logsDir).filePath(m_statsFileName), m_clock);
-    m_monitor =
-        std::make_unique<SessionMonitor>(m_service, m_config, *m_statistics, m_clock, *this);
-
-    const QString tableError = m_statistics->open();
-    m_configPath = configPath(m_dataFolder);
-    OpenConfig(m_configPath, m_config, m_clock);
-
-    setText(Field::MonthTime, TextForms::durationText(m_statistics->MonthTime()));
-    setText(Field::MonthCost, TextForms::moneyText(m_statistics->MonthCost()));
-
+    const QString tableError = m_state->start(*this);
+    setText(Field::MonthTime, TextForms::durationText(m_state->MonthTime()));
+    setText(Field::MonthCost, TextForms::moneyText(m_state->MonthCost()));
     SetTrayImage(TrayDisconnected);
-    CoolTrayIcon1->show();
+    m_tray->show();
     applyGraphSettings();
-    Timer1->start();
 
     // Reported once the loop runs, so start-up is not held by a message box.
     if (!tableError.isEmpty()) {
         QTimer::singleShot(0, this, [this, tableError] {
-            m_prompter.message(QString::fromLatin1(kApplicationName), tableError,
-                               Prompter::Icon::Critical);
+            m_state->prompter().message(QString::fromLatin1(kApplicationName), tableError,
+                                        Prompter::Icon::Critical);
         });
     }
 }
@@ -384,8 +327,9 @@ void TMain::FormCreate()
 void TMain::applyGraphSettings()
 {
     const QString vert =
-        GetSectionValue(m_config, QStringLiteral("Graph"), QStringLiteral("VertAx"));
-    const QString hor = GetSectionValue(m_config, QStringLiteral("Graph"), QStringLiteral("HorAx"));
+        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("VertAx"));
+    const QString hor =
+        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("HorAx"));
     const QString one = QStringLiteral("1");
     TrendGraph::TGridStyle grid;
     if ((vert == one && hor == one) || (vert.isEmpty() && hor.isEmpty()))
@@ -398,7 +342,8 @@ void TMain::applyGraphSettings()
         grid = TrendGraph::gsNone;
     TrendGraph1->setGridStyle(grid);
 
-    const QString type = GetSectionValue(m_config, QStringLiteral("Graph"), QStringLiteral("Type"));
+    const QString type =
+        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("Type"));
     bool ok = false;
     const int number = type.trimmed().toInt(&ok);
     TrendGraph::TTrendStyle style = TrendGraph::tsFilled;
@@ -424,7 +369,9 @@ void TMain::FormShow()
 {
     Led_S->setPixmap(image(LightIdle));
     Led_R->setPixmap(image(LightIdle));
-    buildConnectionsMenu(Connections1);
+    TrayIcon::buildConnectionsMenu(
+        Connections1, *m_state, [this](QAction *item) { DialEntryClick(item); },
+        [this] { PhonebookClick(); });
 }
 
 void TMain::showEvent(QShowEvent *event)
@@ -443,19 +390,12 @@ void TMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-bool TMain::trayAvailable() const
-{
-    if (m_trayOverride)
-        return *m_trayOverride;
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
-
 void TMain::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     // Only the tray can bring a hidden window back; without one the window
     // goes to the task bar so the program stays within reach.
-    if (trayAvailable())
+    if (m_tray->isAvailable())
         hide();
     else
         showMinimized();
@@ -468,11 +408,11 @@ void TMain::CloseClick()
 
 void TMain::ExitClick()
 {
-    if (m_rasDialogOpen)
+    if (m_state->RasDialogOpen())
         return;
     const Prompter::Button answer =
-        m_prompter.question(QString::fromLatin1(kApplicationName), kExitQuestion,
-                            Prompter::Yes | Prompter::Cancel, Prompter::Icon::Warning);
+        m_state->prompter().question(QString::fromLatin1(kApplicationName), kExitQuestion,
+                                     Prompter::Yes | Prompter::Cancel, Prompter::Icon::Warning);
     if (answer != Prompter::Yes)
         return;
     emit exitConfirmed();
@@ -480,21 +420,14 @@ void TMain::ExitClick()
 
 void TMain::FormDestroy()
 {
-    if (m_destroyed)
-        return;
-    m_destroyed = true;
-    Timer1->stop();
-    Timer2->stop();
-    if (m_statistics)
-        m_statistics->save();
-    m_entryList.clear();
+    m_tray->Timer2()->stop();
+    m_state->finish();
 }
 
 void TMain::SettingsClick()
 {
-    // The settings dialog plugs in here; whatever it changed, the next ticks
-    // price with the provider element as the document now stands.
-    m_monitor->refindProvider();
+    // The settings dialog plugs in here.
+    m_state->settingsClosed();
 }
 
 void TMain::StatisticsClick()
@@ -504,10 +437,11 @@ void TMain::StatisticsClick()
 
 void TMain::AboutClick()
 {
-    m_prompter.message(QStringLiteral("About %1").arg(QString::fromLatin1(kApplicationName)),
-                       QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
-                                                    QString::fromLatin1(kVersionText)),
-                       Prompter::Icon::Information);
+    m_state->prompter().message(
+        QStringLiteral("About %1").arg(QString::fromLatin1(kApplicationName)),
+        QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
+                                     QString::fromLatin1(kVersionText)),
+        Prompter::Icon::Information);
 }
 
 void TMain::ShowcounterClick()
@@ -520,40 +454,9 @@ void TMain::ShowcounterClick()
     activateWindow();
 }
 
-void TMain::CoolTrayIcon1DblClick()
-{
-    if (isVisible() && isMinimized())
-        showNormal();
-    // The double click ends in the tray menu's default item.
-    if (QAction *item = PopupMenu1->defaultAction())
-        item->trigger();
-}
-
 void TMain::DisconnectClick()
 {
-    HangUpAll(m_service);
-}
-
-void TMain::PopupMenu1Popup()
-{
-    buildConnectionsMenu(ConnectionsMenu);
-}
-
-void TMain::buildConnectionsMenu(QMenu *menu)
-{
-    menu->clear();
-    GetPhonebookEntries(m_service, m_entryList);
-    for (const QString &name : std::as_const(m_entryList)) {
-        // "&" would mark an accelerator; doubled it shows as itself, and the
-        // entry name travels with the item so any name dials as written.
-        QString caption = name;
-        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
-        QAction *item = menu->addAction(caption);
-        item->setData(name);
-        connect(item, &QAction::triggered, this, [this, item] { DialEntryClick(item); });
-    }
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Setting"), this, &TMain::PhonebookClick);
+    m_state->HangUpAll();
 }
 
 void TMain::DialEntryClick(QAction *item)
@@ -562,28 +465,16 @@ void TMain::DialEntryClick(QAction *item)
         return;
     const QVariant data = item->data();
     const QString entry = data.isValid() ? data.toString() : EntryNameFromCaption(item->text());
-    m_rasDialogOpen = true;
-    DialDialog::run(m_service, entry, this);
-    m_rasDialogOpen = false;
+    m_state->setRasDialogOpen(true);
+    DialDialog::run(m_state->service(), entry, this);
+    m_state->setRasDialogOpen(false);
 }
 
 void TMain::PhonebookClick()
 {
-    m_rasDialogOpen = true;
-    PhonebookDialog::run(m_service, m_prompter, this);
-    m_rasDialogOpen = false;
-}
-
-void TMain::Timer1Timer()
-{
-    m_monitor->Timer1Timer();
-}
-
-void TMain::Timer2Timer()
-{
-    if (!m_balloonHidesItself)
-        CoolTrayIcon1->showMessage(QString(), QString(), QSystemTrayIcon::NoIcon, 0);
-    Timer2->stop();
+    m_state->setRasDialogOpen(true);
+    PhonebookDialog::run(m_state->service(), m_state->prompter(), this);
+    m_state->setRasDialogOpen(false);
 }
 
 void TMain::TrendGraph1ChangeDescret(TrendGraph *sender, quint16 Level)
@@ -594,7 +485,8 @@ void TMain::TrendGraph1ChangeDescret(TrendGraph *sender, quint16 Level)
 
 void TMain::StatusBar1DrawPanel()
 {
-    setStatusGlyph(m_monitor && m_monitor->WasConnected() ? ConnectedGlyph : DisconnectedGlyph);
+    const bool connected = m_state->isStarted() && m_state->monitor().WasConnected();
+    setStatusGlyph(connected ? ConnectedGlyph : DisconnectedGlyph);
 }
 
 QPixmap TMain::image(int index) const
@@ -616,7 +508,6 @@ void TMain::setLightImage(Light light, int image)
 
 void TMain::setStatusGlyph(int image)
 {
-    m_statusGlyph = image;
     m_statusGlyphLabel->setPixmap(this->image(image));
 }
 
@@ -627,30 +518,22 @@ void TMain::setStatusText(const QString &text)
 
 void TMain::SetTrayImage(int index)
 {
-    if (index < 0 || index >= int(m_icons.size()))
-        return;
-    m_trayImage = index;
-    CoolTrayIcon1->setIcon(m_icons[index]);
-    QApplication::setWindowIcon(m_icons[index]);
+    m_tray->SetTrayImage(index);
 }
 
 void TMain::setTrayHint(const QString &hint)
 {
-    const QString lines = desktopLines(hint);
-    // The hint is set on every tick; an unchanged text costs the desktop nothing.
-    if (CoolTrayIcon1->toolTip() != lines)
-        CoolTrayIcon1->setToolTip(lines);
+    m_tray->setHint(hint);
 }
 
 void TMain::showBalloon(const QString &title, const QString &text, int timeoutSeconds)
 {
-    const int ms = m_balloonHidesItself ? kBalloonMs : timeoutSeconds * 1000;
-    CoolTrayIcon1->showMessage(title, desktopLines(text), QSystemTrayIcon::Information, ms);
+    m_tray->showBalloon(title, text, timeoutSeconds);
 }
 
 void TMain::startBalloonTimer()
 {
-    Timer2->start();
+    m_tray->startBalloonTimer();
 }
 
 void TMain::AddValue(qint32 value)

@@ -1,7 +1,8 @@
-#include "FakeConnectionService.h"
-#include "ScriptedPrompter.h"
+#include "AppSurroundings.h"
 
+#include "app/ProgramState.h"
 #include "app/TMain.h"
+#include "app/TrayIcon.h"
 #include "backends/sim/SimulatedModemService.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
@@ -25,48 +26,24 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-QStringList captions(const QMenu *menu)
-{
-    QStringList list;
-    for (const QAction *action : menu->actions())
-        list << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return list;
-}
-
-QStringList names(const QMenu *menu)
-{
-    QStringList list;
-    for (const QAction *action : menu->actions())
-        list << action->objectName();
-    return list;
-}
-
-} // namespace
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private:
-    struct Fixture
+    struct Fixture : AppSurroundings
     {
-        QTemporaryDir dir;
-        ManualClock clock{QDateTime(QDate(2009, 3, 5), QTime(10, 0))};
-        FakeConnectionService service;
-        ScriptedPrompter prompter;
         std::unique_ptr<TMain> window;
 
         void start()
         {
             window = std::make_unique<TMain>(service, prompter, clock, dir.path());
-            window->timer1()->stop(); // the test ticks by hand
+            window->state().Timer1()->stop(); // the test ticks by hand
         }
         void tick(int count = 1)
         {
             for (int i = 0; i < count; ++i) {
-                window->Timer1Timer();
+                window->state().Timer1Timer();
                 clock.advanceMs(500);
             }
         }
@@ -75,6 +52,7 @@ private:
             auto *label = window->findChild<QLabel *>(QLatin1String(name));
             return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
         }
+        TrendGraph *graph() const { return window->findChild<TrendGraph *>("TrendGraph1"); }
         void connect(const QString &entry, const SessionCounters &counters)
         {
             service.connections = {{7, entry, counters}};
@@ -85,13 +63,10 @@ private slots:
     void initialTexts_data();
     void initialTexts();
     void windowShape();
-    void startWritesMonthFileNameOnly();
     void figuresAfterTicks();
     void disconnectRecordsSession();
-    void trayMenuItemsInOrder();
     void mainMenuItemsInOrder();
-    void connectionsMenuRebuiltOnEveryOpening();
-    void connectionsMenuKeepsAmpersands();
+    void windowConnectionsMenuRebuiltOnShow();
     void exitAnswered_data();
     void exitAnswered();
     void exitDoesNothingWhileDialing();
@@ -159,35 +134,17 @@ void TestMainWindow::windowShape()
     QCOMPARE(w.windowTitle(), QStringLiteral("Dialometer"));
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(w.graph()->caption(), QStringLiteral("5 Kb/s"));
+    QCOMPARE(f.graph()->caption(), QStringLiteral("5 Kb/s"));
     QCOMPARE(w.findChild<QGroupBox *>("GroupBox1")->title(), QStringLiteral("Connection"));
     QCOMPARE(w.findChild<QGroupBox *>("GroupBox2")->title(), QStringLiteral("State"));
     QVERIFY(w.findChild<QPushButton *>("btnClose")->isDefault());
-    QCOMPARE(w.trayImage(), int(MonitorView::TrayDisconnected));
+    QCOMPARE(w.tray().image(), int(MonitorView::TrayDisconnected));
     // Not resizable: the size is fixed whatever is asked.
     w.show();
     const QSize size = w.size();
     w.resize(size + QSize(50, 50));
     QCOMPARE(w.size(), size);
     QCOMPARE(w.centralWidget()->width(), 322);
-}
-
-void TestMainWindow::startWritesMonthFileNameOnly()
-{
-    Fixture f;
-    f.start();
-    QCOMPARE(f.window->StatsFileName(), QStringLiteral("09_03.sn2"));
-    QVERIFY(QFileInfo(f.dir.filePath("Logs")).isDir());
-    // The configuration is read, never written at start.
-    QVERIFY(!QFile::exists(configPath(f.dir.path())));
-    // The month keeps its file after midnight at the end of the month.
-    f.clock.set(QDateTime(QDate(2009, 4, 1), QTime(0, 0, 30)));
-    f.connect(QStringLiteral("Alpha"), {});
-    f.tick(2);
-    f.service.connections.clear();
-    f.tick();
-    QVERIFY(QFile::exists(f.dir.filePath("Logs/09_03.sn2")));
-    QVERIFY(!QFile::exists(f.dir.filePath("Logs/09_04.sn2")));
 }
 
 void TestMainWindow::figuresAfterTicks()
@@ -217,17 +174,17 @@ void TestMainWindow::figuresAfterTicks()
     QCOMPARE(f.text("StaticText_curtime"), QStringLiteral("1.01:01:01"));
     QCOMPARE(f.text("StaticText_monthtime"), QStringLiteral("1.01:01:01"));
     QCOMPARE(f.text("StatusBar1Text"), QStringLiteral("Connected..."));
-    QVERIFY(f.window->timer2()->isActive()); // the balloon goes after 4 s
-    QCOMPARE(f.window->timer2()->interval(), 4000);
-    QCOMPARE(f.window->trayIcon()->toolTip(),
+    QVERIFY(f.window->tray().Timer2()->isActive()); // the balloon goes after 4 s
+    QCOMPARE(f.window->tray().Timer2()->interval(), 4000);
+    QCOMPARE(f.window->tray().CoolTrayIcon1()->toolTip(),
              QStringLiteral("Alpha\nSpeed: 57.6 KBps\nSent: 2,048 bytes\nReceived: 123,456 bytes"));
     // Counters standing still: both lights idle, the tray shows no traffic.
-    QCOMPARE(f.window->trayImage(), int(MonitorView::TrayNoTraffic));
+    QCOMPARE(f.window->tray().image(), int(MonitorView::TrayNoTraffic));
     f.service.connections[0].counters.dwBytesRcved += 1000;
     f.tick();
-    QCOMPARE(f.window->trayImage(), int(MonitorView::TrayReceiving));
-    f.window->Timer2Timer();
-    QVERIFY(!f.window->timer2()->isActive());
+    QCOMPARE(f.window->tray().image(), int(MonitorView::TrayReceiving));
+    f.window->tray().Timer2Timer();
+    QVERIFY(!f.window->tray().Timer2()->isActive());
 }
 
 void TestMainWindow::disconnectRecordsSession()
@@ -247,8 +204,8 @@ void TestMainWindow::disconnectRecordsSession()
     QCOMPARE(f.text("StaticText_accbyte"), QStringLiteral("0"));
     QCOMPARE(f.text("StaticText_monthtime"), QStringLiteral("00:01:01"));
     QCOMPARE(f.text("StatusBar1Text"), QStringLiteral("Disconnected..."));
-    QCOMPARE(f.window->trayImage(), int(MonitorView::TrayDisconnected));
-    QCOMPARE(f.window->trayIcon()->toolTip(), QString());
+    QCOMPARE(f.window->tray().image(), int(MonitorView::TrayDisconnected));
+    QCOMPARE(f.window->tray().CoolTrayIcon1()->toolTip(), QString());
 
     // The month file holds the session as soon as it ends.
     MonthStatistics reread(f.dir.filePath("Logs/09_03.sn2"), f.clock);
@@ -258,20 +215,6 @@ void TestMainWindow::disconnectRecordsSession()
              QStringLiteral("Beta"));
     QCOMPARE(reread.table().value(0, QStringLiteral("TrafficIn")).toLongLong(), 5000);
     QCOMPARE(reread.table().value(0, QStringLiteral("TrafficOut")).toLongLong(), 700);
-}
-
-void TestMainWindow::trayMenuItemsInOrder()
-{
-    Fixture f;
-    f.start();
-    QMenu *menu = f.window->trayMenu();
-    QCOMPARE(captions(menu), (QStringList{"Show counter", "Statistic", "Settings", "-",
-                                          "Connections", "Disconnect", "About", "-", "Exit"}));
-    QCOMPARE(names(menu), (QStringList{"Showcounter1", "Statistic1", "Settings1", "N4",
-                                       "ConnectionsMenu", "Disconnect1", "About1", "N1", "Exit1"}));
-    QCOMPARE(menu->defaultAction()->objectName(), QStringLiteral("Showcounter1"));
-    QVERIFY(menu->defaultAction()->font().bold());
-    QCOMPARE(f.window->trayIcon()->contextMenu(), menu);
 }
 
 void TestMainWindow::mainMenuItemsInOrder()
@@ -289,22 +232,13 @@ void TestMainWindow::mainMenuItemsInOrder()
     QCOMPARE(captions(tops[1]->menu()), QStringList{"About"});
 }
 
-void TestMainWindow::connectionsMenuRebuiltOnEveryOpening()
+void TestMainWindow::windowConnectionsMenuRebuiltOnShow()
 {
     Fixture f;
     f.start();
-    f.service.phonebook = {"Alpha", "Beta"};
-    auto *tray = f.window->findChild<QMenu *>("ConnectionsMenu");
+    f.service.phonebook = {"Alpha", "Beta", "Gamma"};
     auto *main = f.window->findChild<QMenu *>("Connections1");
-    QVERIFY(tray && main);
-    // Built on opening only.
-    QCOMPARE(captions(tray), QStringList());
-    f.window->PopupMenu1Popup();
-    QCOMPARE(captions(tray), (QStringList{"Alpha", "Beta", "-", "Setting"}));
-    f.service.phonebook << "Gamma";
-    emit f.window->trayMenu()->aboutToShow();
-    QCOMPARE(captions(tray), (QStringList{"Alpha", "Beta", "Gamma", "-", "Setting"}));
-    QCOMPARE(f.window->EntryList(), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QVERIFY(main);
     // The window's submenu follows on every show, not on its own.
     QCOMPARE(captions(main), QStringList());
     f.window->show();
@@ -313,19 +247,6 @@ void TestMainWindow::connectionsMenuRebuiltOnEveryOpening()
     f.window->hide();
     f.window->show();
     QCOMPARE(captions(main), (QStringList{"-", "Setting"}));
-}
-
-void TestMainWindow::connectionsMenuKeepsAmpersands()
-{
-    Fixture f;
-    f.start();
-    f.service.phonebook = {"Tom&Jerry", "A&B&C"};
-    f.window->PopupMenu1Popup();
-    auto *tray = f.window->findChild<QMenu *>("ConnectionsMenu");
-    const QList<QAction *> items = tray->actions();
-    QCOMPARE(items[0]->text(), QStringLiteral("Tom&&Jerry")); // shown as written
-    QCOMPARE(items[0]->data().toString(), QStringLiteral("Tom&Jerry"));
-    QCOMPARE(items[1]->data().toString(), QStringLiteral("A&B&C"));
 }
 
 void TestMainWindow::exitAnswered_data()
@@ -366,7 +287,7 @@ void TestMainWindow::exitDoesNothingWhileDialing()
     prompter.answers = {Prompter::Yes};
     TMain window(modem, prompter, clock, dir.path());
     QSignalSpy confirmed(&window, &TMain::exitConfirmed);
-    window.PopupMenu1Popup();
+    window.tray().PopupMenu1Popup();
     QAction *item = window.findChild<QMenu *>("ConnectionsMenu")->actions().value(0);
     QVERIFY(item);
 
@@ -375,7 +296,7 @@ void TestMainWindow::exitDoesNothingWhileDialing()
     QTimer::singleShot(0, &window, [&] {
         auto *dialog = window.findChild<QDialog *>(QStringLiteral("DialDialog"));
         dialled = dialog ? dialog->windowTitle() : QString();
-        openDuringDial = window.RasDialogOpen();
+        openDuringDial = window.state().RasDialogOpen();
         window.findChild<QAction *>("Exit1")->trigger();
         if (dialog)
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
@@ -385,7 +306,7 @@ void TestMainWindow::exitDoesNothingWhileDialing()
     QVERIFY(openDuringDial);
     QVERIFY(prompter.asked.isEmpty());
     QCOMPARE(confirmed.size(), 0);
-    QVERIFY(!window.RasDialogOpen());
+    QVERIFY(!window.state().RasDialogOpen());
     window.ExitClick(); // asks again once the dialog is gone
     QCOMPARE(prompter.asked.size(), 1);
     QCOMPARE(confirmed.size(), 1);
@@ -412,7 +333,7 @@ void TestMainWindow::closeHides()
     QFETCH(bool, tray);
     Fixture f;
     f.start();
-    f.window->setTrayAvailableOverride(tray);
+    f.window->tray().setAvailableOverride(tray);
     f.window->show();
     QVERIFY(f.window->isVisible());
     if (how == QLatin1String("close"))
@@ -428,9 +349,9 @@ void TestMainWindow::closeHides()
         QVERIFY(f.window->isVisible());
         QVERIFY(f.window->isMinimized());
     }
-    QVERIFY(f.window->timer1()->interval() == 500);
+    QVERIFY(f.window->state().Timer1()->interval() == 500);
     // The double click on the tray icon brings it back.
-    f.window->CoolTrayIcon1DblClick();
+    f.window->tray().CoolTrayIcon1DblClick();
     QVERIFY(f.window->isVisible());
     QVERIFY(!f.window->isMinimized());
 }
@@ -439,7 +360,7 @@ void TestMainWindow::graphCaptionFollowsLevel()
 {
     Fixture f;
     f.start();
-    TrendGraph *graph = f.window->graph();
+    TrendGraph *graph = f.graph();
     QCOMPARE(graph->caption(), QStringLiteral("5 Kb/s"));
     // Twice the top of the scale in one sample moves the level up.
     graph->AddValue(10240);
@@ -494,8 +415,8 @@ void TestMainWindow::graphSettings()
     }
     QVERIFY(SaveConfig(configPath(f.dir.path()), config));
     f.start();
-    QCOMPARE(int(f.window->graph()->gridStyle()), grid);
-    QCOMPARE(int(f.window->graph()->style()), style);
+    QCOMPARE(int(f.graph()->gridStyle()), grid);
+    QCOMPARE(int(f.graph()->style()), style);
 }
 
 void TestMainWindow::disconnectHangsUp()
@@ -535,11 +456,11 @@ void TestMainWindow::settingsRefindsProvider()
     f.start();
     f.connect(QStringLiteral("Alpha"), {});
     f.tick(2);
-    QVERIFY(f.window->monitor().ProviderNode());
+    QVERIFY(f.window->state().monitor().ProviderNode());
     // A provider renamed in the settings no longer matches the entry.
-    setAttributeText(f.window->monitor().ProviderNode(), "Name", QStringLiteral("Other"));
+    setAttributeText(f.window->state().monitor().ProviderNode(), "Name", QStringLiteral("Other"));
     f.window->SettingsClick();
-    QVERIFY(!f.window->monitor().ProviderNode());
+    QVERIFY(!f.window->state().monitor().ProviderNode());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -4,7 +4,9 @@
 #include "FakeConnectionService.h"
 #include "ScriptedPrompter.h"
 
+#include "app/ProgramState.h"
 #include "app/TMain.h"
+#include "app/TrayIcon.h"
 #include "core/Clock.h"
 
 #include <QApplication>
@@ -116,7 +118,7 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
     FakeConnectionService service;
     ScriptedPrompter prompter;
     TMain window(service, prompter, clock, home.path());
-    QSystemTrayIcon *tray = window.trayIcon();
+    QSystemTrayIcon *tray = window.tray().CoolTrayIcon1();
     QVERIFY(tray->isVisible());
     QVERIFY(!window.isVisible());
 
@@ -157,12 +159,12 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
     QTest::qWait(500);
 
     // A connection comes up: the balloon shows until Timer2 takes it away.
-    window.timer1()->stop();
+    window.state().Timer1()->stop();
     SessionCounters counters;
     counters.dwBps = 57600;
     counters.dwBytesRcved = 4096;
     service.connections = {{1, QStringLiteral("Alpha"), counters}};
-    window.Timer1Timer();
+    window.state().Timer1Timer();
     const auto balloon = [] {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (QByteArray(w->metaObject()->className()) == "QBalloonTip" && w->isVisible())
@@ -170,7 +172,7 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
         return static_cast<QWidget *>(nullptr);
     };
     QTRY_VERIFY_WITH_TIMEOUT(balloon() != nullptr, 5000);
-    QVERIFY(window.timer2()->isActive());
+    QVERIFY(window.tray().Timer2()->isActive());
     QTest::qWait(300);
 
     const QString artefacts = QStringLiteral(DIALOMETER_BINARY_DIR "/test-artifacts");
@@ -179,7 +181,7 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(shot));
     qInfo("screenshot: %s", qPrintable(shot));
 
-    window.Timer2Timer();
+    window.tray().Timer2Timer();
     QTRY_VERIFY_WITH_TIMEOUT(balloon() == nullptr, 5000);
 }
 
