@@ -26,7 +26,9 @@ DialDialog::DialDialog(std::unique_ptr<DialAttempt> attempt, const QString &entr
 {
     setObjectName(QStringLiteral("DialDialog"));
     setWindowTitle(entryName);
-    setModal(true);
+    // Modal to the main window, not to the program: the tray menu stays
+    // usable while a line is dialled.
+    setWindowModality(Qt::WindowModal);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));

@@ -12,8 +12,8 @@ class QPushButton;
 
 // The dial dialog: dials one phonebook entry and shows how it goes. It
 // closes by itself when the line is up, shows the reason when dialing
-// fails, and Cancel withdraws the attempt. Modal, with its own event loop,
-// so the program's timers go on.
+// fails, and Cancel withdraws the attempt. Modal to the main window, with its
+// own event loop, so the program's timers and the tray menu go on.
 class DialDialog : public QDialog
 {
     Q_OBJECT

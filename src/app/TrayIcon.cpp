@@ -87,7 +87,12 @@ void TrayIcon::show()
 
 void TrayIcon::activated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    // An X tray reports the double click as such (its single click stays
+    // without effect). A StatusNotifierItem host reports the click that opens
+    // an item as activation and never a double click: there that click is
+    // the one that shows the window. The right click opens the menu on both.
+    if (reason == QSystemTrayIcon::DoubleClick ||
+        (reason == QSystemTrayIcon::Trigger && m_statusNotifier))
         CoolTrayIcon1DblClick();
 }
 

@@ -3,6 +3,7 @@
 // trayer; skipped when either is missing.
 #include "FakeConnectionService.h"
 #include "ScriptedPrompter.h"
+#include "TestProcesses.h"
 
 #include "app/ProgramState.h"
 #include "app/TMain.h"
@@ -19,73 +20,26 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
-
 namespace {
 
 QString g_skipReason;
 pid_t g_xvfb = 0;
 pid_t g_trayer = 0;
 
-pid_t spawn(const QString &program, const QStringList &args)
-{
-    QList<QByteArray> storage{QFile::encodeName(program)};
-    for (const QString &arg : args)
-        storage << arg.toLocal8Bit();
-    QList<char *> argv;
-    for (QByteArray &a : storage)
-        argv << a.data();
-    argv << nullptr;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, storage[0].constData(), nullptr, nullptr, argv.data(), environ) != 0)
-        return 0;
-    return pid;
-}
-
-void stop(pid_t &pid)
-{
-    if (pid > 0) {
-        ::kill(pid, SIGTERM);
-        ::waitpid(pid, nullptr, 0);
-        pid = 0;
-    }
-}
-
-// Starts Xvfb on a free display and points this process at it.
+// Starts Xvfb and a tray host on it.
 bool startDesktop()
 {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    g_xvfb = startVirtualDisplay(&g_skipReason);
+    if (!g_xvfb)
+        return false;
     const QString trayer = QStandardPaths::findExecutable(QStringLiteral("trayer"));
-    if (xvfb.isEmpty() || trayer.isEmpty()) {
-        g_skipReason = QStringLiteral("Xvfb and trayer are needed (scripts/install-deps.sh)");
+    if (trayer.isEmpty()) {
+        g_skipReason = QStringLiteral("trayer is needed (scripts/install-deps.sh)");
         return false;
     }
-    int display = 0;
-    for (int n = 91; n < 140 && !display; ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
-            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            display = n;
-    }
-    g_xvfb = spawn(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
-                          QStringLiteral("0"), QStringLiteral("480x360x24"),
-                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
-    for (int i = 0; i < 100 && g_xvfb && !QFile::exists(socket); ++i)
-        ::usleep(50000);
-    if (!g_xvfb || !QFile::exists(socket)) {
-        g_skipReason = QStringLiteral("Xvfb did not start");
-        return false;
-    }
-    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
-    qputenv("QT_QPA_PLATFORM", "xcb");
     // The tray host here is an X one: keep Qt off a D-Bus tray of the session.
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    g_trayer = spawn(
+    g_trayer = spawnProgram(
         trayer,
         {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
          QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
@@ -190,15 +144,9 @@ int main(int argc, char *argv[])
     const bool desktop = startDesktop();
     if (!desktop)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    int rc = 0;
-    {
-        QApplication app(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestTrayDesktop test;
-        rc = QTest::qExec(&test, argc, argv);
-    }
-    stop(g_trayer);
-    stop(g_xvfb);
+    const int rc = runTrayTest<TestTrayDesktop>(argc, argv);
+    stopProgram(g_trayer);
+    stopProgram(g_xvfb);
     return rc;
 }
 
