@@ -5,7 +5,6 @@
 #include "core/Prompter.h"
 
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -18,26 +17,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Dialometer");
-
-// Runs program and waits for it in a local event loop, so the program's
-// timers go on meanwhile. False when it could not be started.
-bool runAndWait(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QEventLoop loop;
-    bool started = true;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            started = false;
-            loop.quit();
-        }
-    });
-    process.start(program, arguments);
-    if (process.state() != QProcess::NotRunning || started)
-        loop.exec();
-    return started;
-}
 
 bool isInstalled(const QString &program)
 {
@@ -53,7 +32,10 @@ bool isInstalled(const QString &program)
 void PhonebookDialog::run(ConnectionService &service, Prompter &prompter, QWidget *parent)
 {
     const ConnectionService::PhonebookEditing editing = service.phonebookEditing();
-    if (isInstalled(editing.program) && runAndWait(editing.program, editing.arguments))
+    // The system's editor is a program of its own: it runs beside this one,
+    // which neither waits for it nor keeps Exit from working meanwhile.
+    if (isInstalled(editing.program) &&
+        QProcess::startDetached(editing.program, editing.arguments))
         return;
     if (editing.editableHere) {
         QStringList entries;
@@ -71,7 +53,8 @@ PhonebookDialog::PhonebookDialog(const QStringList &entries, Prompter &prompter,
 {
     setObjectName(QStringLiteral("PhonebookDialog"));
     setWindowTitle(tr("Phonebook"));
-    setModal(true);
+    // Modal to the main window only, so the tray menu stays usable.
+    setWindowModality(Qt::WindowModal);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstEntries"));

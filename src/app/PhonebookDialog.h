@@ -8,9 +8,9 @@ class Prompter;
 class QListWidget;
 class QPushButton;
 
-// The phonebook dialog: runs the system's connection editor when there is
-// one, edits the list here where the back end keeps it itself, and
-// otherwise tells the user where connections are edited.
+// The phonebook dialog: starts the system's connection editor when there is
+// one (without waiting for it), edits the list here where the back end keeps
+// it itself, and otherwise tells the user where connections are edited.
 class PhonebookDialog : public QDialog
 {
     Q_OBJECT

@@ -82,7 +82,8 @@ public:
 
     // The phonebook as the "Connections" submenus last listed it.
     QStringList &EntryList() { return m_entryList; }
-    // True while the modal dial dialog runs: Exit does nothing meanwhile.
+    // True while the dial dialog runs: Exit does nothing meanwhile. The
+    // phonebook editor does not hold it.
     bool RasDialogOpen() const { return m_rasDialogOpen; }
     void setRasDialogOpen(bool open) { m_rasDialogOpen = open; }
 

@@ -464,6 +464,14 @@ void TMain::DialEntryClick(QAction *item)
     if (!item)
         return;
     const QVariant data = item->data();
+    // One dial at a time: the tray menu stays usable while one runs.
+    if (m_state->RasDialogOpen()) {
+        if (auto *open = findChild<DialDialog *>()) {
+            open->raise();
+            open->activateWindow();
+        }
+        return;
+    }
     const QString entry = data.isValid() ? data.toString() : EntryNameFromCaption(item->text());
     m_state->setRasDialogOpen(true);
     DialDialog::run(m_state->service(), entry, this);
@@ -472,9 +480,8 @@ void TMain::DialEntryClick(QAction *item)
 
 void TMain::PhonebookClick()
 {
-    m_state->setRasDialogOpen(true);
+    // Not a dial: Exit stays possible while the phonebook is edited.
     PhonebookDialog::run(m_state->service(), m_state->prompter(), this);
-    m_state->setRasDialogOpen(false);
 }
 
 void TMain::TrendGraph1ChangeDescret(TrendGraph *sender, quint16 Level)

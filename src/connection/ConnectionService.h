@@ -29,7 +29,7 @@ public:
     // What "edit the phonebook" means on this back end.
     struct PhonebookEditing
     {
-        QString program;           // an external editor to run and wait for, when installed
+        QString program;           // an external editor to start, when installed
         QStringList arguments;     // its arguments
         QString explanation;       // what to tell the user when there is no editor to run
         bool editableHere = false; // setPhonebookEntries() changes the list (simulated modem)

@@ -20,6 +20,7 @@ public:
     QList<Connection> connections;
     QStringList phonebook;
     int hangUps = 0;
+    PhonebookEditing editing; // no editor by default
 
     QString backendName() const override { return QStringLiteral("fake"); }
 
@@ -66,5 +67,5 @@ public:
         return InvalidHandle;
     }
     std::unique_ptr<DialAttempt> dial(const QString &) override { return nullptr; }
-    PhonebookEditing phonebookEditing() const override { return {}; }
+    PhonebookEditing phonebookEditing() const override { return editing; }
 };

@@ -70,6 +70,7 @@ private slots:
     void exitAnswered_data();
     void exitAnswered();
     void exitDoesNothingWhileDialing();
+    void exitWorksWhileThePhonebookIsEdited();
     void closeHides_data();
     void closeHides();
     void graphCaptionFollowsLevel();
@@ -293,9 +294,16 @@ void TestMainWindow::exitDoesNothingWhileDialing()
 
     QString dialled;
     bool openDuringDial = false;
+    Qt::WindowModality modality = Qt::NonModal;
+    qsizetype dialogs = 0;
     QTimer::singleShot(0, &window, [&] {
         auto *dialog = window.findChild<QDialog *>(QStringLiteral("DialDialog"));
         dialled = dialog ? dialog->windowTitle() : QString();
+        // Modal to the window only: the tray menu stays usable, and a second
+        // dial from it waits for the first.
+        modality = dialog ? dialog->windowModality() : Qt::NonModal;
+        item->trigger();
+        dialogs = window.findChildren<QDialog *>(QStringLiteral("DialDialog")).size();
         openDuringDial = window.state().RasDialogOpen();
         window.findChild<QAction *>("Exit1")->trigger();
         if (dialog)
@@ -303,6 +311,8 @@ void TestMainWindow::exitDoesNothingWhileDialing()
     });
     item->trigger(); // the dial dialog runs until the timer closes it
     QCOMPARE(dialled, QStringLiteral("Tom&Jerry"));
+    QCOMPARE(modality, Qt::WindowModal);
+    QCOMPARE(dialogs, 1);
     QVERIFY(openDuringDial);
     QVERIFY(prompter.asked.isEmpty());
     QCOMPARE(confirmed.size(), 0);
@@ -310,6 +320,25 @@ void TestMainWindow::exitDoesNothingWhileDialing()
     window.ExitClick(); // asks again once the dialog is gone
     QCOMPARE(prompter.asked.size(), 1);
     QCOMPARE(confirmed.size(), 1);
+}
+
+void TestMainWindow::exitWorksWhileThePhonebookIsEdited()
+{
+    Fixture f;
+    f.start();
+    // The system's editor, a program of its own, stays open for a while.
+    const QString started = f.dir.filePath(QStringLiteral("editor-started"));
+    f.service.editing.program = QStringLiteral("/bin/sh");
+    f.service.editing.arguments = {QStringLiteral("-c"), QStringLiteral("touch \"$0\"; sleep 1"),
+                                   started};
+    f.prompter.answers = {Prompter::Yes};
+    QSignalSpy confirmed(f.window.get(), &TMain::exitConfirmed);
+    QTimer::singleShot(0, f.window.get(), [&] { f.window->ExitClick(); });
+    f.window->tray().PopupMenu1Popup();
+    f.window->tray().ConnectionsMenu()->actions().last()->trigger(); // "Setting"
+    QTRY_VERIFY(QFile::exists(started));
+    QVERIFY(!f.window->state().RasDialogOpen());
+    QTRY_COMPARE(confirmed.size(), 1);
 }
 
 void TestMainWindow::closeHides_data()
