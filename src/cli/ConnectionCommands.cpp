@@ -13,40 +13,6 @@
 
 namespace {
 
-// Every entry and connection, not just the program's fixed room: the status
-// is for people who want to see everything.
-QStringList allEntries(ConnectionService &service)
-{
-    std::vector<QString> names(64);
-    int count = 0;
-    int result = service.enumEntries(names.data(), int(names.size()), &count);
-    if (result == ConnectionService::BufferTooSmall) {
-        names.resize(size_t(count));
-        result = service.enumEntries(names.data(), int(names.size()), &count);
-    }
-    QStringList list;
-    if (result != ConnectionService::Success)
-        return list;
-    for (int i = 0; i < count && i < int(names.size()); ++i)
-        list.append(names[size_t(i)]);
-    return list;
-}
-
-std::vector<ConnectionRecord> allConnections(ConnectionService &service)
-{
-    std::vector<ConnectionRecord> records(64);
-    int count = 0;
-    int result = service.enumConnections(records.data(), int(records.size()), &count);
-    if (result == ConnectionService::BufferTooSmall) {
-        records.resize(size_t(count));
-        result = service.enumConnections(records.data(), int(records.size()), &count);
-    }
-    if (result != ConnectionService::Success)
-        return {};
-    records.resize(size_t(std::clamp(count, 0, int(records.size()))));
-    return records;
-}
-
 QString durationText(qint64 ms)
 {
     const qint64 seconds = ms / 1000;
@@ -88,8 +54,8 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!service)
         return ExitDataError;
 
-    const QStringList entries = allEntries(*service);
-    const std::vector<ConnectionRecord> connections = allConnections(*service);
+    const QStringList entries = ListAllEntries(*service);
+    const std::vector<ConnectionRecord> connections = ListAllConnections(*service);
     struct Row
     {
         ConnectionRecord record;
@@ -204,7 +170,7 @@ int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
     auto service = chosenService(err);
     if (!service)
         return ExitDataError;
-    const std::vector<ConnectionRecord> before = allConnections(*service);
+    const std::vector<ConnectionRecord> before = ListAllConnections(*service);
     HangUpAll(*service);
     if (IsConnected(*service)) {
         err << "dialometer-cli: hangup: a connection is still up" << Qt::endl;
