@@ -5,7 +5,6 @@
 #include "cli/DataFileReader.h"
 #include "cli/TableOutput.h"
 #include "core/Clock.h"
-#include "core/TextForms.h"
 #include "cost/TariffCost.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlDocument.h"
@@ -84,10 +83,11 @@ int runCost(const QStringList &arguments, const CliContext &context)
         return ExitUsage;
     }
     // The quantities, named as the tariff types name their prices.
-    QStringList quantities;
-    const std::pair<const char *, const char *> options[] = {
-        {"--minutes", "Minute"}, {"--received-mb", "Input"}, {"--sent-mb", "Output"}};
-    for (const auto &[option, name] : options) {
+    IntervalQuantities quantities;
+    const std::pair<const char *, double *> options[] = {{"--minutes", &quantities.minutes},
+                                                         {"--received-mb", &quantities.megabytesIn},
+                                                         {"--sent-mb", &quantities.megabytesOut}};
+    for (const auto &[option, quantity] : options) {
         const QString text = args.value(QLatin1String(option), QStringLiteral("0"));
         double value = 0.0;
         if (!readPlainNumber(text, &value)) {
@@ -97,7 +97,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
                                  .arg(QLatin1String(option), text));
             return ExitUsage;
         }
-        quantities.append(QLatin1String(name) + QLatin1Char('=') + TextForms::numberText(value));
+        *quantity = value;
     }
 
     const QString configName = args.value(QStringLiteral("--config"));
