@@ -220,7 +220,7 @@ void SessionMonitor::connectedUpdate()
     if (!m_currentUserName.isEmpty())
         m_view.setText(F::UserName, m_currentUserName);
 
-    if (GetGeneralValue(m_config, QStringLiteral("Calculate")) == kYes) {
+    if (GetGeneralValue(m_config, ConfigKeys::Calculate.keyName()) == kYes) {
         // The configured interval, not the time that really passed: late or
         // skipped ticks are not made up.
         const IntervalQuantities quantities{
