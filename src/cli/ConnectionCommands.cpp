@@ -2,6 +2,8 @@
 
 #include "backends/ConnectionServiceFactory.h"
 #include "cli/CliContext.h"
+#include "cli/CommandArguments.h"
+#include "cli/TableOutput.h"
 #include "connection/DialupOperations.h"
 
 #include <QEventLoop>
@@ -31,20 +33,14 @@ std::unique_ptr<ConnectionService> chosenService(QTextStream &err)
     return service;
 }
 
-int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runStatus(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
-    QString format = QStringLiteral("text");
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("--format") && i + 1 < arguments.size())
-            format = arguments[++i];
-        else if (a.startsWith(QLatin1String("--format=")))
-            format = a.mid(9);
-        else {
-            err << "dialometer-cli: status: unexpected argument \"" << a << "\"" << Qt::endl;
-            return ExitUsage;
-        }
+    if (!args.positional().isEmpty()) {
+        err << "dialometer-cli: status: unexpected argument \"" << args.positional().first() << "\""
+            << Qt::endl;
+        return ExitUsage;
     }
+    const QString format = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
         err << "dialometer-cli: status: unknown format \"" << format << "\" (expected text or json)"
             << Qt::endl;
@@ -93,7 +89,7 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const QJsonObject root{{"backend", service->backendName()},
                                {"entries", QJsonArray::fromStringList(entries)},
                                {"connections", jsonConnections}};
-        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        TableOutput::writeJson(out, QJsonDocument(root));
         out.flush();
         return ExitSuccess;
     }
@@ -129,8 +125,9 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return ExitSuccess;
 }
 
-int runDial(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runDial(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
+    const QStringList &arguments = args.positional();
     if (arguments.size() != 1 || arguments[0].isEmpty()) {
         err << "dialometer-cli: dial: give one phonebook entry" << Qt::endl;
         return ExitUsage;
@@ -161,9 +158,9 @@ int runDial(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return ExitDataError;
 }
 
-int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runHangUp(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
-    if (!arguments.isEmpty()) {
+    if (!args.positional().isEmpty()) {
         err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;
         return ExitUsage;
     }
@@ -188,12 +185,17 @@ int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
 int runConnectionCommand(const QString &command, const QStringList &arguments, QTextStream &out,
                          QTextStream &err)
 {
+    const CommandArguments args = CommandArguments::forCommand(command, arguments);
+    if (!args.error().isEmpty()) {
+        err << "dialometer-cli: " << command << ": " << args.error() << Qt::endl;
+        return ExitUsage;
+    }
     if (command == QLatin1String("status"))
-        return runStatus(arguments, out, err);
+        return runStatus(args, out, err);
     if (command == QLatin1String("dial"))
-        return runDial(arguments, out, err);
+        return runDial(args, out, err);
     if (command == QLatin1String("hangup"))
-        return runHangUp(arguments, out, err);
+        return runHangUp(args, out, err);
     err << "dialometer-cli: unknown command \"" << command << "\"" << Qt::endl;
     return ExitUsage;
 }

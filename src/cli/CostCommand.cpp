@@ -57,10 +57,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
     const QString usage =
         QStringLiteral("usage: cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz] "
                        "[--minutes M] [--received-mb X] [--sent-mb Y]");
-    const CommandArguments args(arguments,
-                                {QStringLiteral("--config"), QStringLiteral("--provider"),
-                                 QStringLiteral("--at"), QStringLiteral("--minutes"),
-                                 QStringLiteral("--received-mb"), QStringLiteral("--sent-mb")});
+    const CommandArguments args = CommandArguments::forCommand(QStringLiteral("cost"), arguments);
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(QStringLiteral("cost"), args.error().isEmpty() ? usage : args.error());
         return ExitUsage;
@@ -120,8 +117,9 @@ int runCost(const QStringList &arguments, const CliContext &context)
     const ManualClock clock(QDateTime(day, clockTime));
     const double timeOfDay = clockTime.msecsSinceStartOfDay() / 86400000.0;
     const IntervalPrice price = PriceInterval(config, provider, quantities, timeOfDay, clock);
-    context.out << "{\"cost\": " << TableOutput::jsonValue(QVariant(price.cost))
-                << ", \"tariffType\": " << TableOutput::jsonString(price.tariffType) << "}\n";
+    const QJsonObject answer{{QStringLiteral("cost"), TableOutput::jsonValue(price.cost)},
+                             {QStringLiteral("tariffType"), price.tariffType}};
+    TableOutput::writeJson(context.out, QJsonDocument(answer), QJsonDocument::Compact);
     context.out.flush();
     return ExitSuccess;
 }
