@@ -1,4 +1,4 @@
-#include "FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 #include "ScriptedPrompter.h"
 
 #include "app/TMain.h"

@@ -1,6 +1,6 @@
 #include "connection/CallerBuffer.h"
 #include "connection/DialupOperations.h"
-#include "connection/FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -12,7 +12,7 @@ FakeConnectionService::Connection connection(ConnectionHandle handle, const QStr
 {
     FakeConnectionService::Connection c;
     c.handle = handle;
-    c.name = name;
+    c.entry = name;
     c.statusQueriesAfterHangUp = statusQueriesAfterHangUp;
     return c;
 }
@@ -107,17 +107,17 @@ void TestDialupOperations::listAll()
     QFETCH(int, listed);
 
     FakeConnectionService service;
-    service.entries = numberedNames(items);
+    service.phonebook = numberedNames(items);
     service.enumEntriesResult = result;
     service.enumConnectionsResult = result;
     for (int i = 1; i <= items; ++i)
-        service.connections.append(connection(ConnectionHandle(i), service.entries[i - 1]));
+        service.connections.append(connection(ConnectionHandle(i), service.phonebook[i - 1]));
 
     QCOMPARE(ListAllEntries(service), numberedNames(listed));
     const std::vector<ConnectionRecord> records = ListAllConnections(service);
     QCOMPARE(int(records.size()), listed);
     for (int i = 0; i < listed; ++i)
-        QCOMPARE(records[size_t(i)].szEntryName, service.entries[i]);
+        QCOMPARE(records[size_t(i)].szEntryName, service.phonebook[i]);
 }
 
 void TestDialupOperations::phonebook_data()
@@ -143,7 +143,7 @@ void TestDialupOperations::phonebook()
     QFETCH(QStringList, expected);
 
     FakeConnectionService service;
-    service.entries = entries;
+    service.phonebook = entries;
     service.enumEntriesResult = result;
     QStringList list{"stale entry"};
     GetPhonebookEntries(service, list);
