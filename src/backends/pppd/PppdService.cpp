@@ -220,8 +220,7 @@ int PppdService::enumConnections(ConnectionRecord *records, int capacity, int *c
     refresh();
     return fillCallerBuffer(m_links, records, capacity, count,
                             [](const Link &link, ConnectionRecord &record) {
-                                record.hrasconn = link.handle;
-                                record.szEntryName = link.entry;
+                                record = {link.handle, link.entry};
                             });
 }
 

@@ -84,8 +84,7 @@ int SimulatedModemService::enumConnections(ConnectionRecord *records, int capaci
               std::views::filter([now](const Session &s) { return isUp(s, now); });
     return fillCallerBuffer(up, records, capacity, count,
                             [](const Session &s, ConnectionRecord &record) {
-                                record.hrasconn = s.handle;
-                                record.szEntryName = s.entry;
+                                record = {s.handle, s.entry};
                             });
 }
 
