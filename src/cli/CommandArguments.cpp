@@ -1,46 +1,102 @@
 #include "cli/CommandArguments.h"
 
+#include <QCommandLineParser>
+
+#include <utility>
+
+namespace {
+
+QString bare(const QString &option)
+{
+    qsizetype dashes = 0;
+    while (dashes < option.size() && option[dashes] == QLatin1Char('-'))
+        ++dashes;
+    return option.mid(dashes);
+}
+
+struct CommandOptions
+{
+    const char *name;
+    QStringList valueOptions;
+};
+
+const QList<CommandOptions> &commandTable()
+{
+    static const QList<CommandOptions> table = {
+        {"decode", {}},
+        {"encode", {QStringLiteral("--in")}},
+        {"sessions", {QStringLiteral("--format")}},
+        {"months", {QStringLiteral("--format")}},
+        {"cost",
+         {QStringLiteral("--config"), QStringLiteral("--provider"), QStringLiteral("--at"),
+          QStringLiteral("--minutes"), QStringLiteral("--received-mb"),
+          QStringLiteral("--sent-mb")}},
+        {"status", {QStringLiteral("--format")}},
+        {"dial", {}},
+        {"hangup", {}},
+    };
+    return table;
+}
+
+} // namespace
+
 CommandArguments::CommandArguments(const QStringList &arguments, const QStringList &valueOptions,
                                    const QStringList &flags)
 {
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
-            // A lone "-" is a positional argument (standard input, say).
-            m_positional.append(argument);
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        const qsizetype eq = argument.indexOf(QLatin1Char('='));
-        const QString name = eq < 0 ? argument : argument.left(eq);
-        if (flags.contains(name)) {
-            if (eq >= 0) {
-                m_error = QStringLiteral("option %1 takes no value").arg(name);
-                return;
-            }
-            m_values.insert(name, QString());
-        } else if (valueOptions.contains(name)) {
-            QString value;
-            if (eq >= 0) {
-                value = argument.mid(eq + 1);
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                m_error = QStringLiteral("option %1 needs a value").arg(name);
-                return;
-            }
-            if (m_values.contains(name)) {
-                m_error = QStringLiteral("option %1 is given twice").arg(name);
-                return;
-            }
-            m_values.insert(name, value);
-        } else {
-            m_error = QStringLiteral("unknown option %1").arg(name);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList withValue{QStringLiteral("home")};
+    for (const QString &option : valueOptions)
+        withValue.append(bare(option));
+    for (const QString &name : std::as_const(withValue))
+        parser.addOption(QCommandLineOption(name, QString(), name));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    for (const QString &flag : flags)
+        parser.addOption(QCommandLineOption(bare(flag)));
+
+    // The parser takes the program's name first.
+    if (!parser.parse(QStringList{QStringLiteral("dialometer-cli")} + arguments)) {
+        m_error = parser.errorText();
+        return;
+    }
+    m_positional = parser.positionalArguments();
+    for (const QString &name : parser.optionNames()) {
+        const QString canonical = name == QLatin1String("h") ? QStringLiteral("help") : name;
+        if (withValue.contains(canonical) && m_names.contains(canonical)) {
+            m_error = QStringLiteral("option --%1 is given twice").arg(canonical);
             return;
         }
+        m_names.append(canonical);
+        m_values.append(withValue.contains(canonical) ? parser.value(name) : QString());
     }
+}
+
+CommandArguments CommandArguments::forCommand(const QString &command, const QStringList &arguments)
+{
+    for (const CommandOptions &options : commandTable()) {
+        if (command == QLatin1String(options.name))
+            return CommandArguments(arguments, options.valueOptions);
+    }
+    return CommandArguments(arguments, {});
+}
+
+bool CommandArguments::isCommand(const QString &command)
+{
+    for (const CommandOptions &options : commandTable()) {
+        if (command == QLatin1String(options.name))
+            return true;
+    }
+    return false;
+}
+
+bool CommandArguments::has(const QString &option) const
+{
+    return m_names.contains(bare(option));
+}
+
+QString CommandArguments::value(const QString &option, const QString &fallback) const
+{
+    const qsizetype at = m_names.indexOf(bare(option));
+    return at < 0 ? fallback : m_values[at];
 }

@@ -1,29 +1,35 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
-// The arguments after a command's name: options that take a value
-// ("--format csv" or "--format=csv"), flags, and the remaining positional
-// arguments. "--" ends the options.
+// The arguments of one command of the tool, read by QCommandLineParser:
+// options may stand before or after the positional arguments, an option of
+// valueOptions takes a value ("--format csv" or "--format=csv"), a flag takes
+// none, and "--" ends the options. The tool's own options (--home DIR, --help
+// or -h, --version) are understood after a command too.
+//
+// Options are named as the user writes them, with their dashes: "--format".
 class CommandArguments
 {
 public:
     CommandArguments(const QStringList &arguments, const QStringList &valueOptions,
                      const QStringList &flags = {});
 
+    // The options of a command by its name, the tool's own options included;
+    // an unknown command has only those.
+    static CommandArguments forCommand(const QString &command, const QStringList &arguments);
+    static bool isCommand(const QString &command);
+
     // Empty when the arguments were understood; otherwise what is wrong.
     QString error() const { return m_error; }
-    bool has(const QString &option) const { return m_values.contains(option); }
-    QString value(const QString &option, const QString &fallback = QString()) const
-    {
-        return m_values.value(option, fallback);
-    }
+    bool has(const QString &option) const;
+    QString value(const QString &option, const QString &fallback = QString()) const;
     const QStringList &positional() const { return m_positional; }
 
 private:
-    QHash<QString, QString> m_values;
+    QStringList m_names;  // the options given, without dashes
+    QStringList m_values; // their values, in the same order
     QStringList m_positional;
     QString m_error;
 };

@@ -2,6 +2,8 @@
 
 #include "backends/ConnectionServiceFactory.h"
 #include "cli/CliContext.h"
+#include "cli/CommandArguments.h"
+#include "cli/TableOutput.h"
 #include "connection/DialupOperations.h"
 
 #include <QEventLoop>
@@ -12,40 +14,6 @@
 #include <vector>
 
 namespace {
-
-// Every entry and connection, not just the program's fixed room: the status
-// is for people who want to see everything.
-QStringList allEntries(ConnectionService &service)
-{
-    std::vector<QString> names(64);
-    int count = 0;
-    int result = service.enumEntries(names.data(), int(names.size()), &count);
-    if (result == ConnectionService::BufferTooSmall) {
-        names.resize(size_t(count));
-        result = service.enumEntries(names.data(), int(names.size()), &count);
-    }
-    QStringList list;
-    if (result != ConnectionService::Success)
-        return list;
-    for (int i = 0; i < count && i < int(names.size()); ++i)
-        list.append(names[size_t(i)]);
-    return list;
-}
-
-std::vector<ConnectionRecord> allConnections(ConnectionService &service)
-{
-    std::vector<ConnectionRecord> records(64);
-    int count = 0;
-    int result = service.enumConnections(records.data(), int(records.size()), &count);
-    if (result == ConnectionService::BufferTooSmall) {
-        records.resize(size_t(count));
-        result = service.enumConnections(records.data(), int(records.size()), &count);
-    }
-    if (result != ConnectionService::Success)
-        return {};
-    records.resize(size_t(std::clamp(count, 0, int(records.size()))));
-    return records;
-}
 
 QString durationText(qint64 ms)
 {
@@ -65,20 +33,14 @@ std::unique_ptr<ConnectionService> chosenService(QTextStream &err)
     return service;
 }
 
-int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runStatus(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
-    QString format = QStringLiteral("text");
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("--format") && i + 1 < arguments.size())
-            format = arguments[++i];
-        else if (a.startsWith(QLatin1String("--format=")))
-            format = a.mid(9);
-        else {
-            err << "dialometer-cli: status: unexpected argument \"" << a << "\"" << Qt::endl;
-            return ExitUsage;
-        }
+    if (!args.positional().isEmpty()) {
+        err << "dialometer-cli: status: unexpected argument \"" << args.positional().first() << "\""
+            << Qt::endl;
+        return ExitUsage;
     }
+    const QString format = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
         err << "dialometer-cli: status: unknown format \"" << format << "\" (expected text or json)"
             << Qt::endl;
@@ -88,8 +50,8 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!service)
         return ExitDataError;
 
-    const QStringList entries = allEntries(*service);
-    const std::vector<ConnectionRecord> connections = allConnections(*service);
+    const QStringList entries = ListAllEntries(*service);
+    const std::vector<ConnectionRecord> connections = ListAllConnections(*service);
     struct Row
     {
         ConnectionRecord record;
@@ -127,7 +89,7 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const QJsonObject root{{"backend", service->backendName()},
                                {"entries", QJsonArray::fromStringList(entries)},
                                {"connections", jsonConnections}};
-        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        TableOutput::writeJson(out, QJsonDocument(root));
         out.flush();
         return ExitSuccess;
     }
@@ -163,8 +125,9 @@ int runStatus(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return ExitSuccess;
 }
 
-int runDial(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runDial(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
+    const QStringList &arguments = args.positional();
     if (arguments.size() != 1 || arguments[0].isEmpty()) {
         err << "dialometer-cli: dial: give one phonebook entry" << Qt::endl;
         return ExitUsage;
@@ -195,16 +158,16 @@ int runDial(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return ExitDataError;
 }
 
-int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runHangUp(const CommandArguments &args, QTextStream &out, QTextStream &err)
 {
-    if (!arguments.isEmpty()) {
+    if (!args.positional().isEmpty()) {
         err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;
         return ExitUsage;
     }
     auto service = chosenService(err);
     if (!service)
         return ExitDataError;
-    const std::vector<ConnectionRecord> before = allConnections(*service);
+    const std::vector<ConnectionRecord> before = ListAllConnections(*service);
     HangUpAll(*service);
     if (IsConnected(*service)) {
         err << "dialometer-cli: hangup: a connection is still up" << Qt::endl;
@@ -222,12 +185,17 @@ int runHangUp(const QStringList &arguments, QTextStream &out, QTextStream &err)
 int runConnectionCommand(const QString &command, const QStringList &arguments, QTextStream &out,
                          QTextStream &err)
 {
+    const CommandArguments args = CommandArguments::forCommand(command, arguments);
+    if (!args.error().isEmpty()) {
+        err << "dialometer-cli: " << command << ": " << args.error() << Qt::endl;
+        return ExitUsage;
+    }
     if (command == QLatin1String("status"))
-        return runStatus(arguments, out, err);
+        return runStatus(args, out, err);
     if (command == QLatin1String("dial"))
-        return runDial(arguments, out, err);
+        return runDial(args, out, err);
     if (command == QLatin1String("hangup"))
-        return runHangUp(arguments, out, err);
+        return runHangUp(args, out, err);
     err << "dialometer-cli: unknown command \"" << command << "\"" << Qt::endl;
     return ExitUsage;
 }

@@ -5,7 +5,6 @@
 #include "cli/DataFileReader.h"
 #include "cli/TableOutput.h"
 #include "core/Clock.h"
-#include "core/TextForms.h"
 #include "cost/TariffCost.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlDocument.h"
@@ -58,10 +57,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
     const QString usage =
         QStringLiteral("usage: cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz] "
                        "[--minutes M] [--received-mb X] [--sent-mb Y]");
-    const CommandArguments args(arguments,
-                                {QStringLiteral("--config"), QStringLiteral("--provider"),
-                                 QStringLiteral("--at"), QStringLiteral("--minutes"),
-                                 QStringLiteral("--received-mb"), QStringLiteral("--sent-mb")});
+    const CommandArguments args = CommandArguments::forCommand(QStringLiteral("cost"), arguments);
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(QStringLiteral("cost"), args.error().isEmpty() ? usage : args.error());
         return ExitUsage;
@@ -84,10 +80,11 @@ int runCost(const QStringList &arguments, const CliContext &context)
         return ExitUsage;
     }
     // The quantities, named as the tariff types name their prices.
-    QStringList quantities;
-    const std::pair<const char *, const char *> options[] = {
-        {"--minutes", "Minute"}, {"--received-mb", "Input"}, {"--sent-mb", "Output"}};
-    for (const auto &[option, name] : options) {
+    IntervalQuantities quantities;
+    const std::pair<const char *, double *> options[] = {{"--minutes", &quantities.minutes},
+                                                         {"--received-mb", &quantities.megabytesIn},
+                                                         {"--sent-mb", &quantities.megabytesOut}};
+    for (const auto &[option, quantity] : options) {
         const QString text = args.value(QLatin1String(option), QStringLiteral("0"));
         double value = 0.0;
         if (!readPlainNumber(text, &value)) {
@@ -97,7 +94,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
                                  .arg(QLatin1String(option), text));
             return ExitUsage;
         }
-        quantities.append(QLatin1String(name) + QLatin1Char('=') + TextForms::numberText(value));
+        *quantity = value;
     }
 
     const QString configName = args.value(QStringLiteral("--config"));
@@ -120,8 +117,9 @@ int runCost(const QStringList &arguments, const CliContext &context)
     const ManualClock clock(QDateTime(day, clockTime));
     const double timeOfDay = clockTime.msecsSinceStartOfDay() / 86400000.0;
     const IntervalPrice price = PriceInterval(config, provider, quantities, timeOfDay, clock);
-    context.out << "{\"cost\": " << TableOutput::jsonValue(QVariant(price.cost))
-                << ", \"tariffType\": " << TableOutput::jsonString(price.tariffType) << "}\n";
+    const QJsonObject answer{{QStringLiteral("cost"), TableOutput::jsonValue(price.cost)},
+                             {QStringLiteral("tariffType"), price.tariffType}};
+    TableOutput::writeJson(context.out, QJsonDocument(answer), QJsonDocument::Compact);
     context.out.flush();
     return ExitSuccess;
 }

@@ -13,7 +13,7 @@
 
 int runDecode(const QStringList &arguments, const CliContext &context)
 {
-    const CommandArguments args(arguments, {});
+    const CommandArguments args = CommandArguments::forCommand(QStringLiteral("decode"), arguments);
     if (!args.error().isEmpty() || args.positional().size() != 1) {
         context.complain(QStringLiteral("decode"), args.error().isEmpty()
                                                        ? QStringLiteral("usage: decode FILE")
@@ -34,7 +34,7 @@ int runDecode(const QStringList &arguments, const CliContext &context)
 
 int runEncode(const QStringList &arguments, const CliContext &context)
 {
-    const CommandArguments args(arguments, {QStringLiteral("--in")});
+    const CommandArguments args = CommandArguments::forCommand(QStringLiteral("encode"), arguments);
     if (!args.error().isEmpty() || args.positional().size() != 1) {
         context.complain(QStringLiteral("encode"),
                          args.error().isEmpty() ? QStringLiteral("usage: encode OUT [--in FILE]")

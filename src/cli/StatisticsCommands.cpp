@@ -5,13 +5,12 @@
 #include "cli/SessionListing.h"
 #include "cli/TableOutput.h"
 #include "core/DataFolder.h"
-#include "core/DateTimeFormat.h"
 #include "core/TextForms.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QJsonArray>
 
 #include <algorithm>
 
@@ -107,7 +106,8 @@ bool checkHome(const CliContext &context)
 
 int runSessions(const QStringList &arguments, const CliContext &context)
 {
-    const CommandArguments args(arguments, {QStringLiteral("--format")});
+    const CommandArguments args =
+        CommandArguments::forCommand(QStringLiteral("sessions"), arguments);
     if (!args.error().isEmpty()) {
         context.complain(QStringLiteral("sessions"), args.error());
         return ExitUsage;
@@ -167,15 +167,14 @@ int runSessions(const QStringList &arguments, const CliContext &context)
         break;
     }
     case TableOutput::Format::Json: {
-        context.out << "{\"sessions\": [";
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            context.out << (i == 0 ? "\n  " : ",\n  ")
-                        << TableOutput::jsonObject(SessionListing::columnNames(),
-                                                   machineRow(rows[i]));
-        }
-        context.out << (rows.isEmpty() ? "],\n" : "\n],\n");
-        context.out << " \"totals\": " << TableOutput::jsonObject(kTotalsNames, totalsRow(totals))
-                    << "}\n";
+        QJsonArray sessions;
+        for (const TableOutput::Row &row : std::as_const(rows))
+            sessions.append(
+                TableOutput::jsonObject(SessionListing::columnNames(), machineRow(row)));
+        const QJsonObject root{
+            {QStringLiteral("sessions"), sessions},
+            {QStringLiteral("totals"), TableOutput::jsonObject(kTotalsNames, totalsRow(totals))}};
+        TableOutput::writeJson(context.out, QJsonDocument(root));
         break;
     }
     }
@@ -185,7 +184,7 @@ int runSessions(const QStringList &arguments, const CliContext &context)
 
 int runMonths(const QStringList &arguments, const CliContext &context)
 {
-    const CommandArguments args(arguments, {QStringLiteral("--format")});
+    const CommandArguments args = CommandArguments::forCommand(QStringLiteral("months"), arguments);
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(QStringLiteral("months"),
                          args.error().isEmpty()
@@ -205,15 +204,10 @@ int runMonths(const QStringList &arguments, const CliContext &context)
         QDate month;
         QString path;
     };
-    static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)_(\\d\\d)\\.sn2$"));
     QList<MonthFile> files;
     const QDir logs(logsDir(context.home));
-    for (const QFileInfo &info : logs.entryInfoList({QStringLiteral("*.sn2")}, QDir::Files)) {
-        const QRegularExpressionMatch match = pattern.match(info.fileName());
-        if (!match.hasMatch())
-            continue;
-        const QDate month(DateTimeFormat::expandTwoDigitYear(match.captured(1).toInt()),
-                          match.captured(2).toInt(), 1);
+    for (const QFileInfo &info : logs.entryInfoList({statsFileFilter()}, QDir::Files)) {
+        const QDate month = statsFileMonth(info.fileName());
         if (month.isValid())
             files.append({month, info.filePath()});
     }
@@ -269,11 +263,10 @@ int runMonths(const QStringList &arguments, const CliContext &context)
         if (format == TableOutput::Format::Csv) {
             TableOutput::writeCsv(context.out, names, out);
         } else {
-            context.out << '[';
-            for (qsizetype i = 0; i < out.size(); ++i)
-                context.out << (i == 0 ? "\n  " : ",\n  ")
-                            << TableOutput::jsonObject(names, out[i]);
-            context.out << (out.isEmpty() ? "]\n" : "\n]\n");
+            QJsonArray array;
+            for (const TableOutput::Row &m : std::as_const(out))
+                array.append(TableOutput::jsonObject(names, m));
+            TableOutput::writeJson(context.out, QJsonDocument(array));
         }
         break;
     }

@@ -53,44 +53,22 @@ QString TableOutput::csvField(const QVariant &value)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString TableOutput::jsonString(const QString &text)
+QJsonValue TableOutput::jsonValue(const QVariant &value)
 {
-    QString result = QStringLiteral("\"");
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '"':
-            result += QLatin1String("\\\"");
-            break;
-        case '\\':
-            result += QLatin1String("\\\\");
-            break;
-        case '\n':
-            result += QLatin1String("\\n");
-            break;
-        case '\r':
-            result += QLatin1String("\\r");
-            break;
-        case '\t':
-            result += QLatin1String("\\t");
-            break;
-        default:
-            if (c.unicode() < 0x20)
-                result += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                result += c;
-        }
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+        return value.toLongLong();
+    case QMetaType::Double:
+        if (std::isfinite(value.toDouble()))
+            return value.toDouble();
+        return QJsonValue::Null;
+    default:
+        return value.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(value.toString());
     }
-    return result + QLatin1Char('"');
-}
-
-QString TableOutput::jsonValue(const QVariant &value)
-{
-    if (value.isNull())
-        return QStringLiteral("null");
-    if (value.typeId() == QMetaType::QString)
-        return jsonString(value.toString());
-    const QString number = plainNumber(value);
-    return number.isEmpty() ? QStringLiteral("null") : number;
 }
 
 void TableOutput::writeCsv(QTextStream &out, const QStringList &columns, const QList<Row> &rows)
@@ -105,16 +83,21 @@ void TableOutput::writeCsv(QTextStream &out, const QStringList &columns, const Q
     }
 }
 
-QString TableOutput::jsonObject(const QStringList &names, const Row &values)
+QJsonObject TableOutput::jsonObject(const QStringList &names, const Row &values)
 {
-    QString text = QStringLiteral("{");
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += QLatin1String(", ");
-        text += jsonString(names[i]) + QLatin1String(": ") +
-                jsonValue(i < values.size() ? values[i] : QVariant());
-    }
-    return text + QLatin1Char('}');
+    QJsonObject object;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        object.insert(names[i], jsonValue(i < values.size() ? values[i] : QVariant()));
+    return object;
+}
+
+void TableOutput::writeJson(QTextStream &out, const QJsonDocument &document,
+                            QJsonDocument::JsonFormat format)
+{
+    QByteArray text = document.toJson(format);
+    if (!text.endsWith('\n'))
+        text += '\n';
+    out << text;
 }
 
 void TableOutput::writeAligned(QTextStream &out, const QList<QStringList> &lines,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,13 +25,17 @@ public:
     // double, without exponent; integers as they are.
     static QString plainNumber(const QVariant &value);
     static QString csvField(const QVariant &value);
-    static QString jsonValue(const QVariant &value);
-    static QString jsonString(const QString &text);
+    // null, a number or a string; a number that is not finite is null.
+    static QJsonValue jsonValue(const QVariant &value);
 
     // Header line and one line per row.
     static void writeCsv(QTextStream &out, const QStringList &columns, const QList<Row> &rows);
-    // {"name": value, ...} on one line.
-    static QString jsonObject(const QStringList &names, const Row &values);
+    // {"name": value, ...}
+    static QJsonObject jsonObject(const QStringList &names, const Row &values);
+    // The tool's JSON: indented, or on one line where a command answers with
+    // a single object.
+    static void writeJson(QTextStream &out, const QJsonDocument &document,
+                          QJsonDocument::JsonFormat format = QJsonDocument::Indented);
     // Text columns padded to a common width; right-aligned where numeric.
     static void writeAligned(QTextStream &out, const QList<QStringList> &lines,
                              const QList<bool> &rightAligned);

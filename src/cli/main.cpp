@@ -1,10 +1,12 @@
 #include "cli/CliContext.h"
+#include "cli/CommandArguments.h"
 #include "cli/ConnectionCommands.h"
 #include "cli/CostCommand.h"
 #include "cli/DocumentCommands.h"
 #include "cli/StatisticsCommands.h"
 #include "core/DataFolder.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -54,42 +56,43 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    // The global options may come before or after the command.
-    QStringList arguments = app.arguments().mid(1);
-    QString home;
-    QString command;
-    QStringList rest;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            out << kUsage;
-            return ExitSuccess;
-        }
-        if (argument == QLatin1String("--version")) {
-            out << "dialometer-cli " << DIALOMETER_VERSION << '\n';
-            return ExitSuccess;
-        }
-        if (argument == QLatin1String("--home")) {
-            if (i + 1 >= arguments.size()) {
-                err << "dialometer-cli: option --home needs a value\n";
-                return ExitUsage;
-            }
-            home = arguments[++i];
-        } else if (argument.startsWith(QLatin1String("--home="))) {
-            home = argument.mid(7);
-        } else if (!command.isEmpty()) {
-            rest.append(argument);
-        } else if (argument.startsWith(QLatin1Char('-'))) {
-            err << "dialometer-cli: unknown option " << argument << "\n" << kUsage;
-            return ExitUsage;
-        } else {
-            command = argument;
-        }
+    // The tool's own options before the command; the command's parser
+    // understands them after it too.
+    QCommandLineParser global;
+    global.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    global.addOptions({homeOption, helpOption, versionOption});
+    if (!global.parse(app.arguments())) {
+        err << "dialometer-cli: " << global.errorText() << "\n" << kUsage;
+        return ExitUsage;
+    }
+    QStringList rest = global.positionalArguments();
+    const QString command = rest.isEmpty() ? QString() : rest.takeFirst();
+    const CommandArguments after = CommandArguments::forCommand(command, rest);
+    if (global.isSet(helpOption) || after.has(QStringLiteral("--help"))) {
+        out << kUsage;
+        return ExitSuccess;
+    }
+    if (global.isSet(versionOption) || after.has(QStringLiteral("--version"))) {
+        out << "dialometer-cli " << DIALOMETER_VERSION << '\n';
+        return ExitSuccess;
     }
     if (command.isEmpty()) {
         err << kUsage;
         return ExitUsage;
     }
+    if (!CommandArguments::isCommand(command)) {
+        err << "dialometer-cli: unknown command \"" << command << "\"\n" << kUsage;
+        return ExitUsage;
+    }
+    if (!after.error().isEmpty()) {
+        err << "dialometer-cli: " << command << ": " << after.error() << '\n';
+        return ExitUsage;
+    }
+    QString home = after.value(QStringLiteral("--home"), global.value(homeOption));
     if (home.isEmpty())
         home = dataFolder();
 
@@ -104,10 +107,5 @@ int main(int argc, char *argv[])
         return runMonths(rest, context);
     if (command == QLatin1String("cost"))
         return runCost(rest, context);
-    if (command == QLatin1String("status") || command == QLatin1String("dial") ||
-        command == QLatin1String("hangup"))
-        return runConnectionCommand(command, rest, out, err);
-
-    err << "dialometer-cli: unknown command \"" << command << "\"\n" << kUsage;
-    return ExitUsage;
+    return runConnectionCommand(command, rest, out, err);
 }

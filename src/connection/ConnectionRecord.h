@@ -8,6 +8,10 @@
 using ConnectionHandle = quint64;
 
 // One active connection as the service lists it.
+//
+// Naming: the fields keep the names of the dial-up connection record
+// (hrasconn, the handle; szEntryName, the phonebook entry), which the
+// program's operations and the monitor's poll are written against.
 struct ConnectionRecord
 {
     ConnectionHandle hrasconn = 0;

@@ -16,6 +16,26 @@ int filledRecords(int result, int count, int capacity)
     return std::clamp(count, 0, capacity);
 }
 
+// Asks enumerate for every record, making more room while the service says
+// there are more than fit. The list may grow between two calls: a few rounds
+// catch up with it.
+template <typename Record, typename Enumerate> std::vector<Record> listAll(Enumerate enumerate)
+{
+    std::vector<Record> records(kPhonebookCapacity);
+    for (int round = 0; round < 4; ++round) {
+        int count = 0;
+        const int result = enumerate(records.data(), int(records.size()), &count);
+        if (result == ConnectionService::Success) {
+            records.resize(size_t(std::clamp(count, 0, int(records.size()))));
+            return records;
+        }
+        if (result != ConnectionService::BufferTooSmall || count <= int(records.size()))
+            break;
+        records.resize(size_t(count));
+    }
+    return {};
+}
+
 } // namespace
 
 void GetPhonebookEntries(ConnectionService &service, QStringList &list)
@@ -27,6 +47,22 @@ void GetPhonebookEntries(ConnectionService &service, QStringList &list)
     const int filled = filledRecords(result, count, kPhonebookCapacity);
     for (int i = 0; i < filled; ++i)
         list.append(names[i]);
+}
+
+QStringList ListAllEntries(ConnectionService &service)
+{
+    const std::vector<QString> names =
+        listAll<QString>([&](QString *buffer, int capacity, int *count) {
+            return service.enumEntries(buffer, capacity, count);
+        });
+    return QStringList(names.begin(), names.end());
+}
+
+std::vector<ConnectionRecord> ListAllConnections(ConnectionService &service)
+{
+    return listAll<ConnectionRecord>([&](ConnectionRecord *buffer, int capacity, int *count) {
+        return service.enumConnections(buffer, capacity, count);
+    });
 }
 
 int ActiveConnectionCount(ConnectionService &service)

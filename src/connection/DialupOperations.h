@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The program's dial-up operations, built on the connection seam. Each one
 // makes room for a fixed number of records, as the monitor and the menus
 // expect, and absorbs every failure of the service.
@@ -25,6 +27,11 @@ inline constexpr int kHangUpGiveUpMs = 10000;
 
 // Clears list and fills it with the phonebook entry names, in the service's order.
 void GetPhonebookEntries(ConnectionService &service, QStringList &list);
+
+// Every phonebook entry and every active connection, however many there are
+// (the command-line tool shows them all); empty when the service fails.
+QStringList ListAllEntries(ConnectionService &service);
+std::vector<ConnectionRecord> ListAllConnections(ConnectionService &service);
 
 // The number of active connections, 0 when the service fails.
 int ActiveConnectionCount(ConnectionService &service);

@@ -6,6 +6,11 @@
 // 64-bit: the kernel's counters are, and a fast link passes 2 GiB in seconds.
 // Differences between snapshots are still signed, so a counter that goes
 // down gives a negative quantity.
+//
+// Naming: the fields keep the names of the dial-up statistics record they
+// stand for (dwBytesXmited, dwConnectDuration, ...), so the monitor's code
+// reads like the operations built on that record; the "dw" no longer means
+// a 32-bit word. New code around it keeps Qt's style.
 struct SessionCounters
 {
     qint64 dwBytesXmited = 0;          // bytes sent

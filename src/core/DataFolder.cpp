@@ -1,9 +1,12 @@
 #include "core/DataFolder.h"
 
+#include "core/DateTimeFormat.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -56,6 +59,21 @@ QString logsDir(const QString &folder)
 QString statsFileName(const QDate &date)
 {
     return date.toString(QStringLiteral("yy_MM")) + QStringLiteral(".sn2");
+}
+
+QDate statsFileMonth(const QString &fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)_(\\d\\d)\\.sn2$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return QDate();
+    return QDate(DateTimeFormat::expandTwoDigitYear(match.captured(1).toInt()),
+                 match.captured(2).toInt(), 1);
+}
+
+QString statsFileFilter()
+{
+    return QStringLiteral("*.sn2");
 }
 
 bool ensureFolder(const QString &path)

@@ -15,6 +15,11 @@ QString configPath(const QString &folder);
 QString logsDir(const QString &folder);
 // The month file of a date: "yy_mm.sn2".
 QString statsFileName(const QDate &date);
+// The other way round: the first day of the month a file name stands for
+// (a two-digit year means 1950-2049); an invalid date for any other name.
+QDate statsFileMonth(const QString &fileName);
+// The month files' names, for QDir::entryInfoList().
+QString statsFileFilter();
 // Creates the folder and any missing parent with mode 0700 (the configuration
 // holds passwords); true when the folder exists afterwards.
 bool ensureFolder(const QString &path);

@@ -4,6 +4,7 @@
 #include "store/ConfigDocument.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -66,7 +67,8 @@ QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDa
 }
 
 IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
-                            const QStringList &quantities, double timeOfDay, const Clock &clock)
+                            const IntervalQuantities &quantities, double timeOfDay,
+                            const Clock &clock)
 {
     IntervalPrice price;
     if (!provider)
@@ -82,16 +84,40 @@ IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
     if (!tariff)
         return price;
     price.tariffType = type;
-    for (const char *name : {"Minute", "Input", "Output"}) {
-        if (!hasAttribute(tariff, name))
+    const std::pair<const char *, double> used[] = {{"Minute", quantities.minutes},
+                                                    {"Input", quantities.megabytesIn},
+                                                    {"Output", quantities.megabytesOut}};
+    for (const auto &[name, quantity] : used) {
+        if (!hasAttribute(tariff, name) || !std::isfinite(quantity))
             continue;
         double unitPrice = 0.0;
-        double quantity = 0.0;
-        if (TextForms::parseNumber(attributeText(tariff, name), &unitPrice) &&
-            TextForms::parseNumber(quantityValue(quantities, name), &quantity))
+        if (TextForms::parseNumber(attributeText(tariff, name), &unitPrice))
             price.cost += unitPrice * quantity;
     }
     return price;
+}
+
+double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
+                    const IntervalQuantities &quantities, double timeOfDay, const Clock &clock)
+{
+    return PriceInterval(config, provider, quantities, timeOfDay, clock).cost;
+}
+
+IntervalQuantities QuantitiesFromList(const QStringList &quantities)
+{
+    IntervalQuantities result;
+    const std::pair<const char *, double *> named[] = {{"Minute", &result.minutes},
+                                                       {"Input", &result.megabytesIn},
+                                                       {"Output", &result.megabytesOut}};
+    for (const auto &[name, value] : named)
+        TextForms::parseNumber(quantityValue(quantities, name), value); // else it stays 0
+    return result;
+}
+
+IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
+                            const QStringList &quantities, double timeOfDay, const Clock &clock)
+{
+    return PriceInterval(config, provider, QuantitiesFromList(quantities), timeOfDay, clock);
 }
 
 double IntervalCost(const XmlDocument &config, pugi::xml_node provider,

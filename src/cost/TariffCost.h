@@ -28,12 +28,30 @@ struct IntervalPrice
 // Empty when neither gives one.
 QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDay);
 
+// What a connection used during one interval, each quantity named after the
+// price it is multiplied by.
+struct IntervalQuantities
+{
+    double minutes = 0.0;      // Minute: minutes of connection
+    double megabytesIn = 0.0;  // Input: megabytes received (1 048 576 bytes)
+    double megabytesOut = 0.0; // Output: megabytes sent
+};
+
 // The cost of one interval: each price of the tariff type in force times the
-// quantity of the same name ("Minute=…", "Input=…", "Output=…", number texts
-// under the user's locale). A price or quantity that is missing or not a
-// number adds nothing. The weekday comes from clock.now().
+// quantity of the same name. A price that is missing or not a number, or a
+// quantity that is not finite, adds nothing. The weekday comes from clock.now().
+IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
+                            const IntervalQuantities &quantities, double timeOfDay,
+                            const Clock &clock);
+
+double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
+                    const IntervalQuantities &quantities, double timeOfDay, const Clock &clock);
+
+// The same with the quantities as "Minute=…", "Input=…", "Output=…" number
+// texts under the user's locale; a quantity that is missing or not a number
+// counts as none.
+IntervalQuantities QuantitiesFromList(const QStringList &quantities);
 IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
                             const QStringList &quantities, double timeOfDay, const Clock &clock);
-
 double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
                     const QStringList &quantities, double timeOfDay, const Clock &clock);

@@ -220,17 +220,13 @@ void SessionMonitor::connectedUpdate()
     if (!m_currentUserName.isEmpty())
         m_view.setText(F::UserName, m_currentUserName);
 
-    if (GetGeneralValue(m_config, QStringLiteral("Calculate")) == kYes) {
+    if (GetGeneralValue(m_config, ConfigKeys::Calculate.keyName()) == kYes) {
         // The configured interval, not the time that really passed: late or
         // skipped ticks are not made up.
-        const QStringList quantities = {
-            QStringLiteral("Minute=") + TextForms::numberText(intervalMs() / 60000.0, m_locale),
-            QStringLiteral("Input=") +
-                TextForms::numberText(double(s.dwBytesRcved - m_lastReceived) / kBytesPerMegabyte,
-                                      m_locale),
-            QStringLiteral("Output=") +
-                TextForms::numberText(double(s.dwBytesXmited - m_lastSent) / kBytesPerMegabyte,
-                                      m_locale),
+        const IntervalQuantities quantities{
+            intervalMs() / 60000.0,
+            double(s.dwBytesRcved - m_lastReceived) / kBytesPerMegabyte,
+            double(s.dwBytesXmited - m_lastSent) / kBytesPerMegabyte,
         };
         // The settings replace the whole document on Apply while the ticks go
         // on, which frees the element found at connect: look it up afresh.

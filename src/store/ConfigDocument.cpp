@@ -107,3 +107,18 @@ void SetGeneralValue(XmlDocument &document, const QString &key, const QString &v
 {
     SetSectionValue(document, QStringLiteral("General"), key, value);
 }
+
+QString ReadSectionValue(const XmlDocument &document, const QString &section, const QString &key,
+                         const QString &fallback)
+{
+    const pugi::xml_node setting =
+        document.root().child(section.toUtf8().constData()).child(key.toUtf8().constData());
+    if (!setting || key.isEmpty() || !hasAttribute(setting, "Value"))
+        return fallback;
+    return attributeText(setting, "Value");
+}
+
+QString ReadSetting(const XmlDocument &document, const ConfigKey &key)
+{
+    return ReadSectionValue(document, key.sectionName(), key.keyName(), key.fallbackValue());
+}

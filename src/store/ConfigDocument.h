@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "store/ConfigKeys.h"
 #include "store/XmlDocument.h"
 
 #include <QList>
@@ -51,3 +52,11 @@ void SetSectionValue(XmlDocument &document, const QString &section, const QStrin
                      const QString &value);
 QString GetGeneralValue(XmlDocument &document, const QString &key);
 void SetGeneralValue(XmlDocument &document, const QString &key, const QString &value);
+
+// Reading without changing the document, for readers that hold it const: the
+// Value of a setting, or fallback when the section, the setting element or
+// its Value is missing. A Value that is present but empty reads empty.
+QString ReadSectionValue(const XmlDocument &document, const QString &section, const QString &key,
+                         const QString &fallback = QString());
+// The same for a setting of the table in ConfigKeys.h, with its fallback.
+QString ReadSetting(const XmlDocument &document, const ConfigKey &key);

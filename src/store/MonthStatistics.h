@@ -9,6 +9,10 @@
 
 // The month's statistics log of the running program: the document, its
 // table and the month totals, bound to one file for the whole run.
+//
+// Naming: AppendSession(), MonthTime() and MonthCost() keep their design
+// names, as do the program's names for what this holds (the document is
+// XML_Statistic, the table MemTable); the rest follows Qt's style.
 class MonthStatistics
 {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 #include "ScriptedPrompter.h"
 
 #include "core/Clock.h"

@@ -1,7 +1,7 @@
 // The main window on a real X server with a tray host: the icon docks in the
 // tray and a double click on it opens the window. Runs on its own Xvfb with
 // trayer; skipped when either is missing.
-#include "FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 #include "ScriptedPrompter.h"
 #include "TestProcesses.h"
 

@@ -137,6 +137,10 @@ private slots:
         QTest::newRow("home without a folder") << QStringList{"months", "--home"} << 2 << "";
         QTest::newRow("decode without a file") << QStringList{"decode"} << 2 << "";
         QTest::newRow("bad format") << QStringList{"months", "--format", "xml"} << 2 << "";
+        QTest::newRow("option given twice")
+            << QStringList{"months", "--format", "csv", "--format=json"} << 2 << "";
+        QTest::newRow("help after the end of options")
+            << QStringList{"decode", "--", "--help"} << 1 << "";
     }
     void globalOptions()
     {
@@ -390,18 +394,18 @@ private slots:
         // 7 December 2026 is a Monday.
         QTest::newRow("in the day range")
             << QStringList{"--at", "2026-12-07T09:00:00", "--minutes", "1"} << 0
-            << QByteArray("{\"cost\": 0.6, \"tariffType\": \"1\"}\n");
+            << QByteArray("{\"cost\":0.6,\"tariffType\":\"1\"}\n");
         QTest::newRow("end of range is exclusive")
             << QStringList{"--at", "2026-12-07T18:00:00", "--received-mb", "1.5", "--minutes", "3"}
-            << 0 << QByteArray("{\"cost\": 3, \"tariffType\": \"2\"}\n");
+            << 0 << QByteArray("{\"cost\":3,\"tariffType\":\"2\"}\n");
         QTest::newRow("last millisecond of the range")
             << QStringList{"--at", "2026-12-07T17:59:59.999", "--minutes", "0.5"} << 0
-            << QByteArray("{\"cost\": 0.3, \"tariffType\": \"1\"}\n");
+            << QByteArray("{\"cost\":0.3,\"tariffType\":\"1\"}\n");
         QTest::newRow("another day, default")
             << QStringList{"--at", "2026-12-08T09:00:00", "--sent-mb", "2"} << 0
-            << QByteArray("{\"cost\": 0, \"tariffType\": \"2\"}\n");
+            << QByteArray("{\"cost\":0,\"tariffType\":\"2\"}\n");
         QTest::newRow("no quantities") << QStringList{"--at", "2026-12-07T09:00:00"} << 0
-                                       << QByteArray("{\"cost\": 0, \"tariffType\": \"1\"}\n");
+                                       << QByteArray("{\"cost\":0,\"tariffType\":\"1\"}\n");
         QTest::newRow("unknown provider")
             << QStringList{"--at", "2026-12-07T09:00:00", "--provider", "Nobody"} << 1
             << QByteArray();

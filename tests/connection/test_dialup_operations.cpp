@@ -1,5 +1,6 @@
+#include "connection/CallerBuffer.h"
 #include "connection/DialupOperations.h"
-#include "connection/FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -11,7 +12,7 @@ FakeConnectionService::Connection connection(ConnectionHandle handle, const QStr
 {
     FakeConnectionService::Connection c;
     c.handle = handle;
-    c.name = name;
+    c.entry = name;
     c.statusQueriesAfterHangUp = statusQueriesAfterHangUp;
     return c;
 }
@@ -30,6 +31,10 @@ class TestDialupOperations : public QObject
 {
     Q_OBJECT
 private slots:
+    void callerBuffer_data();
+    void callerBuffer();
+    void listAll_data();
+    void listAll();
     void phonebook_data();
     void phonebook();
     void count_data();
@@ -44,6 +49,76 @@ private slots:
     void entryNameFromCaption_data();
     void entryNameFromCaption();
 };
+
+void TestDialupOperations::callerBuffer_data()
+{
+    QTest::addColumn<int>("items");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<bool>("withBuffer");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("filled");
+
+    const int fits = ConnectionService::Success;
+    const int tooSmall = ConnectionService::BufferTooSmall;
+    QTest::newRow("empty list") << 0 << 4 << true << fits << 0;
+    QTest::newRow("fewer than room") << 3 << 4 << true << fits << 3;
+    QTest::newRow("exactly the room") << 4 << 4 << true << fits << 4;
+    QTest::newRow("more than room") << 6 << 4 << true << tooSmall << 4;
+    QTest::newRow("no room") << 2 << 0 << true << tooSmall << 0;
+    QTest::newRow("negative capacity") << 2 << -3 << true << tooSmall << 0;
+    QTest::newRow("no buffer, only the count") << 2 << 4 << false << tooSmall << 0;
+}
+
+void TestDialupOperations::callerBuffer()
+{
+    QFETCH(int, items);
+    QFETCH(int, capacity);
+    QFETCH(bool, withBuffer);
+    QFETCH(int, result);
+    QFETCH(int, filled);
+
+    const QStringList list = numberedNames(items);
+    QStringList buffer(8, QStringLiteral("untouched"));
+    int count = -1;
+    QCOMPARE(fillCallerBuffer(list, withBuffer ? buffer.data() : nullptr, capacity, &count,
+                              [](const QString &item, QString &slot) { slot = item; }),
+             result);
+    QCOMPARE(count, items);
+    QCOMPARE(buffer.mid(0, filled), list.mid(0, filled));
+    QCOMPARE(buffer.mid(filled), QStringList(8 - filled, QStringLiteral("untouched")));
+}
+
+void TestDialupOperations::listAll_data()
+{
+    QTest::addColumn<int>("items");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("listed");
+
+    QTest::newRow("none") << 0 << 0 << 0;
+    QTest::newRow("within the first room") << 3 << 0 << 3;
+    QTest::newRow("more than the first room") << 40 << 0 << 40;
+    QTest::newRow("service fails") << 3 << int(ConnectionService::NotAvailable) << 0;
+}
+
+void TestDialupOperations::listAll()
+{
+    QFETCH(int, items);
+    QFETCH(int, result);
+    QFETCH(int, listed);
+
+    FakeConnectionService service;
+    service.phonebook = numberedNames(items);
+    service.enumEntriesResult = result;
+    service.enumConnectionsResult = result;
+    for (int i = 1; i <= items; ++i)
+        service.connections.append(connection(ConnectionHandle(i), service.phonebook[i - 1]));
+
+    QCOMPARE(ListAllEntries(service), numberedNames(listed));
+    const std::vector<ConnectionRecord> records = ListAllConnections(service);
+    QCOMPARE(int(records.size()), listed);
+    for (int i = 0; i < listed; ++i)
+        QCOMPARE(records[size_t(i)].szEntryName, service.phonebook[i]);
+}
 
 void TestDialupOperations::phonebook_data()
 {
@@ -68,7 +143,7 @@ void TestDialupOperations::phonebook()
     QFETCH(QStringList, expected);
 
     FakeConnectionService service;
-    service.entries = entries;
+    service.phonebook = entries;
     service.enumEntriesResult = result;
     QStringList list{"stale entry"};
     GetPhonebookEntries(service, list);

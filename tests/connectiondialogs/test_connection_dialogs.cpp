@@ -2,7 +2,7 @@
 #include "app/PhonebookDialog.h"
 #include "backends/sim/SimulatedModemService.h"
 #include "connection/DialupOperations.h"
-#include "connection/FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 #include "core/Prompter.h"
 
 #include <QApplication>

@@ -186,6 +186,18 @@ private slots:
         QCOMPARE(priceAt(config, kMonday, QTime(12, 0), quantities).cost, cost);
     }
 
+    void quantitiesAsNumbers()
+    {
+        // The monitor's and the tool's form: a quantity that is no number adds nothing.
+        const XmlDocument config = configWith("<Item Name=\"P\" DefCost=\"3\"/>");
+        const pugi::xml_node provider = config.root().child("ISP").first_child();
+        ManualClock clock(QDateTime(kMonday, QTime(12, 0)));
+        QCOMPARE(IntervalCost(config, provider, IntervalQuantities{5.0, 0.5, 0.25}, 0.5, clock),
+                 1.75);
+        QCOMPARE(IntervalCost(config, provider, IntervalQuantities{0.0, qQNaN(), 2.0}, 0.5, clock),
+                 6.0);
+    }
+
     void minutePriceOverOneMinuteOfTicks()
     {
         XmlDocument withType = configWith("<Item Name=\"P\" DefCost=\"6\"/>");

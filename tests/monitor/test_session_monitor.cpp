@@ -1,5 +1,5 @@
 #include "RecordingMonitorView.h"
-#include "connection/FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 
 #include "core/Clock.h"
 #include "core/TextForms.h"
@@ -97,7 +97,7 @@ template <typename Service = FakeConnectionService> struct Rig
     {
         FakeConnectionService::Connection conn;
         conn.handle = handle;
-        conn.name = name;
+        conn.entry = name;
         conn.counters = c;
         service.connections.append(conn);
     }

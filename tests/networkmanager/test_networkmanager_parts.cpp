@@ -2,7 +2,7 @@
 // counters reader and the PPP compression figures.
 
 #include "backends/InterfaceCounters.h"
-#include "backends/networkmanager/PppCompression.h"
+#include "backends/PppCompression.h"
 
 #include <QDir>
 #include <QFile>

@@ -107,6 +107,28 @@ private slots:
                             "<ISP/><Users/><Graph/></MainContent>"));
     }
 
+    void readingLeavesTheDocument_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("expected");
+        const QByteArray head("<MainContent><General>");
+        const QByteArray tail("</General><Graph/></MainContent>");
+        QTest::newRow("missing setting reads its fallback")
+            << QByteArray("<MainContent><General/><Graph/></MainContent>") << "-1";
+        QTest::newRow("element without Value") << head + "<LastUser/>" + tail << "-1";
+        QTest::newRow("empty Value stays empty") << head + "<LastUser Value=\"\"/>" + tail << "";
+        QTest::newRow("stored value") << head + "<LastUser Value=\"3\"/>" + tail << "3";
+        QTest::newRow("no section") << QByteArray("<MainContent/>") << "-1";
+    }
+    void readingLeavesTheDocument()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, expected);
+        const XmlDocument document = parsed(xml);
+        QCOMPARE(ReadSetting(document, ConfigKeys::LastUser), expected);
+        QCOMPARE(document.serialize(), xml);
+    }
+
     void findChildByAttribute_data()
     {
         QTest::addColumn<QString>("value");

@@ -327,6 +327,12 @@ private slots:
         QCOMPARE(configPath(QStringLiteral("/d")), QStringLiteral("/d/dialometer.cfg"));
         QCOMPARE(logsDir(QStringLiteral("/d")), QStringLiteral("/d/Logs"));
         QCOMPARE(statsFileName(QDate(2005, 3, 31)), QStringLiteral("05_03.sn2"));
+        // Names read back to their month; other names are no month.
+        QCOMPARE(statsFileMonth(statsFileName(QDate(2005, 3, 31))), QDate(2005, 3, 1));
+        QCOMPARE(statsFileMonth(QStringLiteral("49_12.sn2")), QDate(2049, 12, 1));
+        QCOMPARE(statsFileMonth(QStringLiteral("50_01.sn2")), QDate(1950, 1, 1));
+        for (const char *other : {"05_13.sn2", "5_03.sn2", "05_03.sn2~", "05_03.SN2"})
+            QVERIFY2(!statsFileMonth(QLatin1String(other)).isValid(), other);
 
         const QString logs = logsDir(::dataFolder());
         QVERIFY(ensureFolder(logs));

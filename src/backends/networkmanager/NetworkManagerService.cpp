@@ -2,6 +2,7 @@
 
 #include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
+#include "connection/CallerBuffer.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -16,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 using namespace NetworkManagerDBus;
 
@@ -334,14 +334,11 @@ int NetworkManagerService::enumConnections(ConnectionRecord *records, int capaci
         *count = 0;
         return NotAvailable;
     }
-    const int n = static_cast<int>(m_listed.size());
-    *count = n;
-    const int filled = std::min(n, std::max(capacity, 0));
-    for (int i = 0; i < filled; ++i) {
-        records[i].hrasconn = m_listed[i]->handle;
-        records[i].szEntryName = m_listed[i]->id;
-    }
-    return n > capacity ? BufferTooSmall : Success;
+    return fillCallerBuffer(m_listed, records, capacity, count,
+                            [](const Active *active, ConnectionRecord &record) {
+                                record.hrasconn = active->handle;
+                                record.szEntryName = active->id;
+                            });
 }
 
 int NetworkManagerService::enumEntries(QString *names, int capacity, int *count)
@@ -350,12 +347,8 @@ int NetworkManagerService::enumEntries(QString *names, int capacity, int *count)
         *count = 0;
         return NotAvailable;
     }
-    const int n = static_cast<int>(m_profiles.size());
-    *count = n;
-    const int filled = std::min(n, std::max(capacity, 0));
-    for (int i = 0; i < filled; ++i)
-        names[i] = m_profiles[i].id;
-    return n > capacity ? BufferTooSmall : Success;
+    return fillCallerBuffer(m_profiles, names, capacity, count,
+                            [](const Profile &profile, QString &name) { name = profile.id; });
 }
 
 NetworkManagerService::Active *NetworkManagerService::findActive(ConnectionHandle handle)
@@ -388,17 +381,7 @@ qint64 NetworkManagerService::connectDurationMs(Active &active)
     // start than when this program first saw the connection.
     if (active.isPpp && active.pidFileEpochMs < 0 && now >= active.nextPidFileLookMs) {
         active.nextPidFileLookMs = now + kPidFileRetryMs;
-        for (const QString &folder : std::as_const(m_options.pidFolders)) {
-            const QByteArray path =
-                (folder + QLatin1String("/ppp-") + active.interface + QLatin1String(".pid"))
-                    .toLocal8Bit();
-            struct stat info;
-            if (::stat(path.constData(), &info) == 0) {
-                active.pidFileEpochMs =
-                    qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
-                break;
-            }
-        }
+        active.pidFileEpochMs = PppPidFile::linkWrittenAtMs(m_options.pidFolders, active.interface);
     }
     if (active.pidFileEpochMs >= 0)
         return std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - active.pidFileEpochMs);

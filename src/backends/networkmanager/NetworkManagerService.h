@@ -1,8 +1,9 @@
 #pragma once
 
 #include "backends/InterfaceCounters.h"
+#include "backends/PppCompression.h"
+#include "backends/PppPidFile.h"
 #include "backends/networkmanager/NetworkManagerReading.h"
-#include "backends/networkmanager/PppCompression.h"
 #include "connection/ConnectionService.h"
 
 #include <QDBusConnection>
@@ -23,7 +24,7 @@ struct NetworkManagerOptions
 {
     QString sysfsRoot = QStringLiteral("/sys");
     // Folders where pppd keeps ppp-IFACE.pid, tried in order.
-    QStringList pidFolders = {QStringLiteral("/run"), QStringLiteral("/var/run")};
+    QStringList pidFolders = PppPidFile::defaultFolders();
     QString editorProgram = QStringLiteral("nm-connection-editor");
     // Limit of one D-Bus round trip while the state is brought up to date.
     int callTimeoutMs = 3000;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backends/PppPidFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@
 struct PppdPaths
 {
     QString peersDir = QStringLiteral("/etc/ppp/peers");
-    QStringList runDirs = {QStringLiteral("/run"), QStringLiteral("/var/run")};
+    QStringList runDirs = PppPidFile::defaultFolders();
     QString sysfsRoot = QStringLiteral("/sys");
     QString procRoot = QStringLiteral("/proc");
     QString ponCommand = QStringLiteral("pon");   // pon PEER [pppd options]

@@ -1,6 +1,8 @@
 #include "backends/pppd/PppdService.h"
 
+#include "backends/PppPidFile.h"
 #include "backends/pppd/PppdDialAttempt.h"
+#include "connection/CallerBuffer.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -33,14 +34,6 @@ bool processExists(qint64 pid)
 qint64 wallNowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
-}
-
-// An interface name as the kernel allows it: no slash, no blank, not "." or "..".
-bool isInterfaceName(const QString &name)
-{
-    static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_.:-]{1,15}$"));
-    return valid.match(name).hasMatch() && name != QLatin1String(".") &&
-           name != QLatin1String("..");
 }
 
 } // namespace
@@ -97,8 +90,7 @@ void PppdService::refresh()
 
 void PppdService::rescan()
 {
-    // pppd writes IFACE.pid ("PID") when its interface exists and, with a
-    // link name, ppp-LINK.pid ("PID" and "IFACE").
+    // A pppd may have a unit's and a link's pid file; the unit's names its interface.
     struct Found
     {
         qint64 pid = 0;
@@ -107,32 +99,24 @@ void PppdService::rescan()
         qint64 upSinceMs = 0;
     };
     QHash<qint64, Found> byPid;
-    static const QRegularExpression unitPidFile(QStringLiteral("^(ppp[0-9]+)\\.pid$"));
-    static const QRegularExpression linkPidFile(QStringLiteral("^ppp-(.+)\\.pid$"));
-
     for (const DirStamp &stamp : m_stamps) {
         const QDir dir(QFile::decodeName(stamp.path));
         const QFileInfoList files =
-            dir.entryInfoList({QStringLiteral("ppp*.pid")}, QDir::Files | QDir::NoDotAndDotDot);
+            dir.entryInfoList({PppPidFile::nameFilter()}, QDir::Files | QDir::NoDotAndDotDot);
         for (const QFileInfo &info : files) {
-            const QList<QByteArray> lines = readSmallFile(info.filePath()).split('\n');
-            bool ok = false;
-            const qint64 pid = lines.value(0).trimmed().toLongLong(&ok);
-            if (!ok || pid <= 0)
+            PppPidFile pidFile;
+            if (!PppPidFile::read(info, &pidFile))
                 continue;
-            Found &f = byPid[pid];
-            f.pid = pid;
-            const auto unit = unitPidFile.match(info.fileName());
-            const auto link = linkPidFile.match(info.fileName());
-            if (unit.hasMatch()) {
-                f.interfaceName = unit.captured(1);
-                f.upSinceMs = info.lastModified().toMSecsSinceEpoch();
-            } else if (link.hasMatch()) {
-                f.linkName = link.captured(1);
-                const QString iface = QString::fromLocal8Bit(lines.value(1).trimmed());
-                if (f.interfaceName.isEmpty() && isInterfaceName(iface)) {
-                    f.interfaceName = iface;
-                    f.upSinceMs = info.lastModified().toMSecsSinceEpoch();
+            Found &f = byPid[pidFile.pid];
+            f.pid = pidFile.pid;
+            if (pidFile.linkName.isEmpty()) {
+                f.interfaceName = pidFile.interfaceName;
+                f.upSinceMs = pidFile.writtenAtMs;
+            } else {
+                f.linkName = pidFile.linkName;
+                if (f.interfaceName.isEmpty() && !pidFile.interfaceName.isEmpty()) {
+                    f.interfaceName = pidFile.interfaceName;
+                    f.upSinceMs = pidFile.writtenAtMs;
                 }
             }
         }
@@ -234,13 +218,10 @@ qint64 PppdService::peerSpeed(const QString &peer) const
 int PppdService::enumConnections(ConnectionRecord *records, int capacity, int *count)
 {
     refresh();
-    const int n = int(m_links.size());
-    for (int i = 0; i < std::min(n, capacity); ++i) {
-        records[i].hrasconn = m_links[size_t(i)].handle;
-        records[i].szEntryName = m_links[size_t(i)].entry;
-    }
-    *count = n;
-    return n > capacity ? BufferTooSmall : Success;
+    return fillCallerBuffer(m_links, records, capacity, count,
+                            [](const Link &link, ConnectionRecord &record) {
+                                record = {link.handle, link.entry};
+                            });
 }
 
 int PppdService::connectionStatistics(ConnectionHandle handle, SessionCounters *out)
@@ -283,12 +264,8 @@ QStringList PppdService::peers() const
 
 int PppdService::enumEntries(QString *names, int capacity, int *count)
 {
-    const QStringList all = peers();
-    const int n = int(all.size());
-    for (int i = 0; i < std::min(n, capacity); ++i)
-        names[i] = all[i];
-    *count = n;
-    return n > capacity ? BufferTooSmall : Success;
+    return fillCallerBuffer(peers(), names, capacity, count,
+                            [](const QString &peer, QString &name) { name = peer; });
 }
 
 bool PppdService::isPeerConnected(const QString &peer)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "backends/InterfaceCounters.h"
-#include "backends/networkmanager/PppCompression.h"
+#include "backends/PppCompression.h"
 #include "backends/pppd/PppdPaths.h"
 #include "connection/ConnectionService.h"
 

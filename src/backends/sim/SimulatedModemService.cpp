@@ -1,8 +1,10 @@
 #include "backends/sim/SimulatedModemService.h"
 
 #include "backends/sim/SimulatedDialAttempt.h"
+#include "connection/CallerBuffer.h"
 
 #include <algorithm>
+#include <ranges>
 
 SimulatedModemService::SimulatedModemService(SimulationScenario scenario,
                                              std::unique_ptr<ElapsedTime> time, QObject *parent)
@@ -77,18 +79,13 @@ SimulatedModemService::activeSession(ConnectionHandle handle) const
 int SimulatedModemService::enumConnections(ConnectionRecord *records, int capacity, int *count)
 {
     refresh();
-    int n = 0;
-    for (const Session &s : m_sessions) {
-        if (!isUp(s, m_now))
-            continue;
-        if (n < capacity) {
-            records[n].hrasconn = s.handle;
-            records[n].szEntryName = s.entry;
-        }
-        ++n;
-    }
-    *count = n;
-    return n > capacity ? BufferTooSmall : Success;
+    const qint64 now = m_now;
+    auto up = std::as_const(m_sessions) |
+              std::views::filter([now](const Session &s) { return isUp(s, now); });
+    return fillCallerBuffer(up, records, capacity, count,
+                            [](const Session &s, ConnectionRecord &record) {
+                                record = {s.handle, s.entry};
+                            });
 }
 
 int SimulatedModemService::connectionStatistics(ConnectionHandle handle, SessionCounters *out)
@@ -103,11 +100,8 @@ int SimulatedModemService::connectionStatistics(ConnectionHandle handle, Session
 
 int SimulatedModemService::enumEntries(QString *names, int capacity, int *count)
 {
-    const int n = int(m_scenario.phonebook.size());
-    for (int i = 0; i < std::min(n, capacity); ++i)
-        names[i] = m_scenario.phonebook[i];
-    *count = n;
-    return n > capacity ? BufferTooSmall : Success;
+    return fillCallerBuffer(std::as_const(m_scenario.phonebook), names, capacity, count,
+                            [](const QString &entry, QString &name) { name = entry; });
 }
 
 int SimulatedModemService::hangUp(ConnectionHandle handle)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connection/CallerBuffer.h"
 #include "connection/ConnectionService.h"
 
 #include <QHash>
@@ -7,15 +8,15 @@
 
 #include <algorithm>
 
-// A connection service driven by the test: connections and entries are set
-// directly, results can be forced, and calls are recorded.
+// A connection service driven by the test: connections and phonebook are set
+// directly, results can be forced, and hang-ups and waits are recorded.
 class FakeConnectionService : public ConnectionService
 {
 public:
     struct Connection
     {
         ConnectionHandle handle = 0;
-        QString name;
+        QString entry;
         SessionCounters counters;
         // After hangUp(): how many more status queries report it alive;
         // -1 keeps it alive for ever.
@@ -24,11 +25,13 @@ public:
     };
 
     QList<Connection> connections;
-    QStringList entries;
+    QStringList phonebook;
     int enumConnectionsResult = Success; // forced result when not Success
     int enumEntriesResult = Success;
     int statisticsResult = Success;
     QList<ConnectionHandle> hangUpLog;
+    int hangUps = 0;
+    PhonebookEditing editing; // no editor by default
     int waits = 0;
     int lastWaitMs = 0;
 
@@ -39,11 +42,10 @@ public:
         *count = 0;
         if (enumConnectionsResult != Success && enumConnectionsResult != BufferTooSmall)
             return enumConnectionsResult;
-        const int n = int(connections.size());
-        for (int i = 0; i < std::min(n, capacity); ++i)
-            records[i] = ConnectionRecord{connections[i].handle, connections[i].name};
-        *count = n;
-        return n > capacity ? int(BufferTooSmall) : int(Success);
+        return fillCallerBuffer(connections, records, capacity, count,
+                                [](const Connection &c, ConnectionRecord &record) {
+                                    record = ConnectionRecord{c.handle, c.entry};
+                                });
     }
 
     int connectionStatistics(ConnectionHandle handle, SessionCounters *out) override
@@ -64,16 +66,14 @@ public:
         *count = 0;
         if (enumEntriesResult != Success)
             return enumEntriesResult;
-        const int n = int(entries.size());
-        for (int i = 0; i < std::min(n, capacity); ++i)
-            names[i] = entries[i];
-        *count = n;
-        return n > capacity ? int(BufferTooSmall) : int(Success);
+        return fillCallerBuffer(phonebook, names, capacity, count,
+                                [](const QString &entry, QString &name) { name = entry; });
     }
 
     int hangUp(ConnectionHandle handle) override
     {
         hangUpLog.append(handle);
+        ++hangUps;
         for (Connection &c : connections) {
             if (c.handle == handle) {
                 c.hungUp = true;
@@ -99,7 +99,7 @@ public:
     }
 
     std::unique_ptr<DialAttempt> dial(const QString &) override { return nullptr; }
-    PhonebookEditing phonebookEditing() const override { return {}; }
+    PhonebookEditing phonebookEditing() const override { return editing; }
 
     void waitForChange(int ms) override
     {

@@ -1,4 +1,4 @@
-#include "backends/networkmanager/PppCompression.h"
+#include "backends/PppCompression.h"
 
 #include <cstring>
 #include <linux/ppp-ioctl.h>
