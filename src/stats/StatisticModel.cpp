@@ -105,17 +105,19 @@ void StatisticModel::tableReset()
     emit rowsChanged();
 }
 
-QVariant StatisticModel::cell(int sourceRow, int column) const
+const QVariant &StatisticModel::sourceCell(int sourceRow, int column) const
 {
+    static const QVariant null;
     const int field = m_fields[column];
-    return field < 0 ? QVariant() : m_table.row(sourceRow).at(field);
+    return field < 0 ? null : m_table.row(sourceRow).at(field);
 }
 
-QVariant StatisticModel::value(int row, int column) const
+const QVariant &StatisticModel::cell(int row, int column) const
 {
+    static const QVariant null;
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= ColumnCount)
-        return {};
-    return cell(m_rows[row], column);
+        return null;
+    return sourceCell(m_rows[row], column);
 }
 
 QString StatisticModel::format(const QVariant &v, int column) const
@@ -224,7 +226,7 @@ void StatisticModel::filterRows()
         bool keep = true;
         for (int c : active) {
             const FilterExpression &filter = m_filters[c];
-            const QVariant v = cell(r, c);
+            const QVariant &v = sourceCell(r, c);
             if (!filter.matches(v, filter.needsShownText() ? format(v, c) : QString())) {
                 keep = false;
                 break;

@@ -54,7 +54,9 @@ public:
     const SessionTable &table() const { return m_table; }
     // The table row shown at a grid row.
     int sourceRow(int row) const { return m_rows.at(row); }
-    QVariant value(int row, int column) const;
+    QVariant value(int row, int column) const { return cell(row, column); }
+    // The value in place, for loops over many rows; null when out of range.
+    const QVariant &cell(int row, int column) const;
     // The cell as the grid shows it ("#,##0 b", "dd/hh:nn:ss", ...).
     QString displayText(int row, int column) const;
     // The cell converted by the ordinary conversion of its type, for the
@@ -93,7 +95,7 @@ private:
     void tableReset();
     void sortOrder(QList<int> &order) const;
     void filterRows();
-    QVariant cell(int sourceRow, int column) const;
+    const QVariant &sourceCell(int sourceRow, int column) const;
     QString format(const QVariant &value, int column) const;
 
     const SessionTable &m_table;

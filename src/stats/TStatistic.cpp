@@ -97,6 +97,42 @@ private:
     QHash<qint64, qint64> m_midnights;
 };
 
+// A line of many thousand points takes the chart far longer to lay out than
+// it can show: per column of the plot, the first, lowest, highest and last
+// points draw the same picture. Points come in ascending x.
+QList<QPointF> thinnedToColumns(const QList<QPointF> &points, int columns)
+{
+    if (points.size() <= 4 * columns || columns < 1)
+        return points;
+    const qreal first = points.first().x();
+    const qreal span = points.last().x() - first;
+    QList<QPointF> result;
+    result.reserve(4 * columns);
+    qsizetype start = 0;
+    while (start < points.size()) {
+        const int column = span > 0 ? int((points[start].x() - first) / span * (columns - 1)) : 0;
+        qsizetype end = start + 1;
+        qsizetype low = start;
+        qsizetype high = start;
+        while (end < points.size() &&
+               (span > 0 ? int((points[end].x() - first) / span * (columns - 1)) : 0) == column) {
+            if (points[end].y() < points[low].y())
+                low = end;
+            if (points[end].y() > points[high].y())
+                high = end;
+            ++end;
+        }
+        // In x order, without repeating a point.
+        qsizetype kept[4] = {start, std::min(low, high), std::max(low, high), end - 1};
+        for (int i = 0; i < 4; ++i) {
+            if (i == 0 || kept[i] != kept[i - 1])
+                result.append(points[kept[i]]);
+        }
+        start = end;
+    }
+    return result;
+}
+
 } // namespace
 
 TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
@@ -119,10 +155,19 @@ TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
                                             QStringLiteral("CSV file (*.csv)"));
     };
 
+    // The designed sizes are pixels under an 8-point desktop font; a larger
+    // font gets them in proportion, so that the sums still fit their cells.
+    m_scale = std::max(1.0, fontMetrics().height() / 13.0);
     createWidgets();
-    resize(812, 434);
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    QSize size = QSize(812, 434) * m_scale;
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->availableGeometry();
+        size = size.boundedTo(desktop.size());
+        resize(size);
+        move(desktop.center() - rect().center());
+    } else {
+        resize(size);
+    }
 }
 
 TStatistic::~TStatistic() = default;
@@ -177,7 +222,7 @@ void TStatistic::createWidgets()
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
     rows->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
     for (int c = 0; c < StatisticModel::ColumnCount; ++c)
-        m_header->resizeSection(c, StatisticModel::designedWidth(c));
+        m_header->resizeSection(c, designedWidth(c));
     m_header->setSortIndicatorShown(true);
     m_header->setSortIndicator(-1, Qt::AscendingOrder);
     m_header->createEditors(FilterExpression::help());
@@ -209,7 +254,7 @@ void TStatistic::createWidgets()
         button->setAutoDefault(false);
 
     auto *buttons = new QWidget;
-    buttons->setFixedHeight(41);
+    buttons->setFixedHeight(qRound(41 * m_scale));
     auto *buttonLayout = new QHBoxLayout(buttons);
     buttonLayout->setContentsMargins(8, 0, 8, 0);
     buttonLayout->addWidget(m_previousMonth);
@@ -252,7 +297,7 @@ void TStatistic::createChart()
     Chart1 = new QChartView(m_chart);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setAccessibleName(QStringLiteral("Chart"));
-    Chart1->setFixedHeight(151);
+    Chart1->setFixedHeight(qRound(151 * m_scale));
     Chart1->setFrameShape(QFrame::NoFrame);
 
     // The quantity list sits on the chart's left margin, above the legend.
@@ -264,6 +309,11 @@ void TStatistic::createChart()
     ComboBox1->move(6, 6);
     ComboBox1->adjustSize();
     connect(ComboBox1, &QComboBox::activated, this, &TStatistic::ComboBox1Select);
+}
+
+int TStatistic::designedWidth(int column) const
+{
+    return qRound(StatisticModel::designedWidth(column) * m_scale);
 }
 
 void TStatistic::showEvent(QShowEvent *event)
@@ -341,7 +391,7 @@ void TStatistic::FormClose()
         GridLayoutStore::Column column;
         column.position = m_header->visualIndex(c);
         column.visible = m_header->isSectionHidden(c) ? 0 : 1;
-        column.width = column.visible ? m_header->sectionSize(c) : StatisticModel::designedWidth(c);
+        column.width = column.visible ? m_header->sectionSize(c) : designedWidth(c);
         const bool marked = c == m_sortSection;
         column.marker = marked ? (m_sortOrder == Qt::AscendingOrder ? 1 : 2) : 0;
         column.sortPlace = marked ? 1 : 0;
@@ -410,12 +460,12 @@ void TStatistic::ShowQuantity(int index)
         points.reserve(rows);
         AxisTime axisTime;
         for (int r = 0; r < rows; ++r) {
-            const QVariant time = m_model->value(r, StatisticModel::Session);
+            const QVariant &time = m_model->cell(r, StatisticModel::Session);
             qreal x = 0;
             // A session without a start time has no place on the time axis.
             if (time.isNull() || !axisTime.toMSecs(time.toDouble(), &x))
                 continue;
-            const QVariant y = m_model->value(r, quantity.column);
+            const QVariant &y = m_model->cell(r, quantity.column);
             points.append(QPointF(x, y.isNull() ? 0.0 : y.toDouble()));
         }
         std::stable_sort(points.begin(), points.end(),
@@ -424,7 +474,7 @@ void TStatistic::ShowQuantity(int index)
 
     m_series->setName(QString::fromLatin1(quantity.title));
     m_series->setColor(quantity.colour);
-    m_series->replace(points);
+    m_series->replace(thinnedToColumns(points, std::max(800, Chart1->width())));
 
     if (points.isEmpty()) {
         const QDateTime start = QDate::currentDate().startOfDay();

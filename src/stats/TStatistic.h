@@ -93,6 +93,7 @@ private:
     void restoreLayout();
     void updateFooter();
     void updateMonth();
+    int designedWidth(int column) const;
 
     const SessionTable &m_memTable;
     const QString m_logsDir;
@@ -122,6 +123,7 @@ private:
     int m_sortSection = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QList<QPair<int, int>> m_dropDown; // per column: its drop-down list's rows and width
+    double m_scale = 1.0;
     bool m_shown = false;
     bool m_closed = false;
 };
