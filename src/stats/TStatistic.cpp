@@ -204,6 +204,11 @@ void TStatistic::createWidgets()
     QAction *findNext =
         edit->addAction(QStringLiteral("Find &Next"), this, &TStatistic::FindNextClick);
     findNext->setShortcut(QKeySequence::FindNext);
+    edit->addSeparator();
+    // A title click for the keyboard: the focused cell's column.
+    QAction *sort =
+        edit->addAction(QStringLiteral("&Sort by This Column"), this, &TStatistic::SortClick);
+    sort->setObjectName(QStringLiteral("Sort1"));
 
     DBGridEh = new QTableView;
     DBGridEh->setObjectName(QStringLiteral("DBGridEh"));
@@ -420,6 +425,15 @@ void TStatistic::DBGridEhSortMarkingChanged(int section, Qt::SortOrder order)
     if (section < 0)
         return;
     m_model->sort(section, order);
+}
+
+void TStatistic::SortClick()
+{
+    const int column = DBGridEh->currentIndex().column();
+    if (!StatisticModel::isSortable(column))
+        return;
+    const bool flip = column == m_sortSection && m_sortOrder == Qt::AscendingOrder;
+    m_header->setSortIndicator(column, flip ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void TStatistic::DBGridEhApplyFilter()

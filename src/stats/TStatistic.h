@@ -75,6 +75,7 @@ public slots:
     void N11Click();
     void FindClick();
     void FindNextClick();
+    void SortClick();
     void PreviousMonthClick();
     void NextMonthClick();
 
