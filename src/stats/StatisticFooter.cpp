@@ -8,6 +8,10 @@
 #include <QStyleOptionFocusRect>
 #include <QTableView>
 
+namespace {
+constexpr int kPadding = 8; // left and right of a cell's text
+}
+
 StatisticFooter::StatisticFooter(QTableView *view, QWidget *parent) : QWidget(parent), m_view(view)
 {
     setObjectName(QStringLiteral("DBGridEhFooter"));
@@ -37,6 +41,19 @@ void StatisticFooter::setTexts(const QList<QString> &texts)
     setAccessibleDescription(parts.join(QStringLiteral("; ")));
     setToolTip(parts.join(QLatin1Char('\n')));
     update();
+}
+
+QFont StatisticFooter::textFont() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
+int StatisticFooter::neededWidth(int logicalIndex) const
+{
+    const QString text = m_texts.value(logicalIndex);
+    return text.isEmpty() ? 0 : QFontMetrics(textFont()).horizontalAdvance(text) + kPadding;
 }
 
 QSize StatisticFooter::sizeHint() const
@@ -70,10 +87,8 @@ void StatisticFooter::paintEvent(QPaintEvent *)
         if (text.isEmpty())
             continue;
         painter.setPen(pal.color(QPalette::WindowText));
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
-        const QRect inner = cell.adjusted(3, 0, -4, 0);
+        painter.setFont(textFont());
+        const QRect inner = cell.adjusted(kPadding / 2, 0, -kPadding / 2, 0);
         painter.drawText(inner, Qt::AlignRight | Qt::AlignVCenter,
                          painter.fontMetrics().elidedText(text, Qt::ElideLeft, inner.width()));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,8 @@ public:
     // One text per logical column (empty for a column without a footer).
     void setTexts(const QList<QString> &texts);
     QString text(int logicalIndex) const { return m_texts.value(logicalIndex); }
+    // The width a column needs to show its footer text whole.
+    int neededWidth(int logicalIndex) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -28,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QFont textFont() const;
+
     QTableView *m_view;
     QList<QString> m_texts;
 };

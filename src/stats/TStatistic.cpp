@@ -343,6 +343,17 @@ void TStatistic::FormShow()
 void TStatistic::restoreLayout()
 {
     const QHash<QString, GridLayoutStore::Column> saved = GridLayoutStore::read();
+    // Columns the user has not sized yet get room for their sums and for
+    // the cells in view, never less than designed.
+    for (int c = 0; c < StatisticModel::ColumnCount; ++c) {
+        if (saved.contains(StatisticModel::fieldName(c)))
+            continue;
+        const int needed =
+            std::max(m_footer->neededWidth(c),
+                     static_cast<QAbstractItemView *>(DBGridEh)->sizeHintForColumn(c));
+        if (needed > m_header->sectionSize(c))
+            m_header->resizeSection(c, needed);
+    }
     QList<QPair<int, int>> positions; // (position, column)
     int sortColumn = -1;
     int sortPlace = std::numeric_limits<int>::max();
