@@ -1,10 +1,12 @@
 #include "stats/FilterHeader.h"
 #include "stats/GridLayoutStore.h"
 #include "stats/GridSearch.h"
+#include "stats/MonthFiles.h"
 #include "stats/StatisticFooter.h"
 #include "stats/StatisticModel.h"
 #include "stats/TStatistic.h"
 #include "store/DataFileEnvelope.h"
+#include "store/StatisticsLog.h"
 
 #include "StatisticFixtures.h"
 #include "app/ScriptedPrompter.h"
@@ -34,6 +36,10 @@ private slots:
     void footer_data();
     void footer();
     void sortByTitleSurvivesReopening();
+    void savedLayout_data();
+    void savedLayout();
+    void unreadableFilterIsMarked();
+    void monthFilesInOrder();
     void chart_data();
     void chart();
     void copy();
@@ -163,6 +169,84 @@ void TestStatisticWindow::sortByTitleSurvivesReopening()
     QCOMPARE(header->sectionSize(M::ISP), 150);
     QCOMPARE(header->visualIndex(M::UserName), 0);
     QCOMPARE(header->sortIndicatorSection(), int(M::Cost));
+}
+
+void TestStatisticWindow::savedLayout_data()
+{
+    QTest::addColumn<QStringList>("values"); // "Field=value"
+    QTest::addColumn<int>("ispWidth");
+    QTest::addColumn<int>("ispPosition");
+    QTest::addColumn<int>("sortColumn");
+    QTest::addColumn<int>("hidden");
+    QTest::newRow("width and place")
+        << QStringList{"ConnectName=4,150,0,1,0,7,0"} << 150 << 4 << -1 << 0;
+    QTest::newRow("unreadable value")
+        << QStringList{"ConnectName=4,x,0,1,0,7,0"} << 0 << 0 << -1 << 0;
+    QTest::newRow("first marked decides")
+        << QStringList{"Cost=6,45,1,1,2,7,0", "Time=1,95,2,1,1,7,0"} << 0 << 0 << int(M::Session)
+        << 0;
+    QTest::newRow("no marker on User Name")
+        << QStringList{"UserName=8,90,1,1,1,7,0"} << 0 << 0 << -1 << 0;
+    QTest::newRow("hidden column") << QStringList{"Speed=7,59,0,0,0,7,0"} << 0 << 0 << -1 << 1;
+    QStringList allHidden;
+    for (int c = 0; c < M::ColumnCount; ++c)
+        allHidden.append(M::fieldName(c) + QStringLiteral("=%1,50,0,0,0,7,0").arg(c));
+    QTest::newRow("nothing left to show") << allHidden << 0 << 0 << -1 << 0;
+}
+
+void TestStatisticWindow::savedLayout()
+{
+    QFETCH(QStringList, values);
+    QFETCH(int, ispWidth);
+    QFETCH(int, ispPosition);
+    QFETCH(int, sortColumn);
+    QFETCH(int, hidden);
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("Dialometer"), QStringLiteral("Dialometer"));
+        settings.beginGroup(GridLayoutStore::group());
+        for (const QString &value : values)
+            settings.setValue(QStringLiteral("DBGridEh.") + PairName(value, QLatin1Char('=')),
+                              PairValue(value, QLatin1Char('=')));
+    }
+    auto window = open({{kDecember1, kHour, 1, 1, 1}, {kDecember1 + 1, kHour, 1, 1, 2}});
+    auto *header = window->findChild<FilterHeader *>();
+    if (ispWidth > 0)
+        QCOMPARE(header->sectionSize(M::ISP), ispWidth);
+    QCOMPARE(header->visualIndex(M::ISP), ispPosition);
+    QCOMPARE(window->model().sortColumn(), sortColumn);
+    if (sortColumn >= 0)
+        QCOMPARE(window->model().sortOrder(), Qt::DescendingOrder);
+    QCOMPARE(header->hiddenSectionCount(), hidden);
+}
+
+void TestStatisticWindow::unreadableFilterIsMarked()
+{
+    auto window = open({{kDecember1, kHour, 1, 1, 1}, {kDecember1 + 1, kHour, 1, 1, 2}});
+    QLineEdit *edit = window->findChild<FilterHeader *>()->editor(M::TrafficIn);
+    edit->setText(QStringLiteral(">lots"));
+    window->DBGridEhApplyFilter();
+    QCOMPARE(window->model().rowCount(), 2);
+    QVERIFY(!edit->accessibleDescription().isEmpty());
+    QVERIFY(edit->toolTip().contains(QStringLiteral("cannot be read")));
+    edit->setText(QStringLiteral(">1"));
+    window->DBGridEhApplyFilter();
+    QCOMPARE(window->model().rowCount(), 0);
+    QVERIFY(edit->accessibleDescription().isEmpty());
+}
+
+void TestStatisticWindow::monthFilesInOrder()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"00_01.sn2", "99_12.sn2", "26_11.sn2", "notes.sn2", "26_12.sn2.bak"})
+        writeRaw(dir.filePath(QString::fromLatin1(name)), "x");
+    auto path = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+    QCOMPARE(MonthFiles::list(dir.path()),
+             (QStringList{path("99_12.sn2"), path("00_01.sn2"), path("26_11.sn2")}));
+    QCOMPARE(MonthFiles::previous(dir.path(), path("00_01.sn2")), path("99_12.sn2"));
+    QCOMPARE(MonthFiles::next(dir.path(), path("26_11.sn2")), QString());
+    QCOMPARE(MonthFiles::previous(dir.path(), path("26_12.sn2")), path("26_11.sn2"));
+    QCOMPARE(MonthFiles::next(dir.path(), path("notes.sn2")), QString());
 }
 
 void TestStatisticWindow::chart_data()
