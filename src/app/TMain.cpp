@@ -10,7 +10,9 @@
 #include "core/TextForms.h"
 #include "core/Version.h"
 #include "monitor/SessionMonitor.h"
+#include "stats/TStatistic.h"
 #include "store/ConfigDocument.h"
+#include "store/MonthStatistics.h"
 #include "widgets/TrendGraph.h"
 
 #include <QAction>
@@ -432,7 +434,9 @@ void TMain::SettingsClick()
 
 void TMain::StatisticsClick()
 {
-    // The statistics window plugs in here.
+    ProgramState &program = state();
+    TStatistic::ShowStatistics(program.MemTable(), program.LogsDir(),
+                               program.statistics().filePath(), program.prompter(), this);
 }
 
 void TMain::AboutClick()

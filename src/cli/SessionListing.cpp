@@ -1,6 +1,7 @@
 #include "cli/SessionListing.h"
 
 #include "cli/DataFileReader.h"
+#include "core/MachineText.h"
 #include "core/TextForms.h"
 #include "store/SessionTable.h"
 #include "store/StatisticsLog.h"
@@ -104,20 +105,10 @@ SessionListing::Totals SessionListing::totals(const QList<TableOutput::Row> &row
 
 QString SessionListing::isoTime(const QVariant &days)
 {
-    QDate date;
-    QTime time;
-    if (days.isNull() || !TextForms::splitDays(days.toDouble(), &date, &time))
-        return QString();
-    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') +
-           time.toString(QStringLiteral("HH:mm:ss"));
+    return MachineText::isoTime(days);
 }
 
 QVariant SessionListing::seconds(const QVariant &days)
 {
-    if (days.isNull())
-        return {};
-    const double value = days.toDouble() * 86400.0;
-    if (!std::isfinite(value) || std::fabs(value) > 9.0e15)
-        return {};
-    return QVariant(qint64(std::llround(value)));
+    return MachineText::wholeSeconds(days);
 }

@@ -1,5 +1,7 @@
 #include "cli/TableOutput.h"
 
+#include "core/MachineText.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -19,38 +21,12 @@ bool TableOutput::parseFormat(const QString &name, Format *format)
 
 QString TableOutput::plainNumber(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return value.toString();
-    case QMetaType::Double: {
-        const double d = value.toDouble();
-        if (!std::isfinite(d))
-            return QString();
-        if (d == 0.0)
-            return QStringLiteral("0");
-        return QString::number(d, 'f', QLocale::FloatingPointShortest);
-    }
-    default:
-        return value.toString();
-    }
+    return MachineText::plainNumber(value);
 }
 
 QString TableOutput::csvField(const QVariant &value)
 {
-    if (value.isNull())
-        return QString();
-    if (value.typeId() != QMetaType::QString)
-        return plainNumber(value);
-    const QString text = value.toString();
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return MachineText::csvField(value);
 }
 
 QJsonValue TableOutput::jsonValue(const QVariant &value)

@@ -6,7 +6,10 @@
 #include "backends/sim/SimulatedModemService.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "core/TextForms.h"
 #include "monitor/SessionMonitor.h"
+#include "stats/StatisticModel.h"
+#include "stats/TStatistic.h"
 #include "store/ConfigDocument.h"
 #include "store/MonthStatistics.h"
 #include "widgets/TrendGraph.h"
@@ -75,6 +78,7 @@ private slots:
     void closeHides();
     void graphCaptionFollowsLevel();
     void graphSettings_data();
+    void statisticShowsTheMonthModally();
     void graphSettings();
     void disconnectHangsUp();
     void aboutShowsVersion();
@@ -490,6 +494,34 @@ void TestMainWindow::settingsRefindsProvider()
     setAttributeText(f.window->state().monitor().ProviderNode(), "Name", QStringLiteral("Other"));
     f.window->SettingsClick();
     QVERIFY(!f.window->state().monitor().ProviderNode());
+}
+
+void TestMainWindow::statisticShowsTheMonthModally()
+{
+    Fixture f;
+    // The window keeps its column layout in the user's settings.
+    qputenv("XDG_CONFIG_HOME", f.dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    f.start();
+    f.window->state().statistics().AppendSession(
+        {QStringLiteral("Time=") + TextForms::dateTimeText(39876.5),
+         QStringLiteral("Duration=") + TextForms::dateTimeText(0.01),
+         QStringLiteral("TrafficIn=10"), QStringLiteral("TrafficOut=20"),
+         QStringLiteral("Cost=") + TextForms::numberText(1.5),
+         QStringLiteral("Speed=") + TextForms::numberText(49.3),
+         QStringLiteral("ConnectName=Alpha"), QStringLiteral("UserName=")});
+    int rows = -1;
+    QString title;
+    QTimer::singleShot(0, this, [&] {
+        auto *statistic = qobject_cast<TStatistic *>(QApplication::activeModalWidget());
+        if (!statistic)
+            return;
+        rows = statistic->model().rowCount();
+        title = statistic->windowTitle();
+        statistic->close();
+    });
+    f.window->StatisticsClick();
+    QCOMPARE(rows, 1);
+    QVERIFY(title.contains(QStringLiteral("March 2009")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,84 @@
+#include "stats/StatisticSearchDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+StatisticSearchDialog::StatisticSearchDialog(const QStringList &columnTitles, QWidget *parent)
+    : QDialog(parent), m_text(new QLineEdit), m_column(new QComboBox), m_match(new QComboBox),
+      m_up(new QRadioButton(QStringLiteral("&Up"))),
+      m_down(new QRadioButton(QStringLiteral("&Down"))),
+      m_all(new QRadioButton(QStringLiteral("&All"))),
+      m_matchCase(new QCheckBox(QStringLiteral("Match &case"))),
+      m_displayedFormat(new QCheckBox(QStringLiteral("Match displayed &format")))
+{
+    setObjectName(QStringLiteral("SearchDialog"));
+    setWindowTitle(QStringLiteral("Find"));
+    m_text->setObjectName(QStringLiteral("FindWhat"));
+    m_column->setObjectName(QStringLiteral("FindColumn"));
+    m_match->setObjectName(QStringLiteral("FindMatch"));
+    m_column->addItem(QStringLiteral("All columns"), -1);
+    for (int c = 0; c < columnTitles.size(); ++c)
+        m_column->addItem(columnTitles[c], c);
+    m_match->addItem(QStringLiteral("Any part of field"), int(GridSearch::Match::AnyPart));
+    m_match->addItem(QStringLiteral("Whole field"), int(GridSearch::Match::WholeField));
+    m_match->addItem(QStringLiteral("Beginning of field"), int(GridSearch::Match::Beginning));
+    m_all->setChecked(true);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Find &what:"), m_text);
+    form->addRow(QStringLiteral("&In column:"), m_column);
+    form->addRow(QStringLiteral("&Match:"), m_match);
+
+    auto *direction = new QGroupBox(QStringLiteral("Search"));
+    auto *directionLayout = new QHBoxLayout(direction);
+    directionLayout->addWidget(m_up);
+    directionLayout->addWidget(m_down);
+    directionLayout->addWidget(m_all);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton *find =
+        buttons->addButton(QStringLiteral("Find &Next"), QDialogButtonBox::ActionRole);
+    find->setObjectName(QStringLiteral("FindNext"));
+    find->setDefault(true);
+    find->setEnabled(false);
+    connect(m_text, &QLineEdit::textChanged, find,
+            [find](const QString &text) { find->setEnabled(!text.isEmpty()); });
+    connect(find, &QPushButton::clicked, this, &StatisticSearchDialog::findNext);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(direction);
+    layout->addWidget(m_matchCase);
+    layout->addWidget(m_displayedFormat);
+    layout->addWidget(buttons);
+}
+
+GridSearch StatisticSearchDialog::search() const
+{
+    GridSearch s;
+    s.text = m_text->text();
+    s.column = m_column->currentData().toInt();
+    s.match = GridSearch::Match(m_match->currentData().toInt());
+    s.direction = m_up->isChecked()     ? GridSearch::Direction::Up
+                  : m_down->isChecked() ? GridSearch::Direction::Down
+                                        : GridSearch::Direction::All;
+    s.matchCase = m_matchCase->isChecked();
+    s.displayedFormat = m_displayedFormat->isChecked();
+    return s;
+}
+
+void StatisticSearchDialog::setColumn(int column)
+{
+    const int at = m_column->findData(column);
+    if (at >= 0)
+        m_column->setCurrentIndex(at);
+}
