@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/FakeConnectionService.h"
 #include "ScriptedPrompter.h"
+#include "support/FakeConnectionService.h"
 
 #include "core/Clock.h"
 

@@ -1,9 +1,9 @@
 // The main window on a real X server with a tray host: the icon docks in the
 // tray and a double click on it opens the window. Runs on its own Xvfb with
 // trayer; skipped when either is missing.
-#include "support/FakeConnectionService.h"
 #include "ScriptedPrompter.h"
 #include "TestProcesses.h"
+#include "support/FakeConnectionService.h"
 
 #include "app/ProgramState.h"
 #include "app/TMain.h"

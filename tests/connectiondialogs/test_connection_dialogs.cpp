@@ -2,8 +2,8 @@
 #include "app/PhonebookDialog.h"
 #include "backends/sim/SimulatedModemService.h"
 #include "connection/DialupOperations.h"
-#include "support/FakeConnectionService.h"
 #include "core/Prompter.h"
+#include "support/FakeConnectionService.h"
 
 #include <QApplication>
 #include <QLabel>
