@@ -152,6 +152,9 @@ TfrmAuthorization::TfrmAuthorization(const AuthorizationContext &context)
     fillUsers();
     m_secondsLeft = kSeconds;
     showCountdown();
+    // Room for the widest caption, so the dialog keeps its size as the
+    // number shrinks.
+    btnCancel->setMinimumWidth(btnCancel->sizeHint().width());
 
     if (cmbUser->currentIndex() >= 0)
         edtPassword->setFocus();
