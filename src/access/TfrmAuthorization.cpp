@@ -86,9 +86,7 @@ TfrmAuthorization *ShowAuthorization(const AuthorizationContext &context, QObjec
 }
 
 TfrmAuthorization::TfrmAuthorization(const AuthorizationContext &context)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_context(context)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), m_context(context)
 {
     if (!m_context.elapsedMs) {
         auto steady = std::make_shared<QElapsedTimer>();
