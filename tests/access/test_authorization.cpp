@@ -1,16 +1,20 @@
 #include "access/TfrmAuthorization.h"
+#include "app/ProgramState.h"
 #include "app/ScriptedPrompter.h"
+#include "app/TMain.h"
 #include "connection/FakeConnectionService.h"
 #include "monitor/RecordingMonitorView.h"
 
 #include "core/Clock.h"
 #include "monitor/SessionMonitor.h"
+#include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
 #include "store/XmlDocument.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -154,6 +158,7 @@ private slots:
     void documentReplacedWhileOpen_data();
     void documentReplacedWhileOpen();
     void withTheSessionMonitor();
+    void wiredIntoTheMainWindow();
 };
 
 void TestAuthorization::preselection_data()
@@ -461,6 +466,42 @@ void TestAuthorization::withTheSessionMonitor()
     flushDeletes();
     QVERIFY(!dialogs[0] && !dialogs[1]);
     QCOMPARE(userNames(), (QStringList{QString(), QStringLiteral("cid")}));
+}
+
+void TestAuthorization::wiredIntoTheMainWindow()
+{
+    Rig rig;
+    QVERIFY(SaveConfig(rig.configPath(), rig.config));
+    ManualClock clock;
+    auto openDialogs = [] {
+        QList<QPointer<TfrmAuthorization>> open;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *d = qobject_cast<TfrmAuthorization *>(w); d && d->isVisible())
+                open.append(d);
+        return open;
+    };
+    QList<QPointer<TfrmAuthorization>> left;
+    {
+        TMain window(rig.service, rig.prompter, clock, rig.dir.path());
+        window.state().Timer1Timer();
+        QCOMPARE(openDialogs().size(), 1);
+        enterLogIn(openDialogs()[0], 0, QStringLiteral("Secret"));
+        window.state().Timer1Timer();
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblUserName"))->text(),
+                 QStringLiteral("ann"));
+        QCOMPARE(attributeText(lastUser(rig.saved()), "Value"), QStringLiteral("0"));
+
+        // A dialog still open when the program ends goes with it, hanging
+        // nothing up.
+        rig.service.connections.clear();
+        window.state().Timer1Timer();
+        rig.service.connections.append({3, QStringLiteral("Line 3"), {}});
+        window.state().Timer1Timer();
+        left = openDialogs();
+        QCOMPARE(left.size(), 1);
+    }
+    QVERIFY(!left[0]);
+    QCOMPARE(rig.service.connections.size(), 1);
 }
 
 QTEST_MAIN(TestAuthorization)
