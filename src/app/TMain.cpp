@@ -317,13 +317,13 @@ void TMain::FormCreate()
     // User mode: every connection that comes up opens its own log-in dialog.
     m_state->monitor().setAuthorizationHook([this](XmlDocument &config) {
         ShowAuthorization(
-            AuthorizationContext{m_state->service(), config, m_state->ConfigPath(),
-                                 [this](const QString &name) { m_state->setCurrentUserName(name); },
-                                 nullptr,
-                                 [this](const QString &title, const QString &text) {
-                                     m_tray->showBalloon(title, text, kAuthorizationBalloonSeconds);
-                                 },
-                                 nullptr},
+            AuthorizationContext{
+                m_state->service(), config, m_state->ConfigPath(),
+                [this](const QString &name) { m_state->setCurrentUserName(name); }, nullptr,
+                [this](const QString &title, const QString &text) {
+                    m_state->view().showBalloon(title, text, kAuthorizationBalloonSeconds);
+                },
+                nullptr},
             m_state.get());
     });
     setText(Field::MonthTime, TextForms::durationText(m_state->MonthTime()));
