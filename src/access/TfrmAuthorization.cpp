@@ -4,6 +4,7 @@
 #include "connection/DialupOperations.h"
 #include "core/Prompter.h"
 #include "store/ConfigDocument.h"
+#include "store/ConfigKeys.h"
 #include "store/XmlDocument.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcAccess, "dialometer.access", QtWarningMsg)
 
-const QString kLastUser = QStringLiteral("LastUser");
+const QString kLastUser = ConfigKeys::LastUser.keyName();
 const QString kUsers = QStringLiteral("Users");
 const QString kTitle = QStringLiteral("Dialometer");
 // How far each further open dialog is moved from the centre, so that a

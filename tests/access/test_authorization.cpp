@@ -2,8 +2,8 @@
 #include "app/ProgramState.h"
 #include "app/ScriptedPrompter.h"
 #include "app/TMain.h"
-#include "connection/FakeConnectionService.h"
 #include "monitor/RecordingMonitorView.h"
+#include "support/FakeConnectionService.h"
 
 #include "core/Clock.h"
 #include "monitor/SessionMonitor.h"
@@ -70,7 +70,7 @@ struct Rig
         for (ConnectionHandle h : {1, 2}) {
             FakeConnectionService::Connection c;
             c.handle = h;
-            c.name = QStringLiteral("Line %1").arg(h);
+            c.entry = QStringLiteral("Line %1").arg(h);
             service.connections.append(c);
         }
     }
@@ -416,7 +416,7 @@ void TestAuthorization::withTheSessionMonitor()
     auto up = [&](ConnectionHandle handle) {
         FakeConnectionService::Connection c;
         c.handle = handle;
-        c.name = QStringLiteral("Line");
+        c.entry = QStringLiteral("Line");
         rig.service.connections.append(c);
     };
     auto tick = [&] {
