@@ -1,5 +1,6 @@
 #include "app/TMain.h"
 
+#include "access/TfrmAuthorization.h"
 #include "app/DialDialog.h"
 #include "app/ImageList.h"
 #include "app/PhonebookDialog.h"
@@ -39,6 +40,8 @@ namespace {
 constexpr int kClientWidth = 322;
 constexpr int kClientHeight = 321;
 constexpr int kStatusBarHeight = 19;
+// As long as the connection balloon; Timer2 takes either away after 4 seconds.
+constexpr int kAuthorizationBalloonSeconds = 10;
 const QColor kCaptionBlue(126, 161, 200);
 
 // How a control of the form looks.
@@ -311,6 +314,18 @@ void TMain::buildMenus()
 void TMain::FormCreate()
 {
     const QString tableError = m_state->start(*this);
+    // User mode: every connection that comes up opens its own log-in dialog.
+    m_state->monitor().setAuthorizationHook([this](XmlDocument &config) {
+        ShowAuthorization(
+            AuthorizationContext{
+                m_state->service(), config, m_state->ConfigPath(),
+                [this](const QString &name) { m_state->setCurrentUserName(name); }, nullptr,
+                [this](const QString &title, const QString &text) {
+                    m_state->view().showBalloon(title, text, kAuthorizationBalloonSeconds);
+                },
+                nullptr},
+            m_state.get());
+    });
     setText(Field::MonthTime, TextForms::durationText(m_state->MonthTime()));
     setText(Field::MonthCost, TextForms::moneyText(m_state->MonthCost()));
     SetTrayImage(TrayDisconnected);
