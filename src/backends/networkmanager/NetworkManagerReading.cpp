@@ -1,6 +1,8 @@
 #include "backends/networkmanager/NetworkManagerReading.h"
 
 #include "backends/networkmanager/NetworkManagerDBus.h"
+#include "core/LogCategories.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -59,19 +61,24 @@ void NetworkManagerReading::ask(const QString &path, const QString &interface,
     call.setArguments(arguments);
     ++m_pending;
     if (m_blocking) {
-        answered(m_bus.call(call, QDBus::Block, m_timeoutMs), handler);
+        answered(call, m_bus.call(call, QDBus::Block, m_timeoutMs), handler);
         return;
     }
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, m_timeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, handler = std::move(handler)](QDBusPendingCallWatcher *w) {
+            [this, call, handler = std::move(handler)](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
-                answered(w->reply(), handler);
+                answered(call, w->reply(), handler);
             });
 }
 
-void NetworkManagerReading::answered(const QDBusMessage &reply, const Handler &handler)
+void NetworkManagerReading::answered(const QDBusMessage &call, const QDBusMessage &reply,
+                                     const Handler &handler)
 {
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        qCDebug(lcNetworkManager).noquote()
+            << call.member() << call.path() << call.arguments().value(0).toString()
+            << "failed:" << reply.errorName() << reply.errorMessage();
     handler(reply);
     if (--m_pending == 0)
         emit finished();
@@ -86,6 +93,7 @@ void NetworkManagerReading::start(bool blocking)
         ask(kSettingsPath, kSettingsInterface, QStringLiteral("ListConnections"), {},
             [this](const QDBusMessage &reply) {
                 if (!isReply(reply)) {
+                    qCWarning(lcNetworkManager) << "cannot list the connection profiles";
                     m_failed = true;
                     return;
                 }
@@ -119,6 +127,7 @@ void NetworkManagerReading::start(bool blocking)
             {kManagerInterface, QStringLiteral("ActiveConnections")},
             [this](const QDBusMessage &reply) {
                 if (!isReply(reply)) {
+                    qCWarning(lcNetworkManager) << "cannot list the active connections";
                     m_failed = true;
                     return;
                 }

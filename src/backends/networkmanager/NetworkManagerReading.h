@@ -55,7 +55,7 @@ private:
     using Handler = std::function<void(const QDBusMessage &reply)>;
     void ask(const QString &path, const QString &interface, const QString &method,
              const QVariantList &arguments, Handler handler);
-    void answered(const QDBusMessage &reply, const Handler &handler);
+    void answered(const QDBusMessage &call, const QDBusMessage &reply, const Handler &handler);
     void readDevice(int activeIndex);
 
     QDBusConnection m_bus;

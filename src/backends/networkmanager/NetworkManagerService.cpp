@@ -3,12 +3,14 @@
 #include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
 #include "connection/CallerBuffer.h"
+#include "core/LogCategories.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDateTime>
@@ -92,6 +94,7 @@ bool NetworkManagerService::isRunning(const QDBusConnection &bus)
 
 void NetworkManagerService::onServiceRegistered()
 {
+    qCDebug(lcNetworkManager) << "NetworkManager is on the bus";
     dropState();
     m_available = true;
     scheduleRefresh(true);
@@ -101,6 +104,7 @@ void NetworkManagerService::onServiceUnregistered()
 {
     // Whatever NetworkManager had active is unknown now; a new instance
     // names its active connections afresh, so no handle carries over.
+    qCDebug(lcNetworkManager) << "NetworkManager left the bus";
     dropState();
     m_available = false;
     emit changed();
@@ -221,6 +225,8 @@ void NetworkManagerService::onReadingFinished()
     m_reading = nullptr;
     if (!reading->succeeded()) {
         // Read again a little later, not in a tight loop against a stuck daemon.
+        qCWarning(lcNetworkManager)
+            << "NetworkManager did not answer; reading again in" << m_options.retryMs << "ms";
         m_profilesDirty = m_profilesDirty || reading->readsProfiles();
         m_activeDirty = m_activeDirty || reading->readsActive();
         m_retry->start(m_options.retryMs);
@@ -436,7 +442,16 @@ int NetworkManagerService::hangUp(ConnectionHandle handle)
         QDBusMessage::createMethodCall(QString::fromLatin1(kService), kPath, kManagerInterface,
                                        QStringLiteral("DeactivateConnection"));
     call << QVariant::fromValue(QDBusObjectPath(active->path));
-    m_bus.asyncCall(call);
+    qCDebug(lcNetworkManager) << "hanging up" << active->id << active->path;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [id = active->id](QDBusPendingCallWatcher *w) {
+                w->deleteLater();
+                if (w->isError())
+                    qCWarning(lcNetworkManager).noquote()
+                        << "DeactivateConnection of" << id << "failed:" << w->error().name()
+                        << w->error().message();
+            });
     return Success;
 }
 

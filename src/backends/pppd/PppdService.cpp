@@ -3,6 +3,7 @@
 #include "backends/PppPidFile.h"
 #include "backends/pppd/PppdDialAttempt.h"
 #include "connection/CallerBuffer.h"
+#include "core/LogCategories.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -289,8 +291,11 @@ int PppdService::hangUp(ConnectionHandle handle)
         rescan();
         return InvalidHandle;
     }
+    qCDebug(lcPppd) << "pppd" << link->pid << "refused SIGTERM:" << std::strerror(errno)
+                    << "- trying" << m_paths.poffCommand;
     if (QProcess::startDetached(m_paths.poffCommand, {link->entry}))
         return Success;
+    qCWarning(lcPppd) << "cannot run" << m_paths.poffCommand << "for" << link->entry;
     return NotAvailable;
 }
 
