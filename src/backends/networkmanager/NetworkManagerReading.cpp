@@ -46,10 +46,10 @@ QVariantMap propertyMap(const QDBusMessage &reply)
 } // namespace
 
 NetworkManagerReading::NetworkManagerReading(const QDBusConnection &bus, bool profiles, bool active,
-                                             QHash<QString, QString> knownIds, int timeoutMs,
+                                             QHash<QString, Profile> knownProfiles, int timeoutMs,
                                              QObject *parent)
     : QObject(parent), m_bus(bus), m_readProfiles(profiles), m_readActive(active),
-      m_knownIds(std::move(knownIds)), m_timeoutMs(timeoutMs)
+      m_knownProfiles(std::move(knownProfiles)), m_timeoutMs(timeoutMs)
 {
 }
 
@@ -100,9 +100,9 @@ void NetworkManagerReading::start(bool blocking)
                 for (const QDBusObjectPath &objectPath : objectPaths(reply.arguments().at(0))) {
                     const QString path = objectPath.path();
                     m_profilePaths << path;
-                    const auto known = m_knownIds.constFind(path);
-                    if (known != m_knownIds.cend()) {
-                        m_ids.insert(path, *known);
+                    const auto known = m_knownProfiles.constFind(path);
+                    if (known != m_knownProfiles.cend()) {
+                        m_read.insert(path, *known);
                         continue;
                     }
                     ask(path, kProfileInterface, QStringLiteral("GetSettings"), {},
@@ -113,10 +113,18 @@ void NetworkManagerReading::start(bool blocking)
                             }
                             QMap<QString, QVariantMap> sections;
                             settings.arguments().at(0).value<QDBusArgument>() >> sections;
-                            const QString id = sections.value(QStringLiteral("connection"))
-                                                   .value(QStringLiteral("id"))
-                                                   .toString();
-                            m_ids.insert(path, id.isNull() ? QLatin1String("") : id);
+                            const QVariantMap connection =
+                                sections.value(QStringLiteral("connection"));
+                            Profile profile;
+                            profile.path = path;
+                            profile.id = connection.value(QStringLiteral("id")).toString();
+                            if (profile.id.isNull())
+                                profile.id = QLatin1String("");
+                            profile.type = connection.value(QStringLiteral("type")).toString();
+                            profile.metered = connection.value(QStringLiteral("metered")).toUInt();
+                            profile.timestamp =
+                                connection.value(QStringLiteral("timestamp")).toLongLong();
+                            m_read.insert(path, profile);
                         });
                 }
             });
@@ -150,6 +158,9 @@ void NetworkManagerReading::start(bool blocking)
                             active.id = map.value(QStringLiteral("Id")).toString();
                             active.type = map.value(QStringLiteral("Type")).toString();
                             active.state = map.value(QStringLiteral("State")).toUInt();
+                            active.profilePath = map.value(QStringLiteral("Connection"))
+                                                     .value<QDBusObjectPath>()
+                                                     .path();
                             const QList<QDBusObjectPath> devices =
                                 objectPaths(map.value(QStringLiteral("Devices")));
                             if (!devices.isEmpty())
@@ -179,6 +190,7 @@ void NetworkManagerReading::readDevice(int i)
             active.interface = device.value(QStringLiteral("IpInterface")).toString();
             if (active.interface.isEmpty())
                 active.interface = device.value(QStringLiteral("Interface")).toString();
+            active.deviceMetered = device.value(QStringLiteral("Metered")).toUInt();
             const uint type = device.value(QStringLiteral("DeviceType")).toUInt();
             // Wi-Fi gives its bit rate in kb/s. Wired speed is in Mb/s, and
             // more kinds of device than plain Ethernet have it (veth, for
@@ -203,9 +215,9 @@ std::vector<NetworkManagerReading::Profile> NetworkManagerReading::profiles() co
 {
     std::vector<Profile> list;
     for (const QString &path : m_profilePaths) {
-        const auto id = m_ids.constFind(path);
-        if (id != m_ids.cend())
-            list.push_back({path, *id});
+        const auto profile = m_read.constFind(path);
+        if (profile != m_read.cend())
+            list.push_back(*profile);
     }
     return list;
 }
