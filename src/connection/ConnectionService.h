@@ -65,6 +65,11 @@ public:
         return QString();
     }
 
+    // Every entry that can be dialled, also those that do not count (so that
+    // the provider editor can offer any connection to be made a provider).
+    // The default is the phonebook itself.
+    virtual QStringList allEntryNames();
+
     // Which connections count, where the back end sees more than dial-up
     // lines: the program sets it at start and whenever the configuration is
     // applied, and the listings follow at once. Back ends whose connections

@@ -238,6 +238,8 @@ void TestNetworkManagerModem::phonebookInServiceOrder()
     GetPhonebookEntries(*m_service, entries);
     QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kMobile}));
     QCOMPARE(ActiveConnectionCount(*m_service), 0);
+    // The provider editor's picker offers every profile.
+    QCOMPARE(m_service->allEntryNames(), (QStringList{kProvider, kBusy, kSlow, kWifi, kMobile}));
     m_service->setWatchPolicy({{kWifi}, false});
     GetPhonebookEntries(*m_service, entries);
     QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kWifi, kMobile}));

@@ -437,6 +437,16 @@ void NetworkManagerService::relist()
               [](const Active *a, const Active *b) { return a->listedSeq < b->listedSeq; });
 }
 
+QStringList NetworkManagerService::allEntryNames()
+{
+    QStringList names;
+    for (const Profile &profile : m_allProfiles) {
+        if (profile.type != QLatin1String("loopback"))
+            names.append(profile.id);
+    }
+    return names;
+}
+
 void NetworkManagerService::setWatchPolicy(const WatchPolicy &policy)
 {
     if (policy == m_policy)

@@ -66,6 +66,7 @@ public:
     PhonebookEditing phonebookEditing() const override;
     void waitForChange(int ms) override;
     void setWatchPolicy(const WatchPolicy &policy) override;
+    QStringList allEntryNames() override;
 
     // NetworkManager is on the bus (its state may still be on the way).
     bool isAvailable() const { return m_available; }
