@@ -40,6 +40,7 @@ QString ProgramState::start(MonitorView &view)
     const QString tableError = m_statistics->open();
     m_configPath = configPath(m_dataFolder);
     OpenConfig(m_configPath, m_config, m_clock);
+    m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
     m_timer1->start();
     return tableError;
 }
@@ -64,6 +65,8 @@ void ProgramState::settingsClosed()
 {
     if (m_monitor)
         m_monitor->refindProvider();
+    // A provider added or renamed, or WatchAll, changes which connections count.
+    m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
 }
 
 SessionTable &ProgramState::MemTable()

@@ -1,5 +1,7 @@
 #include "backends/PppPidFile.h"
 
+#include "core/LogCategories.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -44,13 +46,17 @@ bool PppPidFile::read(const QFileInfo &file, PppPidFile *out)
         return false;
 
     QFile pidFile(file.filePath());
-    if (!pidFile.open(QIODevice::ReadOnly))
+    if (!pidFile.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPppd) << "cannot read pid file" << file.filePath() << pidFile.errorString();
         return false;
+    }
     const QList<QByteArray> lines = pidFile.read(4096).split('\n');
     bool ok = false;
     const qint64 pid = lines.value(0).trimmed().toLongLong(&ok);
-    if (!ok || pid <= 0)
+    if (!ok || pid <= 0) {
+        qCWarning(lcPppd) << "pid file" << file.filePath() << "holds no process id";
         return false;
+    }
 
     PppPidFile result;
     result.pid = pid;

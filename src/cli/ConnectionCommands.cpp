@@ -5,6 +5,10 @@
 #include "cli/CommandArguments.h"
 #include "cli/TableOutput.h"
 #include "connection/DialupOperations.h"
+#include "connection/WatchPolicy.h"
+#include "core/DataFolder.h"
+#include "store/DataFiles.h"
+#include "store/XmlDocument.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -24,16 +28,24 @@ QString durationText(qint64 ms)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-std::unique_ptr<ConnectionService> chosenService(QTextStream &err)
+// The back end the program would choose, watching what the program would
+// watch: the configuration's providers and WatchAll count here too.
+std::unique_ptr<ConnectionService> chosenService(const QString &home, QTextStream &err)
 {
     QString error;
     auto service = createConnectionService(backendOptionsFromEnvironment(false), &error);
-    if (!service)
+    if (!service) {
         err << "dialometer-cli: " << error << Qt::endl;
+        return service;
+    }
+    XmlDocument config;
+    if (LoadDocument(configPath(home), config))
+        service->setWatchPolicy(WatchPolicy::fromConfig(config));
     return service;
 }
 
-int runStatus(const CommandArguments &args, QTextStream &out, QTextStream &err)
+int runStatus(const CommandArguments &args, const QString &home, QTextStream &out,
+              QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
         err << "dialometer-cli: status: unexpected argument \"" << args.positional().first() << "\""
@@ -46,7 +58,7 @@ int runStatus(const CommandArguments &args, QTextStream &out, QTextStream &err)
             << Qt::endl;
         return ExitUsage;
     }
-    auto service = chosenService(err);
+    auto service = chosenService(home, err);
     if (!service)
         return ExitDataError;
 
@@ -125,14 +137,15 @@ int runStatus(const CommandArguments &args, QTextStream &out, QTextStream &err)
     return ExitSuccess;
 }
 
-int runDial(const CommandArguments &args, QTextStream &out, QTextStream &err)
+int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
+            QTextStream &err)
 {
     const QStringList &arguments = args.positional();
     if (arguments.size() != 1 || arguments[0].isEmpty()) {
         err << "dialometer-cli: dial: give one phonebook entry" << Qt::endl;
         return ExitUsage;
     }
-    auto service = chosenService(err);
+    auto service = chosenService(home, err);
     if (!service)
         return ExitDataError;
     std::unique_ptr<DialAttempt> attempt = service->dial(arguments[0]);
@@ -158,13 +171,14 @@ int runDial(const CommandArguments &args, QTextStream &out, QTextStream &err)
     return ExitDataError;
 }
 
-int runHangUp(const CommandArguments &args, QTextStream &out, QTextStream &err)
+int runHangUp(const CommandArguments &args, const QString &home, QTextStream &out,
+              QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
         err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;
         return ExitUsage;
     }
-    auto service = chosenService(err);
+    auto service = chosenService(home, err);
     if (!service)
         return ExitDataError;
     const std::vector<ConnectionRecord> before = ListAllConnections(*service);
@@ -182,8 +196,8 @@ int runHangUp(const CommandArguments &args, QTextStream &out, QTextStream &err)
 
 } // namespace
 
-int runConnectionCommand(const QString &command, const QStringList &arguments, QTextStream &out,
-                         QTextStream &err)
+int runConnectionCommand(const QString &command, const QStringList &arguments, const QString &home,
+                         QTextStream &out, QTextStream &err)
 {
     const CommandArguments args = CommandArguments::forCommand(command, arguments);
     if (!args.error().isEmpty()) {
@@ -191,11 +205,11 @@ int runConnectionCommand(const QString &command, const QStringList &arguments, Q
         return ExitUsage;
     }
     if (command == QLatin1String("status"))
-        return runStatus(args, out, err);
+        return runStatus(args, home, out, err);
     if (command == QLatin1String("dial"))
-        return runDial(args, out, err);
+        return runDial(args, home, out, err);
     if (command == QLatin1String("hangup"))
-        return runHangUp(args, out, err);
+        return runHangUp(args, home, out, err);
     err << "dialometer-cli: unknown command \"" << command << "\"" << Qt::endl;
     return ExitUsage;
 }

@@ -107,5 +107,5 @@ int main(int argc, char *argv[])
         return runMonths(rest, context);
     if (command == QLatin1String("cost"))
         return runCost(rest, context);
-    return runConnectionCommand(command, rest, out, err);
+    return runConnectionCommand(command, rest, home, out, err);
 }

@@ -3,6 +3,7 @@
 #include "connection/ConnectionRecord.h"
 #include "connection/DialAttempt.h"
 #include "connection/SessionCounters.h"
+#include "connection/WatchPolicy.h"
 
 #include <QObject>
 #include <QStringList>
@@ -63,6 +64,17 @@ public:
         Q_UNUSED(handle);
         return QString();
     }
+
+    // Every entry that can be dialled, also those that do not count (so that
+    // the provider editor can offer any connection to be made a provider).
+    // The default is the phonebook itself.
+    virtual QStringList allEntryNames();
+
+    // Which connections count, where the back end sees more than dial-up
+    // lines: the program sets it at start and whenever the configuration is
+    // applied, and the listings follow at once. Back ends whose connections
+    // are all dial-up lines (pppd, the simulated modem) ignore it.
+    virtual void setWatchPolicy(const WatchPolicy &policy) { Q_UNUSED(policy); }
 
     virtual PhonebookEditing phonebookEditing() const = 0;
     // Replaces the phonebook where editableHere is true; false otherwise.

@@ -301,13 +301,15 @@ QString DateTimeFormat::hourMinuteSeparator() const
     return QString();
 }
 
-int DateTimeFormat::expandTwoDigitYear(int year)
+int DateTimeFormat::expandTwoDigitYear(int year, TwoDigitYears years)
 {
+    if (years == TwoDigitYears::Duration)
+        return year == 99 ? 1899 : 1900 + year;
     return year < 50 ? 2000 + year : 1900 + year;
 }
 
-bool DateTimeFormat::read(const QString &input, const QLocale &locale, QDate *date,
-                          QTime *time) const
+bool DateTimeFormat::read(const QString &input, const QLocale &locale, QDate *date, QTime *time,
+                          TwoDigitYears years) const
 {
     if (!m_readable)
         return false;
@@ -367,7 +369,7 @@ bool DateTimeFormat::read(const QString &input, const QLocale &locale, QDate *da
                 hasDate = true;
                 break;
             case Kind::Year:
-                year = count <= 2 ? expandTwoDigitYear(value) : value;
+                year = count <= 2 ? expandTwoDigitYear(value, years) : value;
                 hasDate = true;
                 break;
             case Kind::Hour:

@@ -13,6 +13,11 @@
 class DateTimeFormat
 {
 public:
+    // How a year of one or two digits is read. Points in time fall in
+    // 1950..2049. A duration is a date-time counted from 30 December 1899, so
+    // its year is 1899 or a little later: 99 is 1899, any other yy 1900 + yy.
+    enum class TwoDigitYears { PointInTime, Duration };
+
     explicit DateTimeFormat(const QString &pattern = QString());
 
     // The pattern as QLocale::toString() takes it.
@@ -27,9 +32,10 @@ public:
     void prepareNames(const QLocale &locale);
 
     // Reads a whole text written with this pattern. A year of one or two
-    // digits falls in 1950..2049. Any white space matches a blank of the
-    // pattern. Without time fields the time is 00:00.
-    bool read(const QString &text, const QLocale &locale, QDate *date, QTime *time) const;
+    // digits is expanded as years says. Any white space matches a blank of
+    // the pattern. Without time fields the time is 00:00.
+    bool read(const QString &text, const QLocale &locale, QDate *date, QTime *time,
+              TwoDigitYears years = TwoDigitYears::PointInTime) const;
 
     // The pattern with a lone two-digit year "yy" made "yyyy".
     DateTimeFormat withFourDigitYear() const;
@@ -40,8 +46,8 @@ public:
     QString hourMinuteSeparator() const;
 
     // Years written with one or two digits: 50..99 are 1950..1999, 0..49 are
-    // 2000..2049.
-    static int expandTwoDigitYear(int year);
+    // 2000..2049; for a duration 99 is 1899 and yy otherwise 1900 + yy.
+    static int expandTwoDigitYear(int year, TwoDigitYears years = TwoDigitYears::PointInTime);
 
 private:
     enum class Kind {

@@ -97,17 +97,66 @@ QLocale withGroups(const QLocale &locale)
 }
 
 bool readViaQLocale(const QString &text, const QLocale &locale, const QString &pattern,
-                    bool fixTwoDigitYear, QDate *date, QTime *time)
+                    bool fixTwoDigitYear, DateTimeFormat::TwoDigitYears years, QDate *date,
+                    QTime *time)
 {
     const QDateTime parsed = locale.toDateTime(text, pattern);
     if (!parsed.isValid())
         return false;
     QDate d = parsed.date();
     if (fixTwoDigitYear)
-        d = QDate(DateTimeFormat::expandTwoDigitYear(d.year() % 100), d.month(), d.day());
+        d = QDate(DateTimeFormat::expandTwoDigitYear(d.year() % 100, years), d.month(), d.day());
     *date = d;
     *time = parsed.time();
     return d.isValid();
+}
+
+bool readDateTime(const QString &input, double *days, const QLocale &locale,
+                  DateTimeFormat::TwoDigitYears years)
+{
+    const LocaleForms &forms = formsFor(locale);
+    const QString text = input.trimmed();
+    if (text.isEmpty())
+        return false;
+    QDate date;
+    QTime time(0, 0);
+    bool ok = false;
+    for (const DateTimeFormat *format :
+         {&forms.dateAndLongTime, &forms.dateAndShortTime, &forms.shortDate}) {
+        if (format->isReadable() && format->read(text, locale, &date, &time, years)) {
+            ok = true;
+            break;
+        }
+    }
+    if (!ok) {
+        // Patterns with names of months or days: QLocale reads those, but
+        // slowly and with two-digit years in the 1900s.
+        const QString originalDate = locale.dateFormat(QLocale::ShortFormat);
+        const bool twoDigit = originalDate != forms.shortDate.pattern();
+        const QString candidates[] = {forms.dateAndLongTime.pattern(),
+                                      forms.dateAndShortTime.pattern(), forms.shortDate.pattern()};
+        for (const QString &pattern : candidates) {
+            if (readViaQLocale(text, locale, pattern, false, years, &date, &time)) {
+                ok = true;
+                break;
+            }
+        }
+        if (!ok && twoDigit) {
+            const QString dateFormats[] = {
+                originalDate + QLatin1Char(' ') + forms.longTime.pattern(),
+                originalDate + QLatin1Char(' ') + forms.shortTime.pattern(), originalDate};
+            for (const QString &pattern : dateFormats) {
+                if (readViaQLocale(text, locale, pattern, true, years, &date, &time)) {
+                    ok = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (!ok || !date.isValid())
+        return false;
+    *days = joinDays(date, time.isValid() ? time.msecsSinceStartOfDay() : 0);
+    return true;
 }
 
 } // namespace
@@ -283,49 +332,12 @@ QString dateTimeText(double days, const QLocale &locale)
 
 bool parseDateTime(const QString &input, double *days, const QLocale &locale)
 {
-    const LocaleForms &forms = formsFor(locale);
-    const QString text = input.trimmed();
-    if (text.isEmpty())
-        return false;
-    QDate date;
-    QTime time(0, 0);
-    bool ok = false;
-    for (const DateTimeFormat *format :
-         {&forms.dateAndLongTime, &forms.dateAndShortTime, &forms.shortDate}) {
-        if (format->isReadable() && format->read(text, locale, &date, &time)) {
-            ok = true;
-            break;
-        }
-    }
-    if (!ok) {
-        // Patterns with names of months or days: QLocale reads those, but
-        // slowly and with two-digit years in the 1900s.
-        const QString originalDate = locale.dateFormat(QLocale::ShortFormat);
-        const bool twoDigit = originalDate != forms.shortDate.pattern();
-        const QString candidates[] = {forms.dateAndLongTime.pattern(),
-                                      forms.dateAndShortTime.pattern(), forms.shortDate.pattern()};
-        for (const QString &pattern : candidates) {
-            if (readViaQLocale(text, locale, pattern, false, &date, &time)) {
-                ok = true;
-                break;
-            }
-        }
-        if (!ok && twoDigit) {
-            const QString dateFormats[] = {
-                originalDate + QLatin1Char(' ') + forms.longTime.pattern(),
-                originalDate + QLatin1Char(' ') + forms.shortTime.pattern(), originalDate};
-            for (const QString &pattern : dateFormats) {
-                if (readViaQLocale(text, locale, pattern, true, &date, &time)) {
-                    ok = true;
-                    break;
-                }
-            }
-        }
-    }
-    if (!ok || !date.isValid())
-        return false;
-    *days = joinDays(date, time.isValid() ? time.msecsSinceStartOfDay() : 0);
-    return true;
+    return readDateTime(input, days, locale, DateTimeFormat::TwoDigitYears::PointInTime);
+}
+
+bool parseDuration(const QString &input, double *days, const QLocale &locale)
+{
+    return readDateTime(input, days, locale, DateTimeFormat::TwoDigitYears::Duration);
 }
 
 QString durationText(double days, const QLocale &locale)

@@ -35,6 +35,10 @@ QString dateTimeText(double days, const QLocale &locale = QLocale::system());
 // Reads a date-time text written by dateTimeText (a date alone, or a date and
 // a time). A two-digit year means 1950..2049. False when unreadable.
 bool parseDateTime(const QString &text, double *days, const QLocale &locale = QLocale::system());
+// Reads a duration stored as a date-time text (days counted from 30 December
+// 1899): the same forms, but a two-digit year 99 means 1899 and any other yy
+// 1900 + yy. False when unreadable.
+bool parseDuration(const QString &text, double *days, const QLocale &locale = QLocale::system());
 
 // Duration text: "hh:nn:ss" joined by the locale's time separator, seconds
 // truncated; from one day on, the whole days and "." in front: "1.02:03:04".

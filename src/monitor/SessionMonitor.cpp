@@ -3,6 +3,7 @@
 #include "connection/ConnectionService.h"
 #include "connection/DialupOperations.h"
 #include "core/Clock.h"
+#include "core/LogCategories.h"
 #include "core/TextForms.h"
 #include "cost/TariffCost.h"
 #include "store/ConfigDocument.h"
@@ -45,6 +46,7 @@ void SessionMonitor::Timer1Timer()
 {
     // The record is cleared first, so a failed or crowded poll leaves a null
     // handle and an empty name; the snapshot keeps its figures then.
+    const SessionCounters previous = m_counters;
     m_polled = ConnectionRecord{};
     PollConnection(m_service, m_polled, m_counters);
 
@@ -55,6 +57,17 @@ void SessionMonitor::Timer1Timer()
             connectSteps();
         else
             disconnectSteps();
+    } else if (connected && watchedConnectionEnded()) {
+        // The watched connection ended while another stays up: that is the
+        // end of one connection, recorded with its own last figures, and the
+        // start of the next, never a jump from one's counters to the other's.
+        qCDebug(lcMonitor) << "connection" << m_watchedHandle << m_entryName << "ended; watching"
+                           << m_polled.hrasconn << m_polled.szEntryName;
+        const SessionCounters next = m_counters;
+        m_counters = previous;
+        disconnectSteps();
+        m_counters = next;
+        connectSteps();
     }
 
     if (IsConnected(m_service))
@@ -67,6 +80,19 @@ void SessionMonitor::Timer1Timer()
         m_graphPhase = !m_graphPhase;
     }
     m_connectedThisTick = false;
+}
+
+bool SessionMonitor::watchedConnectionEnded()
+{
+    // A null handle is a crowded poll, which names no connection.
+    if (m_polled.hrasconn == 0 || m_polled.hrasconn == m_watchedHandle)
+        return false;
+    if (m_watchedHandle == 0) {
+        // Connected while the poll was crowded: the connection is known now.
+        m_watchedHandle = m_polled.hrasconn;
+        return false;
+    }
+    return m_service.connectStatus(m_watchedHandle) != ConnectionService::Success;
 }
 
 void SessionMonitor::refindProvider()
@@ -86,6 +112,8 @@ void SessionMonitor::connectSteps()
         m_showAuthorization(m_config);
 
     m_entryName = m_polled.szEntryName.left(kEntryNameLength);
+    m_watchedHandle = m_polled.hrasconn;
+    qCDebug(lcMonitor) << "connected:" << m_watchedHandle << m_entryName;
 
     m_view.setStatusGlyph(MonitorView::ConnectedGlyph);
     m_view.setStatusText(QStringLiteral("Connected..."));
@@ -136,6 +164,10 @@ QStringList SessionMonitor::sessionRecord() const
 void SessionMonitor::disconnectSteps()
 {
     // The snapshot still holds the figures of the connection's last tick.
+    qCDebug(lcMonitor) << "disconnected:" << m_watchedHandle << m_entryName << "after"
+                       << m_counters.dwConnectDuration << "ms," << m_counters.dwBytesRcved << "/"
+                       << m_counters.dwBytesXmited << "bytes";
+    m_watchedHandle = 0;
     m_log.addToMonthTotals(m_sessionTime, m_sessionCost);
     m_log.AppendSession(sessionRecord());
 

@@ -57,6 +57,9 @@ public:
 
 private:
     void connectSteps();
+    // The connection watched since the connect steps is gone while the poll
+    // names another one.
+    bool watchedConnectionEnded();
     void disconnectSteps();
     void connectedUpdate();
     void updateLight(qint64 current, qint64 &last, int &state, MonitorView::Light light);
@@ -76,6 +79,7 @@ private:
     SessionCounters m_counters; // keeps its values when a refresh fails
 
     bool m_wasConnected = false;
+    ConnectionHandle m_watchedHandle = 0; // the connection the connect steps took up
     QString m_entryName;
     pugi::xml_node m_providerNode;
     double m_sessionCost = 0;

@@ -35,6 +35,9 @@ inline constexpr ConfigKey Password{General, "Password", ""};
 inline constexpr ConfigKey LastUser{General, "LastUser", "-1"};
 // Written by the settings dialog, never read.
 inline constexpr ConfigKey Flying{General, "Flying", No};
+// Every connection of the system counts, not only dial-up and metered lines
+// and those named like a provider.
+inline constexpr ConfigKey WatchAll{General, "WatchAll", No};
 
 // Grid lines of the trend graph. Both missing means the full grid, so a
 // missing one reads empty rather than "1" or "0".
@@ -44,7 +47,7 @@ inline constexpr ConfigKey HorAx{Graph, "HorAx", ""};
 // else means Filled.
 inline constexpr ConfigKey GraphType{Graph, "Type", "1"};
 
-inline constexpr ConfigKey All[] = {Calculate, UserMode, Password, LastUser,
-                                    Flying,    VertAx,   HorAx,    GraphType};
+inline constexpr ConfigKey All[] = {Calculate, UserMode, Password, LastUser, Flying,
+                                    WatchAll,  VertAx,   HorAx,    GraphType};
 
 } // namespace ConfigKeys

@@ -1,6 +1,7 @@
 #include "store/DataFiles.h"
 
 #include "core/Clock.h"
+#include "core/LogCategories.h"
 #include "store/DataFileEnvelope.h"
 #include "store/XmlDocument.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,22 +48,34 @@ QString saveTarget(const QString &fileName)
 bool LoadDocument(const QString &fileName, XmlDocument &document)
 {
     const QFileInfo info(fileName);
-    if (!info.exists() || info.isDir())
+    if (!info.exists() || info.isDir()) {
+        qCDebug(lcStore) << "no file" << fileName;
         return false;
+    }
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcStore) << "cannot open" << fileName << file.errorString();
         return false;
+    }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        qCWarning(lcStore) << "cannot read" << fileName << file.errorString();
         return false;
+    }
     UnscrambleStream(bytes);
-    return document.parse(bytes);
+    if (!document.parse(bytes)) {
+        qCWarning(lcStore) << fileName << "is no XML document:" << document.errorText();
+        return false;
+    }
+    return true;
 }
 
 bool SaveDocument(const QString &fileName, const XmlDocument &document)
 {
-    if (fileName.isEmpty())
+    if (fileName.isEmpty()) {
+        qCWarning(lcStore) << "save: no file name";
         return false;
+    }
     QByteArray bytes = document.serialize();
     ScrambleStream(bytes);
 
@@ -71,17 +85,22 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
 
     // mkstemp creates the file with mode 0600: the configuration holds passwords.
     const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        qCWarning(lcStore, "save of %s failed: cannot create a temporary file: %s",
+                  targetPath.constData(), std::strerror(errno));
         return false;
+    }
     bool ok = writeAll(fd, bytes.constData(), bytes.size());
     ok = (::fsync(fd) == 0) && ok;
     ok = (::close(fd) == 0) && ok;
     if (ok)
         ok = ::rename(tempPath.constData(), targetPath.constData()) == 0;
     if (!ok) {
+        qCWarning(lcStore, "save of %s failed: %s", targetPath.constData(), std::strerror(errno));
         ::unlink(tempPath.constData());
         return false;
     }
+    qCDebug(lcStore, "saved %s (%lld bytes)", targetPath.constData(), qlonglong(bytes.size()));
     // The folder is not synced: after a power cut the rename may be lost,
     // which leaves the previous complete file, never a truncated one.
     return true;
@@ -101,6 +120,12 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
     QString keptName = base;
     for (int n = 1; QFileInfo::exists(keptName) || QFileInfo(keptName).isSymLink(); ++n)
         keptName = base + QLatin1Char('-') + QString::number(n);
-    return ::rename(QFile::encodeName(fileName).constData(),
-                    QFile::encodeName(keptName).constData()) == 0;
+    const bool kept = ::rename(QFile::encodeName(fileName).constData(),
+                               QFile::encodeName(keptName).constData()) == 0;
+    if (kept)
+        qCWarning(lcStore) << "unreadable file" << fileName << "kept as" << keptName;
+    else
+        qCWarning(lcStore) << "unreadable file" << fileName
+                           << "could not be kept aside:" << std::strerror(errno);
+    return kept;
 }

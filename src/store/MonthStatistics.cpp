@@ -69,7 +69,7 @@ void MonthStatistics::AppendSession(const QStringList &record)
             continue;
         const int column = m_table.columnIndex(name);
         if (column >= 0 && name != QLatin1String("TrafficSum"))
-            row[column] = SessionTable::convertText(m_table.columnType(column), value);
+            row[column] = SessionTable::convertText(m_table.columns().at(column), value);
         setAttributeText(line, name.toUtf8().constData(), value);
     }
     const int sum = m_table.columnIndex(QStringLiteral("TrafficSum"));

@@ -55,6 +55,18 @@ SessionTable::ColumnType SessionTable::columnType(int column) const
     return m_columns.value(column).type;
 }
 
+QVariant SessionTable::convertText(const Column &column, const QString &text, const QLocale &locale)
+{
+    if (column.type == ColumnType::DateTime && column.name == QLatin1String("Duration")) {
+        double days = 0;
+        const QString trimmed = text.trimmed();
+        return !trimmed.isEmpty() && TextForms::parseDuration(trimmed, &days, locale)
+                   ? QVariant(days)
+                   : QVariant();
+    }
+    return convertText(column.type, text, locale);
+}
+
 QVariant SessionTable::convertText(ColumnType type, const QString &text, const QLocale &locale)
 {
     const QString trimmed = text.trimmed();

@@ -47,6 +47,10 @@ public:
     // conventions, integers in decimal, text cut to kTextWidth).
     static QVariant convertText(ColumnType type, const QString &text,
                                 const QLocale &locale = QLocale::system());
+    // The same for one column: the date-time column Duration holds a
+    // duration, whose two-digit years read differently (99 is 1899).
+    static QVariant convertText(const Column &column, const QString &text,
+                                const QLocale &locale = QLocale::system());
     // A row of this table's width with every column null.
     Row emptyRow() const;
 

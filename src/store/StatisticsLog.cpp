@@ -140,6 +140,7 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
 
     // Read in file order, then turn round: the table holds the most recent first.
     const QLocale locale = QLocale::system();
+    const QList<SessionTable::Column> tableColumns = table.columns();
     // Lines nearly always list their attributes in the same order: remember
     // which column the attribute at each position was, and try that first.
     QList<int> columnAtPosition;
@@ -167,7 +168,7 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
             // A repeated name counts once, as a lookup by name would find it.
             if (c >= 0 && !seen[c]) {
                 seen[c] = true;
-                row[c] = SessionTable::convertText(columns[c].type, QString::fromUtf8(a.value()),
+                row[c] = SessionTable::convertText(tableColumns[c], QString::fromUtf8(a.value()),
                                                    locale);
             }
         }

@@ -57,7 +57,7 @@ int TestConnectionCommands::run(const QString &command, const QStringList &argum
     m_err.clear();
     QTextStream out(&m_out);
     QTextStream err(&m_err);
-    const int code = runConnectionCommand(command, arguments, out, err);
+    const int code = runConnectionCommand(command, arguments, m_dir.path(), out, err);
     out.flush();
     err.flush();
     return code;

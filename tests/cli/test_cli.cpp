@@ -302,6 +302,29 @@ private slots:
         QVERIFY(text.contains(kLongName));
     }
 
+    // Durations written under a format with a two-digit year (30.12.99 01:00:00).
+    void sessionsWithTwoDigitYears()
+    {
+        QStringList lines;
+        for (int seconds : {3600, 2 * 86400 + 60}) {
+            QString text = line(QDateTime(QDate(2026, 12, 1), QTime(8, 0)), seconds, "1", "2", 0.5,
+                                QStringLiteral("Modem"));
+            for (const char *year : {"1899", "1900"})
+                text.replace(QLatin1String(year), QLatin1String(year + 2));
+            lines << text;
+        }
+        writeData(path("two-digit.sn2"), monthFile(lines));
+        Result result = runCli({"sessions", path("two-digit.sn2"), "--format", "csv"});
+        QCOMPARE(result.code, 0);
+        const QList<QByteArray> rows = result.out.trimmed().split('\n');
+        QCOMPARE(rows.size(), 4);
+        QVERIFY2(rows[1].startsWith("2026-12-01T08:00:00,172860,"), rows[1].constData());
+        QVERIFY2(rows[2].startsWith("2026-12-01T08:00:00,3600,"), rows[2].constData());
+        QVERIFY2(rows[3].startsWith("Total: 2 sessions,176460,"), rows[3].constData());
+        result = runCli({"sessions", path("two-digit.sn2")});
+        QVERIFY(QString::fromUtf8(result.out).contains(TextForms::durationText(176460 / 86400.0)));
+    }
+
     void sessionsDefaultMonth()
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("empty-home"));

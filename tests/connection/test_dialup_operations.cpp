@@ -1,5 +1,7 @@
 #include "connection/CallerBuffer.h"
 #include "connection/DialupOperations.h"
+#include "connection/WatchPolicy.h"
+#include "store/XmlDocument.h"
 #include "support/FakeConnectionService.h"
 
 #include <QElapsedTimer>
@@ -48,6 +50,8 @@ private slots:
     void poll();
     void entryNameFromCaption_data();
     void entryNameFromCaption();
+    void watchPolicyFromConfig_data();
+    void watchPolicyFromConfig();
 };
 
 void TestDialupOperations::callerBuffer_data()
@@ -308,6 +312,35 @@ void TestDialupOperations::entryNameFromCaption()
     QFETCH(QString, caption);
     QFETCH(QString, expected);
     QCOMPARE(EntryNameFromCaption(caption), expected);
+}
+
+void TestDialupOperations::watchPolicyFromConfig_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QStringList>("providers");
+    QTest::addColumn<bool>("watchAll");
+    QTest::newRow("providers") << QByteArray("<MainContent><General><WatchAll Value=\"0\"/>"
+                                             "</General><ISP><Item Name=\"Modem\"/>"
+                                             "<Item Name=\"DSL\"/><Item Name=\"\"/></ISP>"
+                                             "</MainContent>")
+                               << QStringList{"Modem", "DSL"} << false;
+    QTest::newRow("WatchAll") << QByteArray("<MainContent><General><WatchAll Value=\"1\"/>"
+                                            "</General></MainContent>")
+                              << QStringList() << true;
+    QTest::newRow("no document") << QByteArray() << QStringList() << false;
+}
+
+void TestDialupOperations::watchPolicyFromConfig()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QStringList, providers);
+    QFETCH(bool, watchAll);
+    XmlDocument config;
+    if (!xml.isEmpty())
+        QVERIFY(config.parse(xml));
+    const WatchPolicy policy = WatchPolicy::fromConfig(config);
+    QCOMPARE(policy.providerNames, providers);
+    QCOMPARE(policy.watchAll, watchAll);
 }
 
 QTEST_GUILESS_MAIN(TestDialupOperations)

@@ -482,7 +482,7 @@ void TestSessionMonitor::severalConnections()
         QCOMPARE(rig.monitor.SessionCost(), 2.0);
 
         // A second line comes up: still one connection as far as the monitor goes.
-        rig.bringUp(QStringLiteral("Backup"), counters(0, 0, 0), 2);
+        rig.bringUp(QStringLiteral("Other"), counters(0, 0, 0), 2);
         rig.setCounters(counters(3 * MiB, 0, 2000), 0);
         rig.tick();
         QVERIFY(rig.monitor.WasConnected());
@@ -498,20 +498,30 @@ void TestSessionMonitor::severalConnections()
             QVERIFY(rig.view.hint.startsWith(QStringLiteral("Modem\r\n")));
         }
 
-        // The first line drops; the second keeps the state connected, and the
-        // hint names the line polled while the labels keep the first name.
+        // The first line drops while the second stays: the first is recorded
+        // with its own last figures and the second is taken up as a new
+        // connection, whose counters are not priced as the first's traffic.
         rig.drop(0);
+        rig.setCounters(counters(MiB / 2, 0, 500), 0);
         rig.tick();
         QVERIFY(rig.monitor.WasConnected());
-        QVERIFY(rig.view.hint.startsWith(QStringLiteral("Backup\r\n")));
-        QCOMPARE(rig.view.text(Field::Provider), QStringLiteral("Modem"));
-        QCOMPARE(rig.storedLines().size(), 0);
+        QList<QStringList> lines = rig.storedLines();
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(recordValue(lines[0], QStringLiteral("ConnectName")), QStringLiteral("Modem"));
+        QCOMPARE(recordValue(lines[0], QStringLiteral("TrafficIn")),
+                 QString::number(crowdedPollEmpty ? MiB : 3 * MiB));
+        QCOMPARE(rig.view.balloons.size(), 2);
+        QCOMPARE(rig.monitor.EntryName(), QStringLiteral("Other"));
+        QCOMPARE(rig.view.text(Field::Provider), QStringLiteral("Other"));
+        QCOMPARE(rig.monitor.SessionCost(), 1.0); // its own half MiB at its own provider's price
+        QVERIFY(rig.view.hint.startsWith(QStringLiteral("Other\r\n")));
 
         rig.drop(0);
         rig.tick();
-        const QList<QStringList> lines = rig.storedLines();
-        QCOMPARE(lines.size(), 1);
-        QCOMPARE(recordValue(lines[0], QStringLiteral("ConnectName")), QStringLiteral("Modem"));
+        lines = rig.storedLines();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(recordValue(lines[1], QStringLiteral("ConnectName")), QStringLiteral("Other"));
+        QCOMPARE(recordValue(lines[1], QStringLiteral("TrafficIn")), QString::number(MiB / 2));
     };
     if (crowdedPollEmpty) {
         Rig<CrowdedService> rig(setup);

@@ -10,13 +10,19 @@ Profiles:
   "Dial-up Provider"  connects after DELAY (0.1 s): IpInterface ppp0, activated
   "Busy Line"         the modem reports a busy line: the activation fails
   "Slow Provider"     stays activating until deactivated
-  "Home Wi-Fi"        connects over wlan0 at 54 Mb/s
+  "Home Wi-Fi"        connects over wlan0 at 54 Mb/s; not metered
+  "Mobile Broadband"  a gsm profile over wwan0, whose device reports Metered
+                      guess-yes, as NetworkManager does for mobile broadband
+
+A profile's connection.timestamp is set when it is activated, as the daemon
+does.
 
 org.dialometer.FakeControl.SetBitrate(u kbps) on the manager's path changes
 the Wi-Fi bit rate, as a real device does when the signal changes.
 """
 
 import sys
+import time
 
 import dbus
 import dbus.service
@@ -41,6 +47,8 @@ ACTIVATING, ACTIVATED, DEACTIVATING, DEACTIVATED = 1, 2, 3, 4
 DEV_DISCONNECTED, DEV_PREPARE, DEV_ACTIVATED, DEV_DEACTIVATING, DEV_FAILED = 30, 40, 100, 110, 120
 REASON_DEVICE_DISCONNECTED, REASON_USER_DISCONNECTED = 3, 2
 DEV_REASON_MODEM_BUSY, DEV_REASON_USER_REQUESTED = 23, 39
+# NMMetered
+METERED_GUESS_YES, METERED_GUESS_NO = 3, 4
 
 
 class PropertyObject(dbus.service.Object):
@@ -74,20 +82,26 @@ class PropertyObject(dbus.service.Object):
 
 
 class Profile(PropertyObject):
-    def __init__(self, bus, index, name, behaviour):
+    def __init__(self, bus, index, name, behaviour, kind="gsm", device=None):
         super().__init__(bus, "%s/Settings/%d" % (NM_PATH, index))
         self.name = name
         self.behaviour = behaviour
+        self.kind = kind
+        self.device = device
+        self.timestamp = 0
         self.props[PROFILE] = {"Unsaved": False}
 
     @dbus.service.method(PROFILE, in_signature="", out_signature="a{sa{sv}}")
     def GetSettings(self):
-        return {"connection": {"id": self.name, "type": "gsm",
-                               "uuid": "00000000-0000-0000-0000-%012d" % int(self.path[-1])}}
+        connection = {"id": self.name, "type": self.kind,
+                      "uuid": "00000000-0000-0000-0000-%012d" % int(self.path[-1])}
+        if self.timestamp:
+            connection["timestamp"] = dbus.UInt64(self.timestamp)
+        return {"connection": connection}
 
 
 class Device(PropertyObject):
-    def __init__(self, bus, index, interface, device_type, ip_interface):
+    def __init__(self, bus, index, interface, device_type, ip_interface, metered):
         super().__init__(bus, "%s/Devices/%d" % (NM_PATH, index))
         self.state = DEV_DISCONNECTED
         # The interface traffic goes over once connected.
@@ -95,7 +109,7 @@ class Device(PropertyObject):
         self.props[DEVICE] = {
             "Interface": interface, "IpInterface": "", "DeviceType": dbus.UInt32(device_type),
             "State": dbus.UInt32(self.state),
-            "ActiveConnection": dbus.ObjectPath("/"),
+            "ActiveConnection": dbus.ObjectPath("/"), "Metered": dbus.UInt32(metered),
         }
 
     def change(self, state, reason, **props):
@@ -115,7 +129,7 @@ class Active(PropertyObject):
         super().__init__(bus, "%s/ActiveConnection/%d" % (NM_PATH, index))
         self.profile = profile
         self.props[ACTIVE] = {
-            "Id": profile.name, "Uuid": "", "Type": "gsm",
+            "Id": profile.name, "Uuid": "", "Type": profile.kind,
             "Connection": dbus.ObjectPath(profile.path),
             "Devices": dbus.Array([dbus.ObjectPath(device.path)], signature="o"),
             "State": dbus.UInt32(ACTIVATING), "StateFlags": dbus.UInt32(0),
@@ -149,25 +163,28 @@ class Manager(PropertyObject):
     def __init__(self, bus):
         super().__init__(bus, NM_PATH)
         self.bus = bus
-        self.modem = Device(bus, 1, "ttyUSB0", 8, "ppp0")
+        self.modem = Device(bus, 1, "ttyUSB0", 8, "ppp0", METERED_GUESS_YES)
         self.modem.props[MODEM] = {"ModemCapabilities": dbus.UInt32(4),
                                    "CurrentCapabilities": dbus.UInt32(4)}
-        self.wifi = Device(bus, 2, "wlan0", 2, "wlan0")
+        self.wifi = Device(bus, 2, "wlan0", 2, "wlan0", METERED_GUESS_NO)
         self.wifi.props[WIRELESS] = {"Bitrate": dbus.UInt32(54000), "Mode": dbus.UInt32(2)}
+        self.wwan = Device(bus, 3, "cdc-wdm0", 8, "wwan0", METERED_GUESS_YES)
+        self.wwan.props[MODEM] = dict(self.modem.props[MODEM])
         self.device = self.modem
         self.profiles = [
             Profile(bus, 1, "Dial-up Provider", "connect"),
             Profile(bus, 2, "Busy Line", "busy"),
             Profile(bus, 3, "Slow Provider", "slow"),
-            Profile(bus, 4, "Home Wi-Fi", "connect"),
+            Profile(bus, 4, "Home Wi-Fi", "connect", "802-11-wireless", self.wifi),
+            Profile(bus, 5, "Mobile Broadband", "connect", "gsm", self.wwan),
         ]
         self.settings = Settings(bus, self.profiles)
         self.active = None
         self.next_active = 1
         self.props[NM] = {
             "Version": "1.42.4", "Startup": False, "State": dbus.UInt32(20),
-            "Devices": dbus.Array([dbus.ObjectPath(self.modem.path),
-                                   dbus.ObjectPath(self.wifi.path)], signature="o"),
+            "Devices": dbus.Array([dbus.ObjectPath(d.path)
+                                   for d in (self.modem, self.wifi, self.wwan)], signature="o"),
             "ActiveConnections": dbus.Array([], signature="o"),
         }
 
@@ -184,7 +201,7 @@ class Manager(PropertyObject):
                 name=NM + ".Manager.UnknownConnection")
         if self.active is not None:
             self.end_active(REASON_DEVICE_DISCONNECTED, DEV_REASON_USER_REQUESTED)
-        self.device = self.wifi if profile.name == "Home Wi-Fi" else self.modem
+        self.device = profile.device or self.modem
         self.active = Active(self.bus, self.next_active, profile, self.device)
         self.next_active += 1
         self.publish_active()
@@ -198,6 +215,7 @@ class Manager(PropertyObject):
         if active is not self.active:
             return False
         if active.profile.behaviour == "connect":
+            active.profile.timestamp = int(time.time())
             self.device.change(DEV_ACTIVATED, 0, IpInterface=self.device.ip_interface)
             active.change(ACTIVATED, 0)
         else:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a real NetworkManager for the tests, sealed off from the host: its own
-# network namespace (a veth pair to a second namespace), its own mount and UTS
+# network namespace (two veth pairs to a second namespace: a line that costs
+# money and a LAN beside it), its own mount and UTS
 # namespaces (private /run, /var/lib/NetworkManager, /etc/resolv.conf, read-only
 # /sys) and its own bus. Nothing of the host's interfaces, routes or DNS is
 # touched.
@@ -14,6 +15,7 @@
 #   nm-start WORKDIR         starts the daemon (again) and waits until it is on the bus
 #   nm-stop WORKDIR          stops the daemon, leaving its devices as they are
 #   ping WORKDIR COUNT       pings the peer across the veth from the daemon's side
+#   metered WORKDIR PROFILE yes|no   sets the profile's connection.metered
 #   down WORKDIR             stops everything and removes the namespaces
 #   check                    exits 0 when this machine can run the daemon here
 set -uo pipefail
@@ -93,7 +95,7 @@ firewall-backend=none
 
 [keyfile]
 path=$work/nm/connections
-unmanaged-devices=except:interface-name:$VETH
+unmanaged-devices=except:interface-name:$VETH;except:interface-name:$LAN_VETH
 
 [connectivity]
 enabled=false
@@ -102,14 +104,20 @@ enabled=false
 level=DEBUG
 EOF
     : >"$work/nm/resolv.conf"
-    # Two profiles for the veth, one for an interface that does not exist.
-    profile "Office LAN" 10.213.0.1 "$VETH"
-    profile "Lab LAN" 10.213.0.3 "$VETH"
-    profile "Absent cable" 10.213.9.1 "dmabsent0"
+    # Metered profiles for the first veth (a line that costs money), one that
+    # is not metered there too, the always-on LAN on the second veth, and one
+    # for an interface that does not exist.
+    profile "Office LAN" 10.213.0.1 "$VETH" yes
+    profile "Lab LAN" 10.213.0.3 "$VETH" yes
+    profile "Spare LAN" 10.213.0.4 "$VETH" no
+    profile "Home LAN" 10.214.0.1 "$LAN_VETH" no
+    profile "Absent cable" 10.213.9.1 "dmabsent0" no
 }
 
 profile() {
-    local name=$1 address=$2 iface=$3
+    local name=$1 address=$2 iface=$3 metered=$4
+    local value=2
+    [ "$metered" = yes ] && value=1
     local file="$work/nm/connections/${name// /_}.nmconnection"
     cat >"$file" <<EOF
 [connection]
@@ -118,6 +126,7 @@ uuid=$(cat /proc/sys/kernel/random/uuid)
 type=ethernet
 interface-name=$iface
 autoconnect=false
+metered=$value
 
 [ethernet]
 
@@ -201,11 +210,15 @@ up() {
     PEER_NS=dmpeer$tag
     VETH=dmv$tag
     PEER_VETH=dmp$tag
+    LAN_VETH=dml$tag
+    PEER_LAN_VETH=dmq$tag
     {
         echo "NS=$NS"
         echo "PEER_NS=$PEER_NS"
         echo "VETH=$VETH"
         echo "PEER_VETH=$PEER_VETH"
+        echo "LAN_VETH=$LAN_VETH"
+        echo "PEER_LAN_VETH=$PEER_LAN_VETH"
     } >>"$work/state"
     [ -n "$owner" ] && start_watchdog "$owner"
     trap 'down >/dev/null 2>&1' ERR
@@ -217,6 +230,9 @@ up() {
     ip -n "$PEER_NS" link set lo up
     ip -n "$PEER_NS" addr add 10.213.0.2/24 dev "$PEER_VETH"
     ip -n "$PEER_NS" link set "$PEER_VETH" up
+    ip -n "$NS" link add "$LAN_VETH" type veth peer name "$PEER_LAN_VETH" netns "$PEER_NS"
+    ip -n "$PEER_NS" addr add 10.214.0.2/24 dev "$PEER_LAN_VETH"
+    ip -n "$PEER_NS" link set "$PEER_LAN_VETH" up
     # The namespace's own sysfs, where the tests read the kernel's counters.
     mkdir -p "$work/sys"
     nsenter --net="/run/netns/$NS" mount -t sysfs dmsys "$work/sys"
@@ -233,6 +249,7 @@ up() {
     echo "BUS_ADDRESS=$BUS_ADDRESS"
     echo "SYSFS=$work/sys"
     echo "VETH=$VETH"
+    echo "LAN_VETH=$LAN_VETH"
     echo "PEER_ADDRESS=10.213.0.2"
 }
 
@@ -262,7 +279,7 @@ down() {
 
 check() {
     [ "$(id -u)" -eq 0 ] || die "not running as root"
-    for tool in ip unshare nsenter dbus-daemon dbus-send NetworkManager ping; do
+    for tool in ip unshare nsenter dbus-daemon dbus-send NetworkManager nmcli ping; do
         command -v "$tool" >/dev/null || die "$tool is not installed"
     done
     local probe=dmprobe$$
@@ -284,6 +301,11 @@ nm-stop) nm_stop ;;
 ping)
     load_state
     ip netns exec "$NS" ping -q -n -c "${3:-3}" -i 0.05 -W 1 10.213.0.2 >/dev/null
+    ;;
+metered)
+    load_state
+    DBUS_SYSTEM_BUS_ADDRESS=$BUS_ADDRESS nmcli --wait 10 connection modify "${3:?profile}" \
+        connection.metered "${4:?yes or no}"
     ;;
 down) down ;;
 *) die "unknown command '$cmd'" ;;

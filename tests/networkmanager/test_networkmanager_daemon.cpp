@@ -1,12 +1,19 @@
 // The NetworkManager back end against the real daemon, run by nm-harness.sh
-// in namespaces of its own with a veth pair to a peer namespace.
+// in namespaces of its own with two veth pairs to a peer namespace: metered
+// profiles on the first, an always-on LAN that is not metered on the second.
 
 #include "HarnessProcess.h"
 
 #include "backends/InterfaceCounters.h"
 #include "backends/networkmanager/NetworkManagerService.h"
 #include "connection/DialupOperations.h"
+#include "core/Clock.h"
+#include "monitor/RecordingMonitorView.h"
+#include "monitor/SessionMonitor.h"
+#include "store/MonthStatistics.h"
+#include "store/XmlDocument.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -14,13 +21,18 @@
 #include <QDBusVariant>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
 const QString kOffice = QStringLiteral("Office LAN");
 const QString kLab = QStringLiteral("Lab LAN");
 const QString kAbsent = QStringLiteral("Absent cable");
+const QString kSpare = QStringLiteral("Spare LAN"); // on the first veth, not metered
+const QString kHome = QStringLiteral("Home LAN");   // the second veth, always up, not metered
 
 struct Listed
 {
@@ -35,6 +47,48 @@ Listed listConnections(ConnectionService &service)
     l.result = service.enumConnections(l.records, 4, &l.count);
     return l;
 }
+
+// The session monitor over the service, ticked by the test, writing its
+// records into a month file of its own.
+struct MonitorRig
+{
+    explicit MonitorRig(ConnectionService &service) : monitor(service, config, log, clock, view)
+    {
+        config.parse("<MainContent><General/><TariffTypes/><ISP/><Users/><Graph/></MainContent>");
+        log.open();
+    }
+    // Ticks until done() holds, at most timeoutMs; the events of the bus are
+    // let in between ticks.
+    bool tickUntil(const std::function<bool()> &done, int timeoutMs = 10000)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                monitor.Timer1Timer();
+                clock.advanceMs(SessionMonitor::intervalMs());
+                return done();
+            },
+            timeoutMs);
+    }
+    // The records written, as name -> value, in the order the connections ended.
+    QList<QHash<QString, QString>> records()
+    {
+        QList<QHash<QString, QString>> list;
+        for (pugi::xml_node line : log.document().root().child("Data").children("Line")) {
+            QHash<QString, QString> record;
+            for (pugi::xml_attribute a : line.attributes())
+                record.insert(QString::fromUtf8(a.name()), QString::fromUtf8(a.value()));
+            list.append(record);
+        }
+        return list;
+    }
+
+    QTemporaryDir dir;
+    XmlDocument config;
+    ManualClock clock;
+    MonthStatistics log{dir.filePath(QStringLiteral("26_12.sn2")), clock};
+    RecordingMonitorView view;
+    SessionMonitor monitor;
+};
 
 } // namespace
 
@@ -53,9 +107,15 @@ private slots:
     void dialFailures();
     void cancelWithdrawsActivation();
     void hangUpAllEndsConnection();
+    void lanIsInvisible();
+    void recordsHoldTheirOwnBytes();
+    void profileMadeMeteredIsPickedUp();
+    void firstOfTwoWatchedEnds();
     void daemonRestart();
 
 private:
+    QStringList activeIdsOnBus();
+    InterfaceCounters::Values kernelCounters();
     bool dialAndWait(const QString &entry, DialAttempt::State *state, QString *reason);
     ConnectionHandle waitForConnection(const QString &entry);
     qint64 wiredSpeedMbps();
@@ -78,6 +138,11 @@ void TestNetworkManagerDaemon::initTestCase()
     options.sysfsRoot = m_harness.value(QStringLiteral("SYSFS"));
     m_service = std::make_unique<NetworkManagerService>(bus, options);
     QVERIFY(m_service->isAvailable());
+    // The LAN is up all the time, as on a desktop.
+    DialAttempt::State state;
+    QString reason;
+    QVERIFY(dialAndWait(kHome, &state, &reason));
+    QCOMPARE(state, DialAttempt::State::Connected);
 }
 
 void TestNetworkManagerDaemon::cleanupTestCase()
@@ -91,8 +156,46 @@ void TestNetworkManagerDaemon::init()
 {
     // Every case starts with the daemon up and nothing active.
     QTRY_VERIFY_WITH_TIMEOUT(m_service->isAvailable(), 10000);
+    m_service->setWatchPolicy({});
     HangUpAll(*m_service);
     QTRY_COMPARE_WITH_TIMEOUT(listConnections(*m_service).count, 0, 5000);
+}
+
+QStringList TestNetworkManagerDaemon::activeIdsOnBus()
+{
+    QDBusConnection bus(m_busName);
+    const QString service = QStringLiteral("org.freedesktop.NetworkManager");
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    QDBusMessage list =
+        QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/NetworkManager"),
+                                       properties, QStringLiteral("Get"));
+    list << service << QStringLiteral("ActiveConnections");
+    const QDBusMessage paths = bus.call(list);
+    if (paths.type() != QDBusMessage::ReplyMessage)
+        return {QStringLiteral("error")};
+    QList<QDBusObjectPath> actives;
+    paths.arguments().at(0).value<QDBusVariant>().variant().value<QDBusArgument>() >> actives;
+    QStringList ids;
+    for (const QDBusObjectPath &path : actives) {
+        QDBusMessage get =
+            QDBusMessage::createMethodCall(service, path.path(), properties, QStringLiteral("Get"));
+        get << QStringLiteral("org.freedesktop.NetworkManager.Connection.Active")
+            << QStringLiteral("Id");
+        const QDBusMessage id = bus.call(get);
+        if (id.type() == QDBusMessage::ReplyMessage)
+            ids << id.arguments().at(0).value<QDBusVariant>().variant().toString();
+    }
+    ids.sort();
+    return ids;
+}
+
+InterfaceCounters::Values TestNetworkManagerDaemon::kernelCounters()
+{
+    InterfaceCounters bare(m_harness.value(QStringLiteral("SYSFS")),
+                           m_harness.value(QStringLiteral("VETH")));
+    InterfaceCounters::Values values;
+    bare.read(&values);
+    return values;
 }
 
 bool TestNetworkManagerDaemon::dialAndWait(const QString &entry, DialAttempt::State *state,
@@ -143,21 +246,25 @@ void TestNetworkManagerDaemon::phonebookListsProfiles()
 {
     QString names[16];
     int count = -1;
+    // The metered profiles only.
     QCOMPARE(m_service->enumEntries(names, 16, &count), int(ConnectionService::Success));
-    QCOMPARE(count, 3);
-    QCOMPARE((QSet<QString>{names[0], names[1], names[2]}),
-             (QSet<QString>{kOffice, kLab, kAbsent}));
+    QCOMPARE(count, 2);
+    QCOMPARE((QSet<QString>{names[0], names[1]}), (QSet<QString>{kOffice, kLab}));
 
     // Too little room: the first ones, the full count, and the service says so.
-    QString two[2];
-    QCOMPARE(m_service->enumEntries(two, 2, &count), int(ConnectionService::BufferTooSmall));
-    QCOMPARE(count, 3);
-    QCOMPARE(two[0], names[0]);
-    QCOMPARE(two[1], names[1]);
+    QString one[1];
+    QCOMPARE(m_service->enumEntries(one, 1, &count), int(ConnectionService::BufferTooSmall));
+    QCOMPARE(count, 2);
+    QCOMPARE(one[0], names[0]);
 
     QStringList list{QStringLiteral("stale")};
     GetPhonebookEntries(*m_service, list);
-    QCOMPARE(list, (QStringList{names[0], names[1], names[2]}));
+    QCOMPARE(list, (QStringList{names[0], names[1]}));
+
+    // WatchAll lists every profile.
+    m_service->setWatchPolicy({{}, true});
+    GetPhonebookEntries(*m_service, list);
+    QCOMPARE(list.size(), 5);
 }
 
 void TestNetworkManagerDaemon::dialConnectsAndCountsTraffic()
@@ -310,17 +417,139 @@ void TestNetworkManagerDaemon::daemonRestart()
     QTRY_VERIFY_WITH_TIMEOUT(m_service->isAvailable(), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(ActiveConnectionCount(*m_service), 1, 5000);
     GetPhonebookEntries(*m_service, entries);
-    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.size(), 2);
     // The daemon took the running connection over; it is a new active
     // connection to it, so it has a new handle and the old one stays dead.
     l = listConnections(*m_service);
     QCOMPARE(l.records[0].szEntryName, kOffice);
     QVERIFY(l.records[0].hrasconn != before);
     QCOMPARE(m_service->connectStatus(before), int(ConnectionService::InvalidHandle));
+    // Its figures count from when it was seen again.
     SessionCounters figures;
     QCOMPARE(m_service->connectionStatistics(l.records[0].hrasconn, &figures),
              int(ConnectionService::Success));
-    QVERIFY(figures.dwBytesXmited > 0);
+    QVERIFY2(m_harness.command(QStringLiteral("ping"), {QStringLiteral("3")}),
+             qPrintable(m_harness.lastError()));
+    SessionCounters after;
+    QCOMPARE(m_service->connectionStatistics(l.records[0].hrasconn, &after),
+             int(ConnectionService::Success));
+    QVERIFY(after.dwBytesXmited - figures.dwBytesXmited >= 3 * 98);
+    QVERIFY(figures.dwBytesXmited < 3 * 98);
+}
+
+void TestNetworkManagerDaemon::lanIsInvisible()
+{
+    // The LAN alone: up, yet no connection, no entry, nothing to hang up.
+    QCOMPARE(activeIdsOnBus(), QStringList{kHome});
+    QCOMPARE(listConnections(*m_service).count, 0);
+    QVERIFY(!IsConnected(*m_service));
+    QStringList entries;
+    GetPhonebookEntries(*m_service, entries);
+    QVERIFY(!entries.contains(kHome));
+
+    DialAttempt::State state;
+    QString reason;
+    QVERIFY(dialAndWait(kOffice, &state, &reason));
+    QVERIFY(waitForConnection(kOffice) != 0);
+    HangUpAll(*m_service);
+    QCOMPARE(listConnections(*m_service).count, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(activeIdsOnBus(), QStringList{kHome}, 5000);
+}
+
+void TestNetworkManagerDaemon::recordsHoldTheirOwnBytes()
+{
+    // Two connections one after the other on the same interface: each record
+    // holds the traffic of its own connection, not the interface's since boot.
+    MonitorRig rig(*m_service);
+    const QList<QPair<QString, int>> connections = {{kOffice, 20}, {kLab, 5}};
+    QList<qint64> kernelMoved;
+    for (const auto &[entry, pings] : connections) {
+        const InterfaceCounters::Values before = kernelCounters();
+        DialAttempt::State state;
+        QString reason;
+        QVERIFY(dialAndWait(entry, &state, &reason));
+        QCOMPARE(state, DialAttempt::State::Connected);
+        QVERIFY(rig.tickUntil([&] { return rig.monitor.EntryName() == entry; }));
+        QVERIFY2(m_harness.command(QStringLiteral("ping"), {QString::number(pings)}),
+                 qPrintable(m_harness.lastError()));
+        rig.tickUntil([] { return false; }, 600);
+        HangUpAll(*m_service);
+        QVERIFY(rig.tickUntil([&] { return !rig.monitor.WasConnected(); }));
+        kernelMoved << kernelCounters().txBytes - before.txBytes;
+    }
+    const QList<QHash<QString, QString>> records = rig.records();
+    QCOMPARE(records.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(records[i].value(QStringLiteral("ConnectName")), connections[i].first);
+        const qint64 sent = records[i].value(QStringLiteral("TrafficOut")).toLongLong();
+        // An echo request is 98 bytes on the wire; the connection sent no
+        // more than the interface did while it was up.
+        QVERIFY2(sent >= connections[i].second * 98 && sent <= kernelMoved[i],
+                 qPrintable(QStringLiteral("%1 of %2").arg(sent).arg(kernelMoved[i])));
+    }
+    QVERIFY(records[1].value(QStringLiteral("TrafficOut")).toLongLong() < 20 * 98);
+}
+
+void TestNetworkManagerDaemon::profileMadeMeteredIsPickedUp()
+{
+    DialAttempt::State state;
+    QString reason;
+    QVERIFY(dialAndWait(kSpare, &state, &reason));
+    QCOMPARE(state, DialAttempt::State::Connected);
+    QTRY_VERIFY_WITH_TIMEOUT(activeIdsOnBus().contains(kSpare), 5000);
+    QTest::qWait(300);
+    QCOMPARE(listConnections(*m_service).count, 0);
+
+    // Marked metered while the program runs: it counts, without a restart.
+    QVERIFY2(m_harness.command(QStringLiteral("metered"), {kSpare, QStringLiteral("yes")}),
+             qPrintable(m_harness.lastError()));
+    const ConnectionHandle handle = waitForConnection(kSpare);
+    QStringList entries;
+    GetPhonebookEntries(*m_service, entries);
+    HangUpAll(*m_service);
+    QVERIFY2(m_harness.command(QStringLiteral("metered"), {kSpare, QStringLiteral("no")}),
+             qPrintable(m_harness.lastError()));
+    QVERIFY(handle != 0);
+    QVERIFY(entries.contains(kSpare));
+    QTRY_VERIFY_WITH_TIMEOUT((GetPhonebookEntries(*m_service, entries), !entries.contains(kSpare)),
+                             5000);
+}
+
+void TestNetworkManagerDaemon::firstOfTwoWatchedEnds()
+{
+    MonitorRig rig(*m_service);
+    DialAttempt::State state;
+    QString reason;
+    QVERIFY(dialAndWait(kOffice, &state, &reason));
+    const ConnectionHandle office = waitForConnection(kOffice);
+    QVERIFY(office != 0);
+    QVERIFY(rig.tickUntil([&] { return rig.monitor.EntryName() == kOffice; }));
+
+    // The LAN becomes a provider's line: it counts from now on, behind the
+    // connection that counted first, which the monitor keeps watching.
+    m_service->setWatchPolicy({{kHome}, false});
+    QCOMPARE(ActiveConnectionCount(*m_service), 2);
+    rig.tickUntil([] { return false; }, 600);
+    QCOMPARE(rig.monitor.EntryName(), kOffice);
+    QCOMPARE(rig.records().size(), 0);
+
+    // The first ends while the LAN stays: a record for it, a new connection.
+    QCOMPARE(m_service->hangUp(office), 0);
+    QVERIFY(rig.tickUntil([&] { return rig.monitor.EntryName() == kHome; }));
+    QVERIFY(rig.monitor.WasConnected());
+    QList<QHash<QString, QString>> records = rig.records();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].value(QStringLiteral("ConnectName")), kOffice);
+    QCOMPARE(rig.view.balloons.size(), 2);
+
+    // No longer a provider: the LAN's connection ends for the program, and
+    // stays up.
+    m_service->setWatchPolicy({});
+    QVERIFY(rig.tickUntil([&] { return !rig.monitor.WasConnected(); }));
+    records = rig.records();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[1].value(QStringLiteral("ConnectName")), kHome);
+    QCOMPARE(activeIdsOnBus(), QStringList{kHome});
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerDaemon)

@@ -30,6 +30,7 @@ const QString kProvider = QStringLiteral("Dial-up Provider");
 const QString kBusy = QStringLiteral("Busy Line");
 const QString kSlow = QStringLiteral("Slow Provider");
 const QString kWifi = QStringLiteral("Home Wi-Fi");
+const QString kMobile = QStringLiteral("Mobile Broadband");
 
 bool writeFile(const QString &path, const QByteArray &content)
 {
@@ -64,6 +65,8 @@ private slots:
     void pppStatistics_data();
     void pppStatistics();
     void countersFollowTheKernel();
+    void ownCounters_data();
+    void ownCounters();
     void wifiBitRateFollowsTheDevice();
     void busyLineFails();
     void cancelDeactivatesPendingActivation();
@@ -75,6 +78,11 @@ private:
     bool startFake();
     void stopFake();
     ConnectionHandle dialProvider();
+    std::unique_ptr<NetworkManagerService> freshService();
+    // Sets the four counters of an interface in the test's sysfs tree.
+    bool setCounters(const QString &interface, const QByteArray &value);
+    // Dials an entry and waits for the attempt to end; true when it connected.
+    bool dialConnected(const QString &entry);
     QStringList activePathsOnBus();
 
     HarnessProcess m_harness;
@@ -120,12 +128,37 @@ void TestNetworkManagerModem::init()
     QFile::remove(m_tree.filePath(QStringLiteral("var-run/ppp-ppp0.pid")));
 
     QVERIFY(startFake());
+    m_service = freshService();
+    QVERIFY(m_service->isAvailable());
+}
+
+bool TestNetworkManagerModem::setCounters(const QString &interface, const QByteArray &value)
+{
+    const QString stats =
+        m_tree.filePath(QStringLiteral("sys/class/net/%1/statistics/").arg(interface));
+    if (!QDir().mkpath(stats))
+        return false;
+    for (const char *file : {"rx_bytes", "tx_bytes", "rx_packets", "tx_packets"}) {
+        if (!writeFile(stats + QLatin1String(file), value))
+            return false;
+    }
+    return true;
+}
+
+bool TestNetworkManagerModem::dialConnected(const QString &entry)
+{
+    std::unique_ptr<DialAttempt> attempt = m_service->dial(entry);
+    return QTest::qWaitFor([&] { return attempt->isFinished(); }, 5000) &&
+           attempt->state() == DialAttempt::State::Connected;
+}
+
+std::unique_ptr<NetworkManagerService> TestNetworkManagerModem::freshService()
+{
     NetworkManagerOptions options;
     options.sysfsRoot = m_tree.filePath(QStringLiteral("sys"));
     options.pidFolders = {m_tree.filePath(QStringLiteral("run")),
                           m_tree.filePath(QStringLiteral("var-run"))};
-    m_service = std::make_unique<NetworkManagerService>(QDBusConnection(m_busName), options);
-    QVERIFY(m_service->isAvailable());
+    return std::make_unique<NetworkManagerService>(QDBusConnection(m_busName), options);
 }
 
 void TestNetworkManagerModem::cleanup()
@@ -200,10 +233,16 @@ QStringList TestNetworkManagerModem::activePathsOnBus()
 
 void TestNetworkManagerModem::phonebookInServiceOrder()
 {
+    // The Wi-Fi is no line that costs money, until a provider bears its name.
     QStringList entries;
     GetPhonebookEntries(*m_service, entries);
-    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kWifi}));
+    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kMobile}));
     QCOMPARE(ActiveConnectionCount(*m_service), 0);
+    // The provider editor's picker offers every profile.
+    QCOMPARE(m_service->allEntryNames(), (QStringList{kProvider, kBusy, kSlow, kWifi, kMobile}));
+    m_service->setWatchPolicy({{kWifi}, false});
+    GetPhonebookEntries(*m_service, entries);
+    QCOMPARE(entries, (QStringList{kProvider, kBusy, kSlow, kWifi, kMobile}));
 }
 
 void TestNetworkManagerModem::pppStatistics_data()
@@ -290,22 +329,74 @@ void TestNetworkManagerModem::countersFollowTheKernel()
     QVERIFY(again != handle);
 }
 
+void TestNetworkManagerModem::ownCounters_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("interface");
+    QTest::addColumn<bool>("wholeCounts");
+    // wwan0 outlives its connections: they count from when they came up or
+    // were first seen. ppp0 is made for its connection: all of it counts.
+    QTest::newRow("gsm over wwan0") << kMobile << QStringLiteral("wwan0") << false;
+    QTest::newRow("gsm over ppp0") << kProvider << QStringLiteral("ppp0") << true;
+}
+
+void TestNetworkManagerModem::ownCounters()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, interface);
+    QFETCH(bool, wholeCounts);
+    // Traffic of earlier connections on the interface.
+    QVERIFY(setCounters(interface, "5000\n"));
+    QVERIFY(dialConnected(entry));
+    ConnectionRecord record;
+    SessionCounters counters;
+    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
+                             5000);
+    QCOMPARE(m_service->interfaceName(record.hrasconn), interface);
+    QCOMPARE(counters.dwBytesRcved, wholeCounts ? 5000 : 0);
+    QCOMPARE(counters.dwFramesXmited, wholeCounts ? 5000 : 0);
+    QVERIFY(counters.dwConnectDuration < 1000);
+
+    QVERIFY(writeFile(
+        m_tree.filePath(QStringLiteral("sys/class/net/%1/statistics/rx_bytes").arg(interface)),
+        "5300\n"));
+    QCOMPARE(m_service->connectionStatistics(record.hrasconn, &counters), 0);
+    QCOMPARE(counters.dwBytesRcved, wholeCounts ? 5300 : 300);
+
+    // Already up when a program starts: its bytes from then on (or all of a
+    // ppp link), its time from the profile's activation time stamp.
+    QTest::qWait(1100);
+    auto later = freshService();
+    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*later, record, counters), record.hrasconn != 0),
+                             5000);
+    QCOMPARE(record.szEntryName, entry);
+    QCOMPARE(counters.dwBytesRcved, wholeCounts ? 5300 : 0);
+    QVERIFY2(counters.dwConnectDuration >= 1000 && counters.dwConnectDuration < 10000,
+             qPrintable(QString::number(counters.dwConnectDuration)));
+}
+
 void TestNetworkManagerModem::wifiBitRateFollowsTheDevice()
 {
-    const QString stats = m_tree.filePath(QStringLiteral("sys/class/net/wlan0/statistics/"));
-    QVERIFY(QDir().mkpath(stats));
-    for (const char *name : {"rx_bytes", "tx_bytes", "rx_packets", "tx_packets"})
-        QVERIFY(writeFile(stats + QLatin1String(name), "5\n"));
-    std::unique_ptr<DialAttempt> attempt = m_service->dial(kWifi);
-    QTRY_VERIFY_WITH_TIMEOUT(attempt->isFinished(), 5000);
-    QCOMPARE(attempt->state(), DialAttempt::State::Connected);
+    QVERIFY(setCounters(QStringLiteral("wlan0"), "5\n"));
+    QVERIFY(dialConnected(kWifi));
+    // Up, but not metered: it does not exist for the program, and hanging
+    // up leaves it alone.
+    QTest::qWait(300);
+    QCOMPARE(ActiveConnectionCount(*m_service), 0);
+    HangUpAll(*m_service);
+    QCOMPARE(activePathsOnBus().size(), 1);
+    // Named as a provider (or with WatchAll), it counts at once.
+    m_service->setWatchPolicy({{}, true});
+    QCOMPARE(ActiveConnectionCount(*m_service), 1);
+    m_service->setWatchPolicy({{kWifi}, false});
     ConnectionRecord record;
     SessionCounters counters;
     QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
                              5000);
     QCOMPARE(m_service->interfaceName(record.hrasconn), QStringLiteral("wlan0"));
     QCOMPARE(counters.dwBps, Q_INT64_C(54000000)); // kb/s from the device
-    QCOMPARE(counters.dwBytesRcved, 5);
+    // wlan0's traffic from before it counted is not its.
+    QCOMPARE(counters.dwBytesRcved, 0);
 
     // The rate changes with the signal; the figures follow the device's word.
     QDBusMessage set = QDBusMessage::createMethodCall(

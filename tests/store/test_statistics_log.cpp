@@ -200,6 +200,48 @@ private slots:
         QCOMPARE(table.value(0, column), expected);
     }
 
+    // Files written under a regional format with a two-digit year hold
+    // durations such as 30.12.99 01:00:00: their date part is day 0, 1899.
+    void twoDigitYears_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<double>("days");
+        QTest::newRow("an hour") << "Duration" << 1.0 / 24;
+        QTest::newRow("a day and two hours") << "Duration" << 1.0 + 2.0 / 24;
+        QTest::newRow("two whole days: 01.01.00") << "Duration" << 2.0;
+        QTest::newRow("a session in 1999")
+            << "Time" << TextForms::toDays(QDateTime(QDate(1999, 3, 15), QTime(10, 0)));
+        QTest::newRow("a session in 2005")
+            << "Time" << TextForms::toDays(QDateTime(QDate(2005, 2, 1), QTime(10, 0)));
+    }
+
+    void twoDigitYears()
+    {
+        QFETCH(QString, column);
+        QFETCH(double, days);
+        QString text = TextForms::dateTimeText(days);
+        for (const char *year : {"1899", "1900", "1999", "2005"})
+            text.replace(QLatin1String(year), QLatin1String(year + 2));
+        QVERIFY2(!text.contains(QLatin1String("19")) && !text.contains(QLatin1String("20")),
+                 qPrintable(text));
+
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("05_03.sn2"));
+        XmlDocument document;
+        NewStatistics(document);
+        pugi::xml_node line = document.root().child("Data").append_child("Line");
+        setAttributeText(line, column.toUtf8().constData(), text);
+        setAttributeText(line, column == "Duration" ? "Time" : "Duration",
+                         TextForms::dateTimeText(1.0 / 24));
+        QVERIFY(SaveDocument(fileName, document));
+
+        MonthStatistics month(fileName);
+        QCOMPARE(month.open(), QString());
+        QVERIFY(qAbs(month.table().value(0, column).toDouble() - days) < 1e-8);
+        const double duration = column == "Duration" ? days : 1.0 / 24;
+        QVERIFY(qAbs(month.MonthTime() - duration) < 1e-8);
+    }
+
     // Lines need not list their attributes in one order.
     void attributeOrderVaries()
     {

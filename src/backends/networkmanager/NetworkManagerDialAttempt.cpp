@@ -2,6 +2,7 @@
 
 #include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerReasons.h"
+#include "core/LogCategories.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -78,6 +79,9 @@ void NetworkManagerDialAttempt::onActivateFinished(QDBusPendingCallWatcher *watc
     watcher->deleteLater();
     QDBusPendingReply<QDBusObjectPath> reply = *watcher;
     if (reply.isError()) {
+        qCWarning(lcNetworkManager).noquote()
+            << "ActivateConnection of" << m_entryName << "failed:" << reply.error().name()
+            << reply.error().message();
         if (!isFinished())
             finish(State::Failed, reply.error().message().isEmpty() ? reply.error().name()
                                                                     : reply.error().message());

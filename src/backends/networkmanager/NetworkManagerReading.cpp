@@ -1,6 +1,8 @@
 #include "backends/networkmanager/NetworkManagerReading.h"
 
 #include "backends/networkmanager/NetworkManagerDBus.h"
+#include "core/LogCategories.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -44,10 +46,10 @@ QVariantMap propertyMap(const QDBusMessage &reply)
 } // namespace
 
 NetworkManagerReading::NetworkManagerReading(const QDBusConnection &bus, bool profiles, bool active,
-                                             QHash<QString, QString> knownIds, int timeoutMs,
+                                             QHash<QString, Profile> knownProfiles, int timeoutMs,
                                              QObject *parent)
     : QObject(parent), m_bus(bus), m_readProfiles(profiles), m_readActive(active),
-      m_knownIds(std::move(knownIds)), m_timeoutMs(timeoutMs)
+      m_knownProfiles(std::move(knownProfiles)), m_timeoutMs(timeoutMs)
 {
 }
 
@@ -59,19 +61,24 @@ void NetworkManagerReading::ask(const QString &path, const QString &interface,
     call.setArguments(arguments);
     ++m_pending;
     if (m_blocking) {
-        answered(m_bus.call(call, QDBus::Block, m_timeoutMs), handler);
+        answered(call, m_bus.call(call, QDBus::Block, m_timeoutMs), handler);
         return;
     }
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, m_timeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, handler = std::move(handler)](QDBusPendingCallWatcher *w) {
+            [this, call, handler = std::move(handler)](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
-                answered(w->reply(), handler);
+                answered(call, w->reply(), handler);
             });
 }
 
-void NetworkManagerReading::answered(const QDBusMessage &reply, const Handler &handler)
+void NetworkManagerReading::answered(const QDBusMessage &call, const QDBusMessage &reply,
+                                     const Handler &handler)
 {
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        qCDebug(lcNetworkManager).noquote()
+            << call.member() << call.path() << call.arguments().value(0).toString()
+            << "failed:" << reply.errorName() << reply.errorMessage();
     handler(reply);
     if (--m_pending == 0)
         emit finished();
@@ -86,15 +93,16 @@ void NetworkManagerReading::start(bool blocking)
         ask(kSettingsPath, kSettingsInterface, QStringLiteral("ListConnections"), {},
             [this](const QDBusMessage &reply) {
                 if (!isReply(reply)) {
+                    qCWarning(lcNetworkManager) << "cannot list the connection profiles";
                     m_failed = true;
                     return;
                 }
                 for (const QDBusObjectPath &objectPath : objectPaths(reply.arguments().at(0))) {
                     const QString path = objectPath.path();
                     m_profilePaths << path;
-                    const auto known = m_knownIds.constFind(path);
-                    if (known != m_knownIds.cend()) {
-                        m_ids.insert(path, *known);
+                    const auto known = m_knownProfiles.constFind(path);
+                    if (known != m_knownProfiles.cend()) {
+                        m_read.insert(path, *known);
                         continue;
                     }
                     ask(path, kProfileInterface, QStringLiteral("GetSettings"), {},
@@ -105,10 +113,18 @@ void NetworkManagerReading::start(bool blocking)
                             }
                             QMap<QString, QVariantMap> sections;
                             settings.arguments().at(0).value<QDBusArgument>() >> sections;
-                            const QString id = sections.value(QStringLiteral("connection"))
-                                                   .value(QStringLiteral("id"))
-                                                   .toString();
-                            m_ids.insert(path, id.isNull() ? QLatin1String("") : id);
+                            const QVariantMap connection =
+                                sections.value(QStringLiteral("connection"));
+                            Profile profile;
+                            profile.path = path;
+                            profile.id = connection.value(QStringLiteral("id")).toString();
+                            if (profile.id.isNull())
+                                profile.id = QLatin1String("");
+                            profile.type = connection.value(QStringLiteral("type")).toString();
+                            profile.metered = connection.value(QStringLiteral("metered")).toUInt();
+                            profile.timestamp =
+                                connection.value(QStringLiteral("timestamp")).toLongLong();
+                            m_read.insert(path, profile);
                         });
                 }
             });
@@ -119,6 +135,7 @@ void NetworkManagerReading::start(bool blocking)
             {kManagerInterface, QStringLiteral("ActiveConnections")},
             [this](const QDBusMessage &reply) {
                 if (!isReply(reply)) {
+                    qCWarning(lcNetworkManager) << "cannot list the active connections";
                     m_failed = true;
                     return;
                 }
@@ -141,6 +158,9 @@ void NetworkManagerReading::start(bool blocking)
                             active.id = map.value(QStringLiteral("Id")).toString();
                             active.type = map.value(QStringLiteral("Type")).toString();
                             active.state = map.value(QStringLiteral("State")).toUInt();
+                            active.profilePath = map.value(QStringLiteral("Connection"))
+                                                     .value<QDBusObjectPath>()
+                                                     .path();
                             const QList<QDBusObjectPath> devices =
                                 objectPaths(map.value(QStringLiteral("Devices")));
                             if (!devices.isEmpty())
@@ -170,6 +190,7 @@ void NetworkManagerReading::readDevice(int i)
             active.interface = device.value(QStringLiteral("IpInterface")).toString();
             if (active.interface.isEmpty())
                 active.interface = device.value(QStringLiteral("Interface")).toString();
+            active.deviceMetered = device.value(QStringLiteral("Metered")).toUInt();
             const uint type = device.value(QStringLiteral("DeviceType")).toUInt();
             // Wi-Fi gives its bit rate in kb/s. Wired speed is in Mb/s, and
             // more kinds of device than plain Ethernet have it (veth, for
@@ -194,9 +215,9 @@ std::vector<NetworkManagerReading::Profile> NetworkManagerReading::profiles() co
 {
     std::vector<Profile> list;
     for (const QString &path : m_profilePaths) {
-        const auto id = m_ids.constFind(path);
-        if (id != m_ids.cend())
-            list.push_back({path, *id});
+        const auto profile = m_read.constFind(path);
+        if (profile != m_read.cend())
+            list.push_back(*profile);
     }
     return list;
 }

@@ -21,6 +21,9 @@ public:
     {
         QString path;
         QString id;
+        QString type;         // connection.type: "gsm", "802-3-ethernet", ...
+        uint metered = 0;     // connection.metered (NMMetered)
+        qint64 timestamp = 0; // connection.timestamp: last activation, seconds since the epoch
     };
     struct Active
     {
@@ -28,14 +31,16 @@ public:
         QString id;
         QString type;
         uint state = 0;
+        QString profilePath;
         QString devicePath;
         QString interface; // IpInterface, else Interface
         qint64 bitsPerSecond = 0;
+        uint deviceMetered = 0; // the device's Metered (NMMetered)
     };
 
-    // knownIds: profile path -> connection.id already known, not asked again.
+    // knownProfiles: profiles already read, by path, not asked about again.
     NetworkManagerReading(const QDBusConnection &bus, bool profiles, bool active,
-                          QHash<QString, QString> knownIds, int timeoutMs,
+                          QHash<QString, Profile> knownProfiles, int timeoutMs,
                           QObject *parent = nullptr);
 
     // Emits finished() when every answer is in; when blocking, before it returns.
@@ -55,20 +60,20 @@ private:
     using Handler = std::function<void(const QDBusMessage &reply)>;
     void ask(const QString &path, const QString &interface, const QString &method,
              const QVariantList &arguments, Handler handler);
-    void answered(const QDBusMessage &reply, const Handler &handler);
+    void answered(const QDBusMessage &call, const QDBusMessage &reply, const Handler &handler);
     void readDevice(int activeIndex);
 
     QDBusConnection m_bus;
     bool m_readProfiles;
     bool m_readActive;
-    QHash<QString, QString> m_knownIds;
+    QHash<QString, Profile> m_knownProfiles;
     int m_timeoutMs;
     bool m_blocking = false;
     bool m_failed = false;
     int m_pending = 0;
 
     QStringList m_profilePaths;
-    QHash<QString, QString> m_ids;
+    QHash<QString, Profile> m_read;
     std::vector<Active> m_actives;
     std::vector<bool> m_activeFound;
 };

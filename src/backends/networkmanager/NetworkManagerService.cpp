@@ -3,12 +3,14 @@
 #include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
 #include "connection/CallerBuffer.h"
+#include "core/LogCategories.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDateTime>
@@ -92,6 +94,7 @@ bool NetworkManagerService::isRunning(const QDBusConnection &bus)
 
 void NetworkManagerService::onServiceRegistered()
 {
+    qCDebug(lcNetworkManager) << "NetworkManager is on the bus";
     dropState();
     m_available = true;
     scheduleRefresh(true);
@@ -101,6 +104,7 @@ void NetworkManagerService::onServiceUnregistered()
 {
     // Whatever NetworkManager had active is unknown now; a new instance
     // names its active connections afresh, so no handle carries over.
+    qCDebug(lcNetworkManager) << "NetworkManager left the bus";
     dropState();
     m_available = false;
     emit changed();
@@ -123,7 +127,7 @@ void NetworkManagerService::onPropertiesChanged(const QDBusMessage &message)
           QStringLiteral("Type")}},
         {kDeviceInterface,
          {QStringLiteral("IpInterface"), QStringLiteral("Interface"),
-          QStringLiteral("ActiveConnection")}},
+          QStringLiteral("ActiveConnection"), QStringLiteral("Metered")}},
         {kWiredInterface, {QStringLiteral("Speed")}},
         {kWirelessInterface, {QStringLiteral("Bitrate")}},
     };
@@ -164,7 +168,7 @@ void NetworkManagerService::onProfilesChanged()
 void NetworkManagerService::onProfileUpdated(const QDBusMessage &message)
 {
     // A renamed profile is read again.
-    m_profileIds.remove(message.path());
+    m_knownProfiles.remove(message.path());
     m_changedDuringReading.insert(message.path());
     scheduleRefresh(true);
 }
@@ -197,7 +201,7 @@ void NetworkManagerService::refresh()
 
 NetworkManagerReading *NetworkManagerService::startReading(bool blocking)
 {
-    m_reading = new NetworkManagerReading(m_bus, m_profilesDirty, m_activeDirty, m_profileIds,
+    m_reading = new NetworkManagerReading(m_bus, m_profilesDirty, m_activeDirty, m_knownProfiles,
                                           m_options.callTimeoutMs, this);
     m_profilesDirty = false;
     m_activeDirty = false;
@@ -221,6 +225,8 @@ void NetworkManagerService::onReadingFinished()
     m_reading = nullptr;
     if (!reading->succeeded()) {
         // Read again a little later, not in a tight loop against a stuck daemon.
+        qCWarning(lcNetworkManager)
+            << "NetworkManager did not answer; reading again in" << m_options.retryMs << "ms";
         m_profilesDirty = m_profilesDirty || reading->readsProfiles();
         m_activeDirty = m_activeDirty || reading->readsActive();
         m_retry->start(m_options.retryMs);
@@ -230,6 +236,7 @@ void NetworkManagerService::onReadingFinished()
         applyProfiles(reading->profiles());
     if (reading->readsActive())
         applyActive(reading->actives());
+    relist();
     emit changed();
     if (m_profilesDirty || m_activeDirty)
         scheduleRefresh(m_profilesDirty);
@@ -243,29 +250,33 @@ void NetworkManagerService::dropState()
         m_reading = nullptr;
     }
     m_retry->stop();
+    m_allProfiles.clear();
     m_profiles.clear();
-    m_profileIds.clear();
+    m_knownProfiles.clear();
     m_listed.clear();
     m_active.clear();
+    m_activeReadOnce = false;
     m_profilesDirty = true;
     m_activeDirty = true;
 }
 
 void NetworkManagerService::applyProfiles(std::vector<NetworkManagerReading::Profile> profiles)
 {
-    m_profiles.clear();
-    QHash<QString, QString> ids;
-    for (auto &profile : profiles) {
+    QHash<QString, Profile> known;
+    for (const Profile &profile : profiles) {
         // A profile changed while it was read is asked about again next time.
         if (!m_changedDuringReading.contains(profile.path))
-            ids.insert(profile.path, profile.id);
-        m_profiles.push_back({std::move(profile.path), std::move(profile.id)});
+            known.insert(profile.path, profile);
     }
-    m_profileIds = std::move(ids);
+    m_knownProfiles = std::move(known);
+    m_allProfiles = std::move(profiles);
 }
 
 void NetworkManagerService::applyActive(const std::vector<NetworkManagerReading::Active> &actives)
 {
+    // What is activated at the first reading was up before it was seen.
+    const bool firstReading = !m_activeReadOnce;
+    m_activeReadOnce = true;
     std::vector<std::unique_ptr<Active>> fresh;
     for (const NetworkManagerReading::Active &read : actives) {
         if (m_goneDuringReading.contains(read.path))
@@ -279,27 +290,35 @@ void NetworkManagerService::applyActive(const std::vector<NetworkManagerReading:
             active = std::make_unique<Active>();
             active->path = read.path;
             active->handle = ++m_lastHandle; // never reused
+            active->upAtFirstReading = firstReading && read.state == kActivated;
         }
         active->id = read.id;
+        active->type = read.type;
         active->state = read.state;
+        active->profilePath = read.profilePath;
         if (read.interface != active->interface) {
             active->interface = read.interface;
             active->counters.reset();
             active->isPpp = read.interface.startsWith(QLatin1String("ppp"));
-            active->pidFileEpochMs = -1;
+            active->hasBaseline = false;
+            active->pidFileFound = false;
             active->nextPidFileLookMs = 0;
             active->compressionAbsent = false;
         }
         active->devicePath = read.devicePath;
+        active->deviceMetered = read.deviceMetered;
         active->bitsPerSecond = read.bitsPerSecond;
-        if (active->state == kActivated && active->activatedAtMs < 0)
-            active->activatedAtMs = m_clock.elapsed();
-        // The loopback is always up; it is no connection to the outside.
-        active->listed = active->state == kActivated && read.type != QLatin1String("loopback");
+        if (active->state == kActivated && !active->startMs) {
+            // Seen coming up: now. Up before the program looked: when the
+            // daemon last activated the profile, as far as it says.
+            active->startMs = m_clock.elapsed();
+            const Profile *profile = profileAt(active->profilePath);
+            if (active->upAtFirstReading && profile && profile->timestamp > 0)
+                active->startMs = monotonicFromEpochMs(profile->timestamp * 1000);
+        }
         fresh.push_back(std::move(active));
     }
     m_active = std::move(fresh);
-    relist();
 }
 
 void NetworkManagerService::keepOnlyActive(const QSet<QString> &paths)
@@ -317,13 +336,124 @@ void NetworkManagerService::keepOnlyActive(const QSet<QString> &paths)
     emit changed();
 }
 
+namespace {
+
+// NMMetered
+constexpr uint kMeteredYes = 1;
+constexpr uint kMeteredGuessYes = 3;
+
+bool isDialupKind(const QString &type)
+{
+    static const QStringList kinds = {QStringLiteral("gsm"), QStringLiteral("cdma"),
+                                      QStringLiteral("pppoe"), QStringLiteral("adsl"),
+                                      QStringLiteral("bluetooth")};
+    return kinds.contains(type);
+}
+
+} // namespace
+
+const NetworkManagerService::Profile *NetworkManagerService::profileAt(const QString &path) const
+{
+    for (const Profile &profile : m_allProfiles) {
+        if (profile.path == path)
+            return &profile;
+    }
+    return nullptr;
+}
+
+bool NetworkManagerService::inPhonebook(const Profile &profile) const
+{
+    if (profile.type == QLatin1String("loopback"))
+        return false;
+    return m_policy.watchAll || isDialupKind(profile.type) || profile.metered == kMeteredYes ||
+           m_policy.providerNames.contains(profile.id);
+}
+
+bool NetworkManagerService::counts(const Active &active) const
+{
+    // The loopback is always up; it is no connection to the outside.
+    if (active.state != kActivated || active.type == QLatin1String("loopback"))
+        return false;
+    if (m_policy.watchAll || isDialupKind(active.type) || active.isPpp)
+        return true;
+    if (active.deviceMetered == kMeteredYes || active.deviceMetered == kMeteredGuessYes)
+        return true;
+    const Profile *profile = profileAt(active.profilePath);
+    if (profile && profile->metered == kMeteredYes)
+        return true;
+    return m_policy.providerNames.contains(active.id);
+}
+
+qint64 NetworkManagerService::monotonicFromEpochMs(qint64 epochMs) const
+{
+    // Turned into the monotonic clock once, so a later step of the wall
+    // clock does not change the duration; never later than now.
+    const qint64 now = m_clock.elapsed();
+    return now - std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - epochMs);
+}
+
+void NetworkManagerService::takeBaseline(Active &active)
+{
+    active.hasBaseline = false;
+    active.baseline = InterfaceCounters::Values();
+    if (active.isPpp) {
+        // pppd's interface is made for the connection: all its traffic is the
+        // connection's, also what passed before the program looked.
+        active.hasBaseline = true;
+        return;
+    }
+    if (!active.counters)
+        active.counters =
+            std::make_unique<InterfaceCounters>(m_options.sysfsRoot, active.interface);
+    // When the interface cannot be read yet, the first reading is the zero.
+    active.hasBaseline = active.counters->read(&active.baseline);
+}
+
 void NetworkManagerService::relist()
 {
+    m_profiles.clear();
+    for (const Profile &profile : m_allProfiles) {
+        if (inPhonebook(profile))
+            m_profiles.push_back(profile);
+    }
     m_listed.clear();
     for (const auto &active : m_active) {
-        if (active->listed)
-            m_listed.push_back(active.get());
+        if (!counts(*active)) {
+            active->listedSeq = 0;
+            continue;
+        }
+        if (active->listedSeq == 0) {
+            // It counts from now on: its own counters start here.
+            active->listedSeq = ++m_lastListedSeq;
+            takeBaseline(*active);
+            qCDebug(lcNetworkManager) << "watching" << active->id << active->type
+                                      << active->interface << "handle" << active->handle;
+        }
+        m_listed.push_back(active.get());
     }
+    // The first listed stays first while it lasts: a connection that comes
+    // to count later goes behind the others.
+    std::sort(m_listed.begin(), m_listed.end(),
+              [](const Active *a, const Active *b) { return a->listedSeq < b->listedSeq; });
+}
+
+QStringList NetworkManagerService::allEntryNames()
+{
+    QStringList names;
+    for (const Profile &profile : m_allProfiles) {
+        if (profile.type != QLatin1String("loopback"))
+            names.append(profile.id);
+    }
+    return names;
+}
+
+void NetworkManagerService::setWatchPolicy(const WatchPolicy &policy)
+{
+    if (policy == m_policy)
+        return;
+    m_policy = policy;
+    relist();
+    emit changed();
 }
 
 // --- the seam ------------------------------------------------------------------------------
@@ -355,9 +485,9 @@ NetworkManagerService::Active *NetworkManagerService::findActive(ConnectionHandl
 {
     if (handle == 0)
         return nullptr;
-    for (const auto &active : m_active) {
+    for (Active *active : m_listed) {
         if (active->handle == handle)
-            return active.get();
+            return active;
     }
     return nullptr;
 }
@@ -379,15 +509,17 @@ qint64 NetworkManagerService::connectDurationMs(Active &active)
     const qint64 now = m_clock.elapsed();
     // pppd writes its pid file when the link comes up, which is a better
     // start than when this program first saw the connection.
-    if (active.isPpp && active.pidFileEpochMs < 0 && now >= active.nextPidFileLookMs) {
+    if (active.isPpp && !active.pidFileFound && now >= active.nextPidFileLookMs) {
         active.nextPidFileLookMs = now + kPidFileRetryMs;
-        active.pidFileEpochMs = PppPidFile::linkWrittenAtMs(m_options.pidFolders, active.interface);
+        const qint64 written = PppPidFile::linkWrittenAtMs(m_options.pidFolders, active.interface);
+        if (written >= 0) {
+            active.pidFileFound = true;
+            active.startMs = monotonicFromEpochMs(written);
+        }
     }
-    if (active.pidFileEpochMs >= 0)
-        return std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - active.pidFileEpochMs);
-    if (active.activatedAtMs < 0)
+    if (!active.startMs)
         return 0;
-    return now - active.activatedAtMs;
+    return std::max<qint64>(0, now - *active.startMs);
 }
 
 int NetworkManagerService::connectionStatistics(ConnectionHandle handle, SessionCounters *out)
@@ -403,12 +535,18 @@ int NetworkManagerService::connectionStatistics(ConnectionHandle handle, Session
     InterfaceCounters::Values values;
     if (!active->counters->read(&values))
         return InvalidHandle;
+    if (!active->hasBaseline) {
+        active->baseline = active->isPpp ? InterfaceCounters::Values() : values;
+        active->hasBaseline = true;
+    }
 
+    // The connection's own traffic: the interface's counters since its zero.
+    const InterfaceCounters::Values &zero = active->baseline;
     SessionCounters counters;
-    counters.dwBytesRcved = values.rxBytes;
-    counters.dwBytesXmited = values.txBytes;
-    counters.dwFramesRcved = values.rxPackets;
-    counters.dwFramesXmited = values.txPackets;
+    counters.dwBytesRcved = values.rxBytes - zero.rxBytes;
+    counters.dwBytesXmited = values.txBytes - zero.txBytes;
+    counters.dwFramesRcved = values.rxPackets - zero.rxPackets;
+    counters.dwFramesXmited = values.txPackets - zero.txPackets;
     counters.dwBps = active->bitsPerSecond;
     counters.dwConnectDuration = connectDurationMs(*active);
     if (active->isPpp && !active->compressionAbsent) {
@@ -436,7 +574,16 @@ int NetworkManagerService::hangUp(ConnectionHandle handle)
         QDBusMessage::createMethodCall(QString::fromLatin1(kService), kPath, kManagerInterface,
                                        QStringLiteral("DeactivateConnection"));
     call << QVariant::fromValue(QDBusObjectPath(active->path));
-    m_bus.asyncCall(call);
+    qCDebug(lcNetworkManager) << "hanging up" << active->id << active->path;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [id = active->id](QDBusPendingCallWatcher *w) {
+                w->deleteLater();
+                if (w->isError())
+                    qCWarning(lcNetworkManager).noquote()
+                        << "DeactivateConnection of" << id << "failed:" << w->error().name()
+                        << w->error().message();
+            });
     return Success;
 }
 
@@ -462,7 +609,8 @@ std::unique_ptr<DialAttempt> NetworkManagerService::dial(const QString &entryNam
         return std::make_unique<NetworkManagerDialAttempt>(
             entryName,
             QCoreApplication::translate("NetworkManager", "NetworkManager is not running."));
-    for (const Profile &profile : m_profiles) {
+    // Any saved profile can be brought up by name, also one that does not count.
+    for (const Profile &profile : m_allProfiles) {
         if (profile.id == entryName)
             return std::make_unique<NetworkManagerDialAttempt>(m_bus, entryName, profile.path);
     }

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QDBusMessage;
@@ -33,9 +34,12 @@ struct NetworkManagerOptions
 };
 
 // Connections through NetworkManager: the phonebook is the list of saved
-// profiles, the active connections are NetworkManager's. The state the tick
-// asks for is kept up to date from NetworkManager's signals, so enumerations
-// and statistics cost no round trip on the bus.
+// profiles, the active connections are NetworkManager's, as far as they are
+// lines that cost money: dial-up kinds (gsm, cdma, pppoe, adsl, bluetooth,
+// anything over a ppp device), metered ones, and those named like a
+// configured provider (or all, with WatchAll). The state the tick asks for is
+// kept up to date from NetworkManager's signals, so enumerations and
+// statistics cost no round trip on the bus.
 class NetworkManagerService : public ConnectionService
 {
     Q_OBJECT
@@ -61,6 +65,8 @@ public:
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     PhonebookEditing phonebookEditing() const override;
     void waitForChange(int ms) override;
+    void setWatchPolicy(const WatchPolicy &policy) override;
+    QStringList allEntryNames() override;
 
     // NetworkManager is on the bus (its state may still be on the way).
     bool isAvailable() const { return m_available; }
@@ -76,26 +82,34 @@ private slots:
     void onReadingFinished();
 
 private:
-    struct Profile
-    {
-        QString path;
-        QString id;
-    };
+    using Profile = NetworkManagerReading::Profile;
     struct Active
     {
         QString path;
         ConnectionHandle handle = 0;
         QString id;
+        QString type;
         uint state = 0;
-        bool listed = false; // activated, and not the loopback
-        QString interface;   // where its traffic goes (IpInterface, else Interface)
+        QString profilePath;
+        QString interface; // where its traffic goes (IpInterface, else Interface)
         QString devicePath;
+        uint deviceMetered = 0;
         qint64 bitsPerSecond = 0;
-        qint64 activatedAtMs = -1; // m_clock time when first seen activated
+        // Up already when the daemon's state was first read: its start and
+        // its traffic so far are not known from watching it come up.
+        bool upAtFirstReading = false;
+        // m_clock time the connection came up, once known (before the clock
+        // started, for one that came up earlier: then negative).
+        std::optional<qint64> startMs;
+        qint64 listedSeq = 0; // order in which it came to count, 0 while it does not
         // Statistics state, kept between ticks.
         std::unique_ptr<InterfaceCounters> counters;
         bool isPpp = false;
-        qint64 pidFileEpochMs = -1;   // pppd's pid file time, once found
+        // The counters when it came to count: its zero, where the interface
+        // is not its own (wwan0, Ethernet, Wi-Fi outlive a connection).
+        bool hasBaseline = false;
+        InterfaceCounters::Values baseline;
+        bool pidFileFound = false;
         qint64 nextPidFileLookMs = 0; // when to look again while not found
         bool compressionAbsent = false;
     };
@@ -105,8 +119,15 @@ private:
     void applyProfiles(std::vector<NetworkManagerReading::Profile> profiles);
     void applyActive(const std::vector<NetworkManagerReading::Active> &actives);
     void keepOnlyActive(const QSet<QString> &paths);
+    // Decides again which connections and profiles count, and lists them.
     void relist();
+    bool counts(const Active &active) const;
+    bool inPhonebook(const Profile &profile) const;
+    const Profile *profileAt(const QString &path) const;
+    void takeBaseline(Active &active);
+    qint64 monotonicFromEpochMs(qint64 epochMs) const;
     void dropState();
+    // Only the connections that count exist for the program's calls.
     Active *findActive(ConnectionHandle handle);
     const Active *findActive(ConnectionHandle handle) const;
     qint64 connectDurationMs(Active &active);
@@ -123,10 +144,14 @@ private:
     bool m_profilesDirty = true;
     bool m_activeDirty = true;
 
-    std::vector<Profile> m_profiles;
-    QHash<QString, QString> m_profileIds; // profile path -> connection.id
+    WatchPolicy m_policy;
+    std::vector<Profile> m_allProfiles;      // every profile, in NetworkManager's order
+    std::vector<Profile> m_profiles;         // the phonebook: those that count
+    QHash<QString, Profile> m_knownProfiles; // read already, by path
     std::vector<std::unique_ptr<Active>> m_active;
-    std::vector<Active *> m_listed; // the listed ones, in NetworkManager's order
+    std::vector<Active *> m_listed; // those that count, in the order they came to
+    bool m_activeReadOnce = false;  // since the daemon (re)appeared
+    qint64 m_lastListedSeq = 0;
     ConnectionHandle m_lastHandle = 0;
     QElapsedTimer m_clock;
     PppCompression m_compression;

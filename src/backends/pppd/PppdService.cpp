@@ -3,6 +3,7 @@
 #include "backends/PppPidFile.h"
 #include "backends/pppd/PppdDialAttempt.h"
 #include "connection/CallerBuffer.h"
+#include "core/LogCategories.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -41,6 +43,7 @@ qint64 wallNowMs()
 PppdService::PppdService(PppdPaths paths, QObject *parent)
     : ConnectionService(parent), m_paths(std::move(paths))
 {
+    m_steady.start();
     // /var/run is usually a link to /run: look at each folder once.
     QStringList seen;
     for (const QString &dir : m_paths.runDirs) {
@@ -156,6 +159,8 @@ void PppdService::rescan()
             link.pid = f.pid;
             link.interfaceName = f.interfaceName;
             link.upSinceMs = f.upSinceMs;
+            link.upSinceSteadyMs =
+                m_steady.elapsed() - std::max<qint64>(0, wallNowMs() - f.upSinceMs);
             link.speedBps = peerSpeed(entry);
             link.counters = InterfaceCounters(m_paths.sysfsRoot, f.interfaceName);
         }
@@ -243,7 +248,7 @@ int PppdService::connectionStatistics(ConnectionHandle handle, SessionCounters *
     out->dwCompressionRatioIn = ratios.in;
     out->dwCompressionRatioOut = ratios.out;
     out->dwBps = link->speedBps;
-    out->dwConnectDuration = std::max<qint64>(0, wallNowMs() - link->upSinceMs);
+    out->dwConnectDuration = std::max<qint64>(0, m_steady.elapsed() - link->upSinceSteadyMs);
     return Success;
 }
 
@@ -289,8 +294,11 @@ int PppdService::hangUp(ConnectionHandle handle)
         rescan();
         return InvalidHandle;
     }
+    qCDebug(lcPppd) << "pppd" << link->pid << "refused SIGTERM:" << std::strerror(errno)
+                    << "- trying" << m_paths.poffCommand;
     if (QProcess::startDetached(m_paths.poffCommand, {link->entry}))
         return Success;
+    qCWarning(lcPppd) << "cannot run" << m_paths.poffCommand << "for" << link->entry;
     return NotAvailable;
 }
 

@@ -6,6 +6,7 @@
 #include "connection/ConnectionService.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 
 #include <vector>
@@ -46,7 +47,10 @@ private:
         qint64 pid = 0;
         QString entry;
         QString interfaceName;
-        qint64 upSinceMs = 0; // wall-clock ms since the epoch
+        qint64 upSinceMs = 0; // wall-clock ms since the epoch (the pid file's time)
+        // The same on the monotonic clock, taken once, so that a step of
+        // the wall clock does not change the duration.
+        qint64 upSinceSteadyMs = 0;
         qint64 speedBps = 0;
         bool hasCompression = true; // false once the kernel said it keeps no figures
         InterfaceCounters counters;
@@ -69,6 +73,7 @@ private:
 
     PppdPaths m_paths;
     PppCompression m_compression;
+    QElapsedTimer m_steady;
     std::vector<DirStamp> m_stamps;
     std::vector<Link> m_links; // in the order they came up
     ConnectionHandle m_nextHandle = 1;

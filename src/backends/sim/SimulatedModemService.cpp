@@ -2,6 +2,7 @@
 
 #include "backends/sim/SimulatedDialAttempt.h"
 #include "connection/CallerBuffer.h"
+#include "core/LogCategories.h"
 
 #include <algorithm>
 #include <ranges>
@@ -43,6 +44,7 @@ void SimulatedModemService::refresh()
         const bool over =
             (s.endAtMs >= 0 && m_now >= s.endAtMs) || (s.goneAtMs >= 0 && m_now >= s.goneAtMs);
         if (over) {
+            qCDebug(lcSim) << "connection" << s.handle << s.entry << "ended";
             m_sessions.removeAt(i);
             continue;
         }
@@ -107,8 +109,11 @@ int SimulatedModemService::enumEntries(QString *names, int capacity, int *count)
 int SimulatedModemService::hangUp(ConnectionHandle handle)
 {
     refresh();
-    if (!activeSession(handle))
+    if (!activeSession(handle)) {
+        qCDebug(lcSim) << "hang-up of unknown connection" << handle;
         return InvalidHandle;
+    }
+    qCDebug(lcSim) << "hanging up connection" << handle;
     for (Session &s : m_sessions) {
         if (s.handle == handle && s.goneAtMs < 0)
             s.goneAtMs = m_now + s.hangUpDelayMs;
@@ -129,6 +134,7 @@ std::unique_ptr<DialAttempt> SimulatedModemService::dial(const QString &entryNam
     refresh();
     auto attempt = std::make_unique<SimulatedDialAttempt>(this, entryName);
     if (!m_scenario.phonebook.contains(entryName)) {
+        qCDebug(lcSim) << "dial of unknown entry" << entryName;
         attempt->end(DialAttempt::State::Failed,
                      QStringLiteral("There is no phonebook entry \"%1\".").arg(entryName));
         return attempt;
@@ -158,6 +164,8 @@ std::unique_ptr<DialAttempt> SimulatedModemService::dial(const QString &entryNam
         pending.session = s.handle;
         insertSession(s);
     }
+    qCDebug(lcSim) << "dialing" << entryName << "for" << outcome.delayMs << "ms"
+                   << (outcome.failure.isEmpty() ? QString() : QStringLiteral("to fail"));
     m_pending.append(pending);
     attempt->start(QStringLiteral("Connecting to %1…").arg(entryName));
     m_dialTimer.start();

@@ -1,0 +1,8 @@
+#include "connection/ConnectionService.h"
+
+#include "connection/DialupOperations.h"
+
+QStringList ConnectionService::allEntryNames()
+{
+    return ListAllEntries(*this);
+}
