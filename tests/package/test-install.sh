@@ -4,6 +4,7 @@
 # programs run from their installed paths, the installed desktop files are
 # valid, and `apt remove` leaves nothing behind.
 # Usage: test-install.sh BUILD_DIR SOURCE_DIR VERSION
+# DIALOMETER_PACKAGE=FILE.deb checks that package instead of packing one.
 # The fresh root (mmdebstrap, kept for a day in BUILD_DIR/package-test) needs
 # root, mount namespaces and Debian's mirror; without them that part is
 # skipped with the reason (exit 77) after the package itself was checked.
@@ -17,15 +18,21 @@ finish() { ((failures == 0)) || exit 1; }
 
 # --- The package --------------------------------------------------------------
 mkdir -p "$work"
-rm -rf "$work/cpack"
-started=$SECONDS
-if ! (cd "$build" && cpack -G DEB -B "$work/cpack") >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    echo "FAIL: cpack"
-    exit 1
+if [[ -n ${DIALOMETER_PACKAGE-} ]]; then
+    # A package made elsewhere, e.g. by scripts/package.sh.
+    deb=$(realpath "$DIALOMETER_PACKAGE")
+else
+    rm -rf "$work/cpack"
+    started=$SECONDS
+    if ! (cd "$build" && cpack -G DEB -B "$work/cpack") >"$work/cpack.log" 2>&1; then
+        cat "$work/cpack.log"
+        echo "FAIL: cpack"
+        exit 1
+    fi
+    deb=$(ls "$work"/cpack/dialometer_*.deb)
+    echo "packed in $((SECONDS - started)) s"
 fi
-deb=$(ls "$work"/cpack/dialometer_*.deb)
-echo "package $(basename "$deb"): $(($(stat -c %s "$deb") / 1024)) KiB, packed in $((SECONDS - started)) s"
+echo "package $(basename "$deb"): $(($(stat -c %s "$deb") / 1024)) KiB"
 [[ $(basename "$deb") == "dialometer_${version}_$(dpkg --print-architecture).deb" ]] ||
     fail "unexpected file name $(basename "$deb")"
 
@@ -46,7 +53,7 @@ outside=$(grep -v '^/usr/' <<<"$files" | grep -vx '/' || true)
 owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 [[ $owners == root/root ]] || fail "files not owned by root: $owners"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6widgets6 libqt6charts6 libqt6svg6 libqt6dbus6 libpugixml1v5; do
+for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6 libqt6dbus6 libpugixml1v5; do
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -104,7 +111,9 @@ grep -Eq '^Inst (network-manager|ppp) ' "$work/simulate.log" ||
     fail "apt does not bring in network-manager or ppp"
 
 started=$SECONDS
-if ! in_root apt install -y --no-install-recommends "$package" >"$work/install.log" 2>&1; then
+# As a user would, less the recommended daemons and the disk syncs.
+if ! in_root apt install -y --no-install-recommends -o Dpkg::Options::=--force-unsafe-io \
+    "$package" >"$work/install.log" 2>&1; then
     tail -n 30 "$work/install.log"
     grep -q '^E: Failed to fetch' "$work/install.log" && finish_or_skip "Debian's mirror did not answer"
     fail "apt install"
@@ -120,13 +129,12 @@ out=$(in_root /usr/bin/dialometer-cli --version 2>&1)
 [[ $out == "dialometer-cli $version" ]] || fail "dialometer-cli --version says: $out"
 
 # The window program starts on the installed libraries and plugins, runs its
-# demo and ends in order on SIGTERM.
+# demo and ends in order on SIGTERM, writing the month's file.
 mkdir -p "$root/tmp/home"
 out=$(in_root /usr/bin/env QT_QPA_PLATFORM=offscreen DIALOMETER_HOME=/tmp/home \
     timeout -s TERM 4 /usr/bin/dialometer --demo 2>&1) && rc=0 || rc=$?
-[[ $rc -eq 0 || $rc -eq 124 ]] && ! grep -qi 'error\|could not' <<<"$out" ||
-    fail "dialometer --demo ended with $rc: $out"
-[[ -f $root/tmp/home/dialometer.cfg ]] || fail "dialometer --demo wrote no configuration"
+[[ $rc -eq 0 || $rc -eq 124 ]] || fail "dialometer --demo ended with $rc: $out"
+compgen -G "$root/tmp/home/Logs/*.sn2" >/dev/null || fail "dialometer --demo wrote no month file"
 
 # The installed desktop files, and the man pages as man reads them.
 "$(dirname "$0")/check-metadata.sh" "$src" "$version" "$root" || fail "installed desktop files"

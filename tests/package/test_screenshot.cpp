@@ -51,7 +51,6 @@ void TestScreenshot::counterWindow()
     ScriptedPrompter prompter;
     TMain window(service, prompter, clock, home.path());
     window.timer1()->stop(); // ticked by hand below
-    window.setTrayAvailableOverride(false);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
