@@ -48,13 +48,15 @@ _dialometer_cli_entries()
         listing && /^  / { print substr($0, 3) }'
 }
 
-# Sets COMPREPLY to the lines of $1 that start with $cur, quoted for the shell.
+# Sets COMPREPLY to the lines of $1 that start with the word typed so far,
+# quoted for the shell.
 _dialometer_cli_reply_lines()
 {
-    local line
+    local line typed=${cur//\\/}
+    typed=${typed#[\"\']}
     COMPREPLY=()
     while IFS= read -r line; do
-        [[ -n $line && $line == "$cur"* ]] || continue
+        [[ -n $line && $line == "$typed"* ]] || continue
         COMPREPLY+=("$(printf '%q' "$line")")
     done <<<"$1"
 }

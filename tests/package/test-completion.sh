@@ -68,6 +68,7 @@ JSON
 export DIALOMETER_BACKEND=sim DIALOMETER_SIM=$tmp/scenario.json
 expect "dial entries" $'Home\\ Dial-up\nNight\\ Tariff\nOffice' "$(complete_words dial '')"
 expect "dial entries by prefix" 'Night\ Tariff' "$(complete_words dial N)"
+expect "dial entries, typed quoted" 'Night\ Tariff' "$(complete_words dial 'Night\ T')"
 expect "dial takes one entry" "" "$(complete_words dial Office '')"
 
 # sessions: the month files of the data folder named by --home.
