@@ -69,10 +69,11 @@ base=$work/debian12-base.tar
 if [[ ! -s $base || -n $(find "$base" -mmin +1440) ]]; then
     rm -f "$base"
     started=$SECONDS
-    # The machine's own Debian sources, so that its mirror is used.
+    # The machine's own Debian 12 sources, so that its mirror is used (none:
+    # mmdebstrap's default mirror).
     sources=()
     for s in /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list; do
-        [[ -s $s ]] && sources+=("$s")
+        [[ -s $s ]] && grep -qw bookworm "$s" && sources+=("$s")
     done
     if ! mmdebstrap --variant=apt --mode=root --skip=cleanup/apt/lists \
         bookworm "$base" "${sources[@]}" >"$work/mmdebstrap.log" 2>&1; then

@@ -26,6 +26,26 @@ const char *const kConfig = R"(<MainContent><General><Calculate Value="1"/></Gen
 <TariffTypes><Item ID="1" Name="Day" Minute="1" Input="2" Output="1"/></TariffTypes>
 <ISP><Item Name="Dial-up" DefCost="1"/></ISP><Users/><Graph/></MainContent>)";
 
+// The monitor's timer and tick handler live on the window, or on the program
+// state that the window owns.
+template<typename Window>
+auto &ticker(Window &window)
+{
+    if constexpr (requires { window.state().Timer1Timer(); })
+        return window.state();
+    else
+        return window;
+}
+
+template<typename Window>
+QTimer *tickTimer(Window &window)
+{
+    if constexpr (requires { window.state().Timer1(); })
+        return window.state().Timer1();
+    else
+        return window.timer1();
+}
+
 } // namespace
 
 class TestScreenshot : public QObject
@@ -50,7 +70,7 @@ void TestScreenshot::counterWindow()
     service.phonebook = {QStringLiteral("Dial-up"), QStringLiteral("Office ISDN")};
     ScriptedPrompter prompter;
     TMain window(service, prompter, clock, home.path());
-    window.timer1()->stop(); // ticked by hand below
+    tickTimer(window)->stop(); // ticked by hand below
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -68,7 +88,7 @@ void TestScreenshot::counterWindow()
         counters.dwCompressionRatioOut = 12;
         counters.dwConnectDuration = quint64(tick) * 500;
         service.connections[0].counters = counters;
-        window.Timer1Timer();
+        ticker(window).Timer1Timer();
         clock.advanceMs(500);
     }
     QTest::qWait(300);
