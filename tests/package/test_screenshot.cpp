@@ -5,6 +5,7 @@
 #include "app/FakeConnectionService.h"
 #include "app/ScriptedPrompter.h"
 
+#include "app/ProgramState.h"
 #include "app/TMain.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
@@ -25,26 +26,6 @@ namespace {
 const char *const kConfig = R"(<MainContent><General><Calculate Value="1"/></General>
 <TariffTypes><Item ID="1" Name="Day" Minute="1" Input="2" Output="1"/></TariffTypes>
 <ISP><Item Name="Dial-up" DefCost="1"/></ISP><Users/><Graph/></MainContent>)";
-
-// The monitor's timer and tick handler live on the window, or on the program
-// state that the window owns.
-template<typename Window>
-auto &ticker(Window &window)
-{
-    if constexpr (requires { window.state().Timer1Timer(); })
-        return window.state();
-    else
-        return window;
-}
-
-template<typename Window>
-QTimer *tickTimer(Window &window)
-{
-    if constexpr (requires { window.state().Timer1(); })
-        return window.state().Timer1();
-    else
-        return window.timer1();
-}
 
 } // namespace
 
@@ -70,7 +51,7 @@ void TestScreenshot::counterWindow()
     service.phonebook = {QStringLiteral("Dial-up"), QStringLiteral("Office ISDN")};
     ScriptedPrompter prompter;
     TMain window(service, prompter, clock, home.path());
-    tickTimer(window)->stop(); // ticked by hand below
+    window.state().Timer1()->stop(); // ticked by hand below
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -88,7 +69,7 @@ void TestScreenshot::counterWindow()
         counters.dwCompressionRatioOut = 12;
         counters.dwConnectDuration = quint64(tick) * 500;
         service.connections[0].counters = counters;
-        ticker(window).Timer1Timer();
+        window.state().Timer1Timer();
         clock.advanceMs(500);
     }
     QTest::qWait(300);
