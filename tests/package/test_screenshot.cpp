@@ -2,7 +2,7 @@
 // on a real X server (Xvfb) during a priced connection a few minutes old. Writes
 // test-artifacts/screenshots/main-window.png in the build folder; the copy in
 // data/screenshots is refreshed from there.
-#include "app/FakeConnectionService.h"
+#include "support/FakeConnectionService.h"
 #include "app/ScriptedPrompter.h"
 
 #include "app/ProgramState.h"
