@@ -53,7 +53,7 @@ outside=$(grep -v '^/usr/' <<<"$files" | grep -vx '/' || true)
 owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 [[ $owners == root/root ]] || fail "files not owned by root: $owners"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6 libqt6dbus6 libpugixml1v5; do
+for lib in libc6 libqt6core6 libqt6widgets6 libqt6charts6 libqt6svg6 libqt6dbus6 libpugixml1v5; do
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
