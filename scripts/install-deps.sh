@@ -12,6 +12,7 @@ PACKAGES=(
   dbus dbus-daemon dbus-x11 xvfb xauth x11-apps trayer
   network-manager iproute2 iputils-ping util-linux procps
   python3 python3-dbus python3-gi
+  dpkg-dev appstream desktop-file-utils mmdebstrap groff-base
 )
 
 missing=()

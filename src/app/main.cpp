@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTextStream>
@@ -107,7 +108,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        QTextStream(stdout) << parser.helpText();
+        // Without an application object the parser cannot name the program.
+        QTextStream(stdout) << parser.helpText().replace(
+            QLatin1String("<executable_name>"), QFileInfo(arguments.first()).fileName());
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -124,6 +127,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dialometer"));
     QApplication::setQuitOnLastWindowClosed(false);
     WidgetPrompter prompter;
 
