@@ -23,7 +23,7 @@ constexpr int kEntryNameLength = 256;
 constexpr int kHintLength = 255;
 constexpr int kBalloonSeconds = 10;
 
-const QString kYes = QStringLiteral("1");
+const QString kYes = QLatin1StringView(ConfigKeys::Yes);
 
 // The graph takes 32-bit samples; a second of a very fast link, or a counter
 // reset, must not wrap round to a sample of the opposite sign.
@@ -108,7 +108,7 @@ void SessionMonitor::refindProvider()
 
 void SessionMonitor::connectSteps()
 {
-    if (GetGeneralValue(m_config, QStringLiteral("UserMode")) == kYes && m_showAuthorization)
+    if (GetGeneralValue(m_config, ConfigKeys::UserMode.keyName()) == kYes && m_showAuthorization)
         m_showAuthorization(m_config);
 
     m_entryName = m_polled.szEntryName.left(kEntryNameLength);
