@@ -17,13 +17,22 @@ public:
     virtual ~Prompter() = default;
 
     // A message with an OK button.
-    virtual void message(const QString &title, const QString &text, Icon icon = Icon::Information) = 0;
+    virtual void message(const QString &title, const QString &text,
+                         Icon icon = Icon::Information) = 0;
     // A question; returns the button chosen (Cancel or No when the box is closed).
     virtual Button question(const QString &title, const QString &text, Buttons buttons,
                             Icon icon = Icon::Question) = 0;
     // A line of text (masked when password is true); nothing when cancelled.
     virtual std::optional<QString> textInput(const QString &title, const QString &label,
                                              bool password = false) = 0;
+    // A line of text that starts as preset (a name to change); nothing when
+    // cancelled. A prompter that cannot preset the field asks as textInput().
+    virtual std::optional<QString> editText(const QString &title, const QString &label,
+                                            const QString &preset)
+    {
+        Q_UNUSED(preset);
+        return textInput(title, label);
+    }
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Prompter::Buttons)

@@ -1,0 +1,50 @@
+#include "settings/TISPList.h"
+
+#include "connection/DialupOperations.h"
+#include "settings/FormParts.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+TISPList::TISPList(ConnectionService &service, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ISPList"));
+    setWindowTitle(QStringLiteral("ISP List"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Phonebook entries"));
+    QHBoxLayout *buttons = FormParts::okCancelRow(this, &btnSelect, &btnCancel);
+    btnSelect->setText(QStringLiteral("&Select"));
+    btnSelect->setObjectName(QStringLiteral("btnSelect"));
+    connect(btnSelect, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(ListBox1);
+    layout->addLayout(buttons);
+    resize(260, 235);
+
+    QStringList entries;
+    GetPhonebookEntries(service, entries);
+    ListBox1->addItems(entries);
+    if (ListBox1->count() > 0)
+        ListBox1->setCurrentRow(0, QItemSelectionModel::Current);
+}
+
+QString TISPList::selectedEntry() const
+{
+    const QListWidgetItem *item = ListBox1->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+QString SelectPhonebookEntry(ConnectionService &service, QWidget *parent)
+{
+    TISPList picker(service, parent);
+    if (picker.exec() != QDialog::Accepted)
+        return QString();
+    return picker.selectedEntry();
+}

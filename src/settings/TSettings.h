@@ -1,0 +1,147 @@
+#pragma once
+
+#include "store/XmlDocument.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class ConnectionService;
+class NumericPriceBox;
+class Prompter;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TrendGraph;
+
+// What the settings dialog works with: the live configuration and where it
+// is saved, the connection service (for the phonebook), the prompter, the
+// graph whose look it sets, and a hook run after every apply.
+struct SettingsContext
+{
+    XmlDocument &config;
+    QString configPath;
+    ConnectionService &service;
+    Prompter &prompter;
+    TrendGraph *graph = nullptr;
+    std::function<void()> applied;
+    // The program the start-up entry runs; empty for the running executable.
+    QString executablePath;
+};
+
+// The settings dialog. It edits a working copy of the live configuration;
+// Apply and Ok copy it back and save the file, Cancel drops it.
+class TSettings : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TSettings(const SettingsContext &context, QWidget *parent = nullptr);
+    ~TSettings() override;
+
+    XmlDocument &workConfig() { return FWorkConfig; }
+
+    void LoadSettings();
+    void ApplySettings();
+
+    // General and Traffic graph tabs.
+    void chbCalculateClick();
+    void chbUserModeClick();
+    void chbWatchAllClick();
+    void chbPasswordClick();
+    void btnPasswordClick();
+    void chbFlyingWindowClick();
+    void chbVerticalAxisClick();
+    void chbHorizontalAxisClick();
+    void cmbGraphTypeChange();
+    void btnApplyClick();
+    void ctnApplyUpdate();
+
+    // Tariffs tab.
+    void cmbISPSelect();
+    void cmbDefCostSelect();
+    void edtPayConnExit();
+    void btnEditISPClick();
+    void btnEditTariffClick();
+    void btnAddTClick();
+    void EditTClick();
+    void btnDelTClick();
+    void TreeView1DblClick();
+    void ctnUpdateTariffUpdate();
+    void BuildTariffTree(pugi::xml_node provider);
+
+    // Users tab.
+    void btnAddUserClick();
+    void btnEditUserClick();
+    void btnDelUserClick();
+    void btnPasswordUserClick();
+    void lstUserDblClick();
+    void ctnUpdateUserUpdate();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *buildGeneralTab();
+    QWidget *buildTariffsTab();
+    QWidget *buildUsersTab();
+    QWidget *buildGraphTab();
+    pugi::xml_node currentProvider() const;
+    void refreshDefaultTariffList();
+    void keepSelectionInOneDay();
+    // Sets a general setting from a check box ("1" ticked, "0" not).
+    void storeFlag(const char *section, const char *key, const QCheckBox *box);
+    void changed();
+
+    SettingsContext m_context;
+    XmlDocument &FConfig;
+    XmlDocument FWorkConfig;
+
+    QTabWidget *PageControl1;
+    QCheckBox *chbStartUp;
+    QCheckBox *chbCalculate;
+    QCheckBox *chbUserMode;
+    QCheckBox *chbWatchAll;
+    QCheckBox *chbPassword;
+    QPushButton *btnPassword;
+    QCheckBox *chbFlyingWindow;
+
+    QComboBox *cmbISP;
+    QPushButton *btnEditISP;
+    QGroupBox *GroupBox1;
+    QComboBox *cmbDefCost;
+    QPushButton *btnEditTariff;
+    QTreeWidget *TreeView1;
+    QPushButton *btnAddT;
+    QPushButton *btnEditT;
+    QPushButton *btnDelT;
+    NumericPriceBox *edtPayConn;
+
+    QListWidget *lstUser;
+    QPushButton *btnAddUser;
+    QPushButton *btnEditUser;
+    QPushButton *btnDelUser;
+    QPushButton *btnPasswordUser;
+
+    QComboBox *cmbGraphType;
+    QCheckBox *chbVerticalAxis;
+    QCheckBox *chbHorizontalAxis;
+
+    QPushButton *btnApply;
+    QPushButton *btnOk;
+    QPushButton *btnCancel;
+    QTimer *m_idleCheck;
+    bool m_keepingSelection = false;
+};
+
+// Opens the settings: asks for the settings password when one is set, shows
+// the dialog modally and applies it on Ok. False when the password check
+// refused (the dialog was not shown). The caller looks the connected
+// provider up again afterwards, since an apply replaces the document.
+bool ShowSettingsDialog(const SettingsContext &context, QWidget *parent = nullptr);
