@@ -29,6 +29,7 @@ NumericPriceBox::NumericPriceBox(QWidget *parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,12}([.,][0-9]{0,%1})?").arg(kDecimals)), this));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textEdited, this, &NumericPriceBox::takeTypedText);
     showAmount();
 }
 
@@ -49,20 +50,15 @@ QString NumericPriceBox::storedText(double value)
 
 bool NumericPriceBox::readAmount(const QString &text, double *value)
 {
-    QString plain = text.trimmed();
+    const QString plain = text.trimmed();
     if (plain.isEmpty()) {
         *value = 0.0;
         return true;
     }
-    double number = 0.0;
-    if (TextForms::parseNumber(plain, &number)) {
-        *value = roundedAmount(number);
-        return true;
-    }
-    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    // "." and "," both separate the decimals, whatever the locale says.
     bool ok = false;
-    number = plain.toDouble(&ok);
-    if (!ok)
+    double number = QString(plain).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok && !TextForms::parseNumber(plain, &number))
         return false;
     *value = roundedAmount(number);
     return true;
@@ -79,10 +75,7 @@ void NumericPriceBox::setValue(double value)
 
 QString NumericPriceBox::amountText() const
 {
-    if (!hasFocus())
-        return storedText(m_value);
-    double typed = 0.0;
-    return readAmount(QLineEdit::text(), &typed) ? storedText(typed) : storedText(m_value);
+    return storedText(m_value);
 }
 
 void NumericPriceBox::setAmountText(const QString &text)
@@ -95,9 +88,9 @@ void NumericPriceBox::setAmountText(const QString &text)
 
 void NumericPriceBox::takeTypedText()
 {
+    // What cannot be read (a lone separator) is no amount yet.
     double typed = 0.0;
-    if (readAmount(QLineEdit::text(), &typed))
-        m_value = typed;
+    m_value = readAmount(QLineEdit::text(), &typed) ? typed : 0.0;
 }
 
 void NumericPriceBox::showAmount()

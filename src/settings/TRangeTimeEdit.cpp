@@ -112,7 +112,7 @@ void TRangeTimeEdit::showEvent(QShowEvent *event)
     DateTimePicker1->setFocus();
 }
 
-QStringList TRangeTimeEdit::result() const
+QStringList TRangeTimeEdit::exchangeList() const
 {
     QStringList list;
     ConfigLists::setLine(list, QStringLiteral("Time1"), timeText(DateTimePicker1->time()));
@@ -152,6 +152,6 @@ bool EditTimeRange(XmlDocument &config, QStringList &list, Prompter &prompter, Q
     TRangeTimeEdit editor(config, list, prompter, parent);
     if (editor.exec() != QDialog::Accepted)
         return false;
-    list = editor.result();
+    list = editor.exchangeList();
     return true;
 }

@@ -23,7 +23,7 @@ public:
 
     // Time1 and Time2 as "HH:mm" under the user's time separator, TariffType
     // the ID of the chosen type.
-    QStringList result() const;
+    QStringList exchangeList() const;
 
     void btnOkClick();
     void btnEditTariffClick();

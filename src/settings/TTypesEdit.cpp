@@ -134,7 +134,7 @@ bool TTypesEdit::HasCostValue() const
     return false;
 }
 
-QStringList TTypesEdit::result() const
+QStringList TTypesEdit::exchangeList() const
 {
     QStringList list;
     ConfigLists::setLine(list, QStringLiteral("Name"), edtName->text());
@@ -168,6 +168,6 @@ bool EditTariffType(QStringList &list, Prompter &prompter, QWidget *parent)
     TTypesEdit editor(list, prompter, parent);
     if (editor.exec() != QDialog::Accepted)
         return false;
-    list = editor.result();
+    list = editor.exchangeList();
     return true;
 }

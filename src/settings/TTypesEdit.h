@@ -20,7 +20,7 @@ public:
 
     // The exchange list of what the editor holds: Name and every ticked
     // price that is not zero.
-    QStringList result() const;
+    QStringList exchangeList() const;
     // At least one ticked price is above zero.
     bool HasCostValue() const;
 
