@@ -11,6 +11,8 @@
 #include "core/TextForms.h"
 #include "core/Version.h"
 #include "monitor/SessionMonitor.h"
+#include "settings/GraphSettings.h"
+#include "settings/TSettings.h"
 #include "stats/TStatistic.h"
 #include "store/ConfigDocument.h"
 #include "store/MonthStatistics.h"
@@ -343,43 +345,7 @@ void TMain::FormCreate()
 
 void TMain::applyGraphSettings()
 {
-    const QString vert =
-        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("VertAx"));
-    const QString hor =
-        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("HorAx"));
-    const QString one = QStringLiteral("1");
-    TrendGraph::TGridStyle grid;
-    if ((vert == one && hor == one) || (vert.isEmpty() && hor.isEmpty()))
-        grid = TrendGraph::gsFull;
-    else if (vert == one)
-        grid = TrendGraph::gsXGrid;
-    else if (hor == one)
-        grid = TrendGraph::gsYGrid;
-    else
-        grid = TrendGraph::gsNone;
-    TrendGraph1->setGridStyle(grid);
-
-    const QString type =
-        GetSectionValue(m_state->config(), QStringLiteral("Graph"), QStringLiteral("Type"));
-    bool ok = false;
-    const int number = type.trimmed().toInt(&ok);
-    TrendGraph::TTrendStyle style = TrendGraph::tsFilled;
-    if (ok) {
-        switch (number) {
-        case 0:
-            style = TrendGraph::ts3D;
-            break;
-        case 2:
-            style = TrendGraph::tsLine;
-            break;
-        case 3:
-            style = TrendGraph::tsScatter;
-            break;
-        default:
-            break;
-        }
-    }
-    TrendGraph1->setStyle(style);
+    GraphSettings::apply(m_state->config(), *TrendGraph1);
 }
 
 void TMain::FormShow()
@@ -443,8 +409,13 @@ void TMain::FormDestroy()
 
 void TMain::SettingsClick()
 {
-    // The settings dialog plugs in here.
-    m_state->settingsClosed();
+    ProgramState &state = *m_state;
+    ShowSettingsDialog(SettingsContext(state.config(), state.ConfigPath(), state.service(),
+                                       state.prompter(), TrendGraph1),
+                       this);
+    // Whatever it changed, the next ticks price with the provider element as
+    // the document now stands.
+    state.settingsClosed();
 }
 
 void TMain::StatisticsClick()

@@ -1,7 +1,8 @@
 #include "app/WidgetPrompter.h"
 
+#include "access/TfrmPasswordBox.h"
+
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -65,11 +66,21 @@ Prompter::Button WidgetPrompter::question(const QString &title, const QString &t
 std::optional<QString> WidgetPrompter::textInput(const QString &title, const QString &label,
                                                  bool password)
 {
+    // A password is asked in the program's own prompt, which refuses an
+    // empty entry; its caption is the caller's prompt.
+    if (password)
+        return TfrmPasswordBox::ask(title, *this, m_parent);
+    return editText(title, label, QString());
+}
+
+std::optional<QString> WidgetPrompter::editText(const QString &title, const QString &label,
+                                                const QString &preset)
+{
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    dialog.setTextValue(preset);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

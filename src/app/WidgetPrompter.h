@@ -18,6 +18,8 @@ public:
                     Icon icon = Icon::Question) override;
     std::optional<QString> textInput(const QString &title, const QString &label,
                                      bool password = false) override;
+    std::optional<QString> editText(const QString &title, const QString &label,
+                                    const QString &preset) override;
 
 private:
     QWidget *m_parent;

@@ -492,6 +492,11 @@ void TestMainWindow::settingsRefindsProvider()
     QVERIFY(f.window->state().monitor().ProviderNode());
     // A provider renamed in the settings no longer matches the entry.
     setAttributeText(f.window->state().monitor().ProviderNode(), "Name", QStringLiteral("Other"));
+    // The settings dialog opens and is cancelled.
+    QTimer::singleShot(0, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
     f.window->SettingsClick();
     QVERIFY(!f.window->state().monitor().ProviderNode());
 }
