@@ -19,6 +19,8 @@ QPushButton *button(QWidget *parent, const QString &caption, const char *name)
 QPushButton *ellipsisButton(QWidget *parent, const char *name, const QString &hint)
 {
     QPushButton *result = button(parent, QStringLiteral("..."), name);
+    // As narrow as its text, like the buttons of a file field.
+    result->setFixedWidth(result->fontMetrics().horizontalAdvance(result->text()) * 2 + 16);
     result->setToolTip(hint);
     result->setAccessibleName(hint);
     return result;

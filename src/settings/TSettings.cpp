@@ -48,12 +48,22 @@ QString title()
     return QString::fromLatin1(kApplicationName);
 }
 
+// Names and values are short: comparing in place beats a library call.
+inline bool sameText(const char *a, const char *b)
+{
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
 bool sameAttributes(pugi::xml_node a, pugi::xml_node b)
 {
     pugi::xml_attribute x = a.first_attribute();
     pugi::xml_attribute y = b.first_attribute();
     for (; x && y; x = x.next_attribute(), y = y.next_attribute())
-        if (std::strcmp(x.name(), y.name()) != 0 || std::strcmp(x.value(), y.value()) != 0)
+        if (!sameText(x.name(), y.name()) || !sameText(x.value(), y.value()))
             return false;
     return !x && !y;
 }
@@ -61,11 +71,13 @@ bool sameAttributes(pugi::xml_node a, pugi::xml_node b)
 // Whether two nodes would serialize to the same text: the same type, name,
 // value and attributes, and children alike in the same order. Walking both
 // trees is much quicker than writing them out.
-bool sameContent(pugi::xml_node a, pugi::xml_node b)
+bool sameContent(pugi::xml_node a, pugi::xml_node b, bool withChildren = true)
 {
-    if (a.type() != b.type() || std::strcmp(a.name(), b.name()) != 0 ||
-        std::strcmp(a.value(), b.value()) != 0 || !sameAttributes(a, b))
+    if (a.type() != b.type() || !sameText(a.name(), b.name()) || !sameText(a.value(), b.value()) ||
+        !sameAttributes(a, b))
         return false;
+    if (!withChildren)
+        return true;
     pugi::xml_node x = a.first_child();
     pugi::xml_node y = b.first_child();
     for (; x && y; x = x.next_sibling(), y = y.next_sibling())
@@ -295,7 +307,7 @@ QWidget *TSettings::buildGraphTab()
 
     auto *typeRow = new QHBoxLayout;
     typeRow->addWidget(typeLabel);
-    typeRow->addWidget(cmbGraphType, 1);
+    typeRow->addWidget(cmbGraphType);
     typeRow->addStretch();
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(typeRow);
@@ -323,6 +335,44 @@ void TSettings::keyPressEvent(QKeyEvent *event)
 void TSettings::changed()
 {
     ctnApplyUpdate();
+}
+
+void TSettings::providerChanged(pugi::xml_node provider)
+{
+    if (m_providersKnown) {
+        const pugi::xml_node liveProviders = ConfigLists::section(FConfig, "ISP");
+        pugi::xml_node work = ConfigLists::section(FWorkConfig, "ISP").first_child();
+        pugi::xml_node live = liveProviders.first_child();
+        qsizetype position = 0;
+        for (; work && work != provider; work = work.next_sibling(), live = live.next_sibling())
+            ++position;
+        if (work && position < m_providerSame.size())
+            m_providerSame[position] = live && sameContent(work, live);
+        else
+            m_providersKnown = false;
+    }
+    ctnApplyUpdate();
+}
+
+void TSettings::providersChanged()
+{
+    m_providersKnown = false;
+    ctnApplyUpdate();
+}
+
+bool TSettings::sameProviders(pugi::xml_node work, pugi::xml_node live)
+{
+    if (!m_providersKnown) {
+        m_providerSame.clear();
+        pugi::xml_node x = work.first_child();
+        pugi::xml_node y = live.first_child();
+        for (; x && y; x = x.next_sibling(), y = y.next_sibling())
+            m_providerSame.append(sameContent(x, y));
+        m_providerCountsEqual = !x && !y;
+        m_providersKnown = true;
+    }
+    return m_providerCountsEqual && !m_providerSame.contains(false) &&
+           sameContent(work, live, false);
 }
 
 void TSettings::LoadSettings()
@@ -449,8 +499,10 @@ void TSettings::ApplySettings()
 
     // Parsed aside first, so a failure leaves the live document as it was.
     XmlDocument copy;
-    if (copy.parse(FWorkConfig.serialize()))
+    if (copy.parse(FWorkConfig.serialize())) {
         FConfig = copy;
+        m_providersKnown = false;
+    }
     SaveConfig(m_context.configPath, FConfig);
 
     if (m_context.graph)
@@ -462,7 +514,35 @@ void TSettings::ApplySettings()
 
 void TSettings::ctnApplyUpdate()
 {
-    btnApply->setEnabled(!sameContent(FConfig.doc(), FWorkConfig.doc()));
+    // The serialized texts differ exactly when the trees differ. Only this
+    // dialog changes the live document's providers (the rest of the program
+    // reads them), so each provider's comparison is kept until the provider
+    // or the live document changes; everything else is compared every time.
+    const pugi::xml_node workRoot = FWorkConfig.root();
+    const pugi::xml_node liveRoot = FConfig.root();
+    bool same = true;
+    pugi::xml_node a = FWorkConfig.doc().first_child();
+    pugi::xml_node b = FConfig.doc().first_child();
+    for (; same && a && b; a = a.next_sibling(), b = b.next_sibling())
+        same = a == workRoot && b == liveRoot ? sameSections(a, b) : sameContent(a, b);
+    btnApply->setEnabled(!(same && !a && !b));
+}
+
+bool TSettings::sameSections(pugi::xml_node work, pugi::xml_node live)
+{
+    if (!sameContent(work, live, false))
+        return false;
+    const pugi::xml_node workProviders = work.child("ISP");
+    pugi::xml_node x = work.first_child();
+    pugi::xml_node y = live.first_child();
+    for (; x && y; x = x.next_sibling(), y = y.next_sibling()) {
+        const bool same = x == workProviders && std::strcmp(y.name(), "ISP") == 0
+                              ? sameProviders(x, y)
+                              : sameContent(x, y);
+        if (!same)
+            return false;
+    }
+    return !x && !y;
 }
 
 // Tariffs tab
@@ -481,7 +561,7 @@ void TSettings::cmbISPSelect()
         edtPayConn->setAmountText(QString());
         GroupBox1->setEnabled(false);
         ctnUpdateTariffUpdate();
-        changed();
+        ctnApplyUpdate();
         return;
     }
     refreshDefaultTariffList();
@@ -489,7 +569,7 @@ void TSettings::cmbISPSelect()
     BuildTariffTree(provider);
     GroupBox1->setEnabled(true);
     ctnUpdateTariffUpdate();
-    changed();
+    providerChanged(provider);
 }
 
 void TSettings::refreshDefaultTariffList()
@@ -544,7 +624,7 @@ void TSettings::cmbDefCostSelect()
     if (!provider || !type)
         return;
     setAttributeText(provider, "DefCost", attributeText(type, "ID"));
-    changed();
+    providerChanged(provider);
 }
 
 void TSettings::edtPayConnExit()
@@ -553,7 +633,7 @@ void TSettings::edtPayConnExit()
     if (!provider)
         return;
     setAttributeText(provider, "PayConn", edtPayConn->amountText());
-    changed();
+    providerChanged(provider);
 }
 
 void TSettings::btnEditISPClick()
@@ -563,6 +643,7 @@ void TSettings::btnEditISPClick()
     // The choice follows the position, not the provider.
     ConfigLists::fill(cmbISP, FWorkConfig, QStringLiteral("ISP"));
     cmbISP->setCurrentIndex(position < cmbISP->count() ? position : -1);
+    providersChanged();
     cmbISPSelect();
 }
 
@@ -637,7 +718,7 @@ void TSettings::btnAddTClick()
         TreeView1->setUpdatesEnabled(true);
     }
     refreshDefaultTariffList();
-    changed();
+    providerChanged(currentProvider());
 }
 
 void TSettings::EditTClick()
@@ -661,7 +742,7 @@ void TSettings::EditTClick()
                                                 ConfigLists::tariffTypeName(FWorkConfig, type)));
     }
     refreshDefaultTariffList();
-    changed();
+    providerChanged(currentProvider());
 }
 
 void TSettings::btnDelTClick()
@@ -682,7 +763,7 @@ void TSettings::btnDelTClick()
     }
     TreeView1->setUpdatesEnabled(true);
     ctnUpdateTariffUpdate();
-    changed();
+    providerChanged(currentProvider());
 }
 
 // Users tab

@@ -3,6 +3,7 @@
 #include "store/XmlDocument.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -105,7 +106,13 @@ private:
     void keepSelectionInOneDay();
     // Sets a general setting from a check box ("1" ticked, "0" not).
     void storeFlag(const char *section, const char *key, const QCheckBox *box);
+    // Recompute Apply after a change of the working copy: anywhere but the
+    // providers, in one provider's content, or in the list of providers.
     void changed();
+    void providerChanged(pugi::xml_node provider);
+    void providersChanged();
+    bool sameSections(pugi::xml_node work, pugi::xml_node live);
+    bool sameProviders(pugi::xml_node work, pugi::xml_node live);
 
     SettingsContext m_context;
     XmlDocument &FConfig;
@@ -146,6 +153,10 @@ private:
     QPushButton *btnCancel;
     QTimer *m_idleCheck;
     bool m_keepingSelection = false;
+    // Per provider position: the working copy's provider equals the live one.
+    QList<bool> m_providerSame;
+    bool m_providerCountsEqual = false;
+    bool m_providersKnown = false;
 };
 
 // Opens the settings: asks for the settings password when one is set, shows

@@ -170,6 +170,38 @@ private slots:
                  1);
     }
 
+    // Apply follows edits of a provider and their undoing.
+    void applyFollowsProviderEdits()
+    {
+        Dialog first(kSchedule, m_service);
+        first.settings->ApplySettings();
+        // The applied document has every day: a new dialog starts unchanged.
+        Dialog d(first.live.serialize().constData(), m_service);
+        QVERIFY(!d.enabled("btnApply"));
+        auto *defCost = d.settings->findChild<QComboBox *>("cmbDefCost");
+        const auto chooseDefault = [defCost](int index) {
+            defCost->setCurrentIndex(index);
+            emit defCost->activated(index);
+        };
+        chooseDefault(0);
+        QVERIFY(d.enabled("btnApply"));
+        chooseDefault(1);
+        QVERIFY(!d.enabled("btnApply"));
+
+        d.tree->setCurrentItem(d.tree->topLevelItem(1));
+        onModal<TRangeTimeEdit>([](TRangeTimeEdit *editor) {
+            editor->findChild<QTimeEdit *>("DateTimePicker2")->setTime(QTime(1, 0));
+            editor->findChild<QComboBox *>("cmbTariff")->setCurrentIndex(0);
+            click(editor, "btnOk");
+        });
+        click(d.w(), "btnAddT");
+        QVERIFY(d.enabled("btnApply"));
+        d.tree->setCurrentItem(d.tree->topLevelItem(1)->child(0));
+        d.prompter.answers = {Prompter::Yes};
+        click(d.w(), "btnDelT");
+        QVERIFY(!d.enabled("btnApply"));
+    }
+
     void rangeChecks_data()
     {
         QTest::addColumn<QTime>("from");

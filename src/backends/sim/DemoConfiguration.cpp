@@ -80,6 +80,7 @@ void BuildDemoConfiguration(XmlDocument &config)
     const pugi::xml_node general = root.child("General");
     setting(general, "Calculate", "1");
     setting(general, "UserMode", "0");
+    setting(general, "WatchAll", "0");
     setting(general, "Password", "");
 
     pugi::xml_node types = root.child("TariffTypes");
