@@ -29,7 +29,10 @@ NumericPriceBox::NumericPriceBox(QWidget *parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,12}([.,][0-9]{0,%1})?").arg(kDecimals)), this));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(this, &QLineEdit::textEdited, this, &NumericPriceBox::takeTypedText);
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        takeTypedText();
+        emit amountEdited();
+    });
     showAmount();
 }
 

@@ -29,6 +29,8 @@ public:
     static bool readAmount(const QString &text, double *value);
 
 signals:
+    // The user changed the amount.
+    void amountEdited();
     // The box lost the focus (whether or not the amount changed).
     void exited();
 

@@ -138,7 +138,12 @@ TSettings::TSettings(const SettingsContext &context, QWidget *parent)
     ctnApplyUpdate();
 }
 
-TSettings::~TSettings() = default;
+TSettings::~TSettings()
+{
+    // The base class hides the dialog after the working copy is gone; the
+    // fee box must not store into it when it loses the focus then.
+    edtPayConn->disconnect(this);
+}
 
 QWidget *TSettings::buildGeneralTab()
 {
@@ -146,11 +151,11 @@ QWidget *TSettings::buildGeneralTab()
     page->setObjectName(QStringLiteral("TabSheet1"));
     chbStartUp = checkBox(page, QStringLiteral("&Start with the desktop session"), "chbStartUp");
     chbCalculate = checkBox(page, QStringLiteral("&Calculate cost"), "chbCalculate");
-    chbUserMode = checkBox(page, QStringLiteral("Used &user mode"), "chbUserMode");
+    chbUserMode = checkBox(page, QStringLiteral("Used user &mode"), "chbUserMode");
     chbWatchAll = checkBox(page, QStringLiteral("&Watch every network connection"), "chbWatchAll");
     chbPassword =
         checkBox(page, QStringLiteral("Set &password to protect your settings"), "chbPassword");
-    btnPassword = FormParts::button(page, QStringLiteral("Set pass&word..."), "btnPassword");
+    btnPassword = FormParts::button(page, QStringLiteral("Set passwor&d..."), "btnPassword");
     chbFlyingWindow = checkBox(page, QStringLiteral("Flying window"), "chbFlyingWindow");
     chbFlyingWindow->setVisible(false);
 
@@ -224,6 +229,8 @@ QWidget *TSettings::buildTariffsTab()
     payLabel->setBuddy(edtPayConn);
     auto *payTail = new QLabel(QStringLiteral("for start of connection"), GroupBox1);
     payTail->setObjectName(QStringLiteral("Label2"));
+    // Stored as it is typed as well, so Apply sees a fee not yet left.
+    connect(edtPayConn, &NumericPriceBox::amountEdited, this, &TSettings::edtPayConnExit);
     connect(edtPayConn, &NumericPriceBox::exited, this, &TSettings::edtPayConnExit);
 
     auto *ispRow = new QHBoxLayout;
@@ -488,10 +495,6 @@ void TSettings::btnApplyClick()
 
 void TSettings::ApplySettings()
 {
-    // A fee still being typed counts as entered.
-    if (edtPayConn->hasFocus())
-        edtPayConnExit();
-
     const QString program = m_context.executablePath.isEmpty()
                                 ? QCoreApplication::applicationFilePath()
                                 : m_context.executablePath;

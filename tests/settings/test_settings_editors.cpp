@@ -200,6 +200,18 @@ private slots:
         d.prompter.answers = {Prompter::Yes};
         click(d.w(), "btnDelT");
         QVERIFY(!d.enabled("btnApply"));
+
+        // A fee is stored as it is typed, so an Apply by key (the focus
+        // staying in the box) carries it.
+        d.settings->show();
+        QVERIFY(QTest::qWaitForWindowActive(d.settings.get()));
+        auto *fee = d.settings->findChild<NumericPriceBox *>("edtPayConn");
+        fee->setFocus();
+        QTest::keyClicks(fee, "2.5");
+        QCOMPARE(attribute(d.work(), "/MainContent/ISP/Item", "PayConn"), decimal("2.5"));
+        QVERIFY(d.enabled("btnApply"));
+        d.settings->ApplySettings();
+        QCOMPARE(attribute(d.live, "/MainContent/ISP/Item", "PayConn"), decimal("2.5"));
     }
 
     void rangeChecks_data()
