@@ -1,6 +1,5 @@
 #include "SettingsTestKit.h"
 #include "access/TfrmPasswordBox.h"
-#include "connection/FakeConnectionService.h"
 #include "core/Clock.h"
 #include "monitor/RecordingMonitorView.h"
 #include "monitor/SessionMonitor.h"
@@ -10,6 +9,7 @@
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
+#include "support/FakeConnectionService.h"
 #include "widgets/TrendGraph.h"
 
 #include <QCheckBox>
@@ -340,7 +340,7 @@ private slots:
         SessionMonitor monitor(service, live, log, clock, view);
         FakeConnectionService::Connection line;
         line.handle = 1;
-        line.name = "Line";
+        line.entry = "Line";
         service.connections.append(line);
         const auto tickMinute = [&] {
             for (int i = 0; i < 120; ++i) {
