@@ -33,11 +33,11 @@ TrendGraph::TTrendStyle trendStyle(const QString &type)
 
 void apply(XmlDocument &config, TrendGraph &graph)
 {
-    const QString section = QStringLiteral("Graph");
-    const QString vert = GetSectionValue(config, section, QStringLiteral("VertAx"));
-    const QString hor = GetSectionValue(config, section, QStringLiteral("HorAx"));
-    graph.setGridStyle(gridStyle(vert, hor));
-    graph.setStyle(trendStyle(GetSectionValue(config, section, QStringLiteral("Type"))));
+    const auto read = [&config](const ConfigKey &key) {
+        return GetSectionValue(config, key.sectionName(), key.keyName());
+    };
+    graph.setGridStyle(gridStyle(read(ConfigKeys::VertAx), read(ConfigKeys::HorAx)));
+    graph.setStyle(trendStyle(read(ConfigKeys::GraphType)));
 }
 
 } // namespace GraphSettings

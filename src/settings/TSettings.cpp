@@ -34,7 +34,19 @@
 
 namespace {
 
-const QString kGraph = QStringLiteral("Graph");
+// Watching every connection instead of the first dial-up one.
+constexpr ConfigKey kWatchAll{ConfigKeys::General, "WatchAll", ConfigKeys::No};
+
+// Reads a setting of the working copy, adding its element when missing.
+QString readSetting(XmlDocument &config, const ConfigKey &key)
+{
+    return GetSectionValue(config, key.sectionName(), key.keyName());
+}
+
+void writeSetting(XmlDocument &config, const ConfigKey &key, const QString &value)
+{
+    SetSectionValue(config, key.sectionName(), key.keyName(), value);
+}
 const QString kOne = QStringLiteral("1");
 const QString kZero = QStringLiteral("0");
 const QStringList kGraphTypes = {QStringLiteral("3D"), QStringLiteral("Filled"),
@@ -387,19 +399,19 @@ void TSettings::LoadSettings()
     chbStartUp->setChecked(AutostartEntry::isEnabled());
     // Every box starts unticked, so ticking one runs its handler, which
     // writes "1" into its setting (an empty axis setting becomes "1").
-    chbCalculate->setChecked(GetGeneralValue(FWorkConfig, QStringLiteral("Calculate")) == kOne);
-    chbUserMode->setChecked(GetGeneralValue(FWorkConfig, QStringLiteral("UserMode")) == kOne);
-    chbWatchAll->setChecked(GetGeneralValue(FWorkConfig, QStringLiteral("WatchAll")) == kOne);
-    const bool hasPassword = !GetGeneralValue(FWorkConfig, QStringLiteral("Password")).isEmpty();
+    chbCalculate->setChecked(readSetting(FWorkConfig, ConfigKeys::Calculate) == kOne);
+    chbUserMode->setChecked(readSetting(FWorkConfig, ConfigKeys::UserMode) == kOne);
+    chbWatchAll->setChecked(readSetting(FWorkConfig, kWatchAll) == kOne);
+    const bool hasPassword = !readSetting(FWorkConfig, ConfigKeys::Password).isEmpty();
     chbPassword->setChecked(hasPassword);
     btnPassword->setEnabled(hasPassword);
 
-    const QString vert = GetSectionValue(FWorkConfig, kGraph, QStringLiteral("VertAx"));
+    const QString vert = readSetting(FWorkConfig, ConfigKeys::VertAx);
     chbVerticalAxis->setChecked(vert.isEmpty() || vert == kOne);
-    const QString hor = GetSectionValue(FWorkConfig, kGraph, QStringLiteral("HorAx"));
+    const QString hor = readSetting(FWorkConfig, ConfigKeys::HorAx);
     chbHorizontalAxis->setChecked(hor.isEmpty() || hor == kOne);
 
-    const QString type = GetSectionValue(FWorkConfig, kGraph, QStringLiteral("Type"));
+    const QString type = readSetting(FWorkConfig, ConfigKeys::GraphType);
     bool isNumber = false;
     const int index = type.trimmed().toInt(&isNumber);
     {
@@ -418,48 +430,47 @@ void TSettings::LoadSettings()
     ctnUpdateUserUpdate();
 }
 
-void TSettings::storeFlag(const char *section, const char *key, const QCheckBox *box)
+void TSettings::storeFlag(const ConfigKey &key, const QCheckBox *box)
 {
-    SetSectionValue(FWorkConfig, QString::fromLatin1(section), QString::fromLatin1(key),
-                    box->isChecked() ? kOne : kZero);
+    writeSetting(FWorkConfig, key, box->isChecked() ? kOne : kZero);
     changed();
 }
 
 void TSettings::chbCalculateClick()
 {
-    storeFlag("General", "Calculate", chbCalculate);
+    storeFlag(ConfigKeys::Calculate, chbCalculate);
 }
 
 void TSettings::chbUserModeClick()
 {
-    storeFlag("General", "UserMode", chbUserMode);
+    storeFlag(ConfigKeys::UserMode, chbUserMode);
 }
 
 void TSettings::chbWatchAllClick()
 {
-    storeFlag("General", "WatchAll", chbWatchAll);
+    storeFlag(kWatchAll, chbWatchAll);
 }
 
 void TSettings::chbFlyingWindowClick()
 {
-    storeFlag("General", "Flying", chbFlyingWindow);
+    storeFlag(ConfigKeys::Flying, chbFlyingWindow);
 }
 
 void TSettings::chbVerticalAxisClick()
 {
-    storeFlag("Graph", "VertAx", chbVerticalAxis);
+    storeFlag(ConfigKeys::VertAx, chbVerticalAxis);
 }
 
 void TSettings::chbHorizontalAxisClick()
 {
-    storeFlag("Graph", "HorAx", chbHorizontalAxis);
+    storeFlag(ConfigKeys::HorAx, chbHorizontalAxis);
 }
 
 void TSettings::chbPasswordClick()
 {
     // Ticking stores nothing: protection starts once a password is set.
     if (!chbPassword->isChecked())
-        SetGeneralValue(FWorkConfig, QStringLiteral("Password"), QString());
+        writeSetting(FWorkConfig, ConfigKeys::Password, QString());
     btnPassword->setEnabled(chbPassword->isChecked());
     changed();
 }
@@ -474,7 +485,7 @@ void TSettings::btnPasswordClick()
         m_context.prompter.message(title(), QStringLiteral("Incorrect password !!!"));
         return;
     }
-    SetGeneralValue(FWorkConfig, QStringLiteral("Password"), first);
+    writeSetting(FWorkConfig, ConfigKeys::Password, first);
     changed();
 }
 
@@ -484,7 +495,7 @@ void TSettings::cmbGraphTypeChange()
     int index = cmbGraphType->currentIndex();
     if (cmbGraphType->currentText() != cmbGraphType->itemText(index))
         index = cmbGraphType->findText(cmbGraphType->currentText(), Qt::MatchFixedString);
-    SetSectionValue(FWorkConfig, kGraph, QStringLiteral("Type"), QString::number(index));
+    writeSetting(FWorkConfig, ConfigKeys::GraphType, QString::number(index));
     changed();
 }
 
@@ -864,7 +875,7 @@ void TSettings::btnPasswordUserClick()
 
 bool ShowSettingsDialog(const SettingsContext &context, QWidget *parent)
 {
-    const QString stored = GetGeneralValue(context.config, QStringLiteral("Password"));
+    const QString stored = readSetting(context.config, ConfigKeys::Password);
     if (!stored.isEmpty()) {
         const QString typed = InputPassword(context.prompter, QStringLiteral("Enter password"));
         if (typed != stored) {

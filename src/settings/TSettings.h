@@ -9,6 +9,7 @@
 #include <functional>
 
 class ConnectionService;
+struct ConfigKey;
 class NumericPriceBox;
 class Prompter;
 class QCheckBox;
@@ -104,8 +105,8 @@ private:
     pugi::xml_node currentProvider() const;
     void refreshDefaultTariffList();
     void keepSelectionInOneDay();
-    // Sets a general setting from a check box ("1" ticked, "0" not).
-    void storeFlag(const char *section, const char *key, const QCheckBox *box);
+    // Sets a flag setting from a check box ("1" ticked, "0" not).
+    void storeFlag(const ConfigKey &key, const QCheckBox *box);
     // Recompute Apply after a change of the working copy: anywhere but the
     // providers, in one provider's content, or in the list of providers.
     void changed();
