@@ -410,11 +410,13 @@ void TMain::FormDestroy()
 void TMain::SettingsClick()
 {
     ProgramState &state = *m_state;
+    // Each Apply takes effect at once (which connections count, WatchAll);
+    // after the dialog, whatever it changed, the next ticks price with the
+    // provider element as the document now stands.
     ShowSettingsDialog(SettingsContext(state.config(), state.ConfigPath(), state.service(),
-                                       state.prompter(), TrendGraph1),
+                                       state.prompter(), TrendGraph1,
+                                       [&state] { state.settingsClosed(); }),
                        this);
-    // Whatever it changed, the next ticks price with the provider element as
-    // the document now stands.
     state.settingsClosed();
 }
 

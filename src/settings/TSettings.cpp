@@ -34,9 +34,6 @@
 
 namespace {
 
-// Watching every connection instead of the first dial-up one.
-constexpr ConfigKey kWatchAll{ConfigKeys::General, "WatchAll", ConfigKeys::No};
-
 // Reads a setting of the working copy, adding its element when missing.
 QString readSetting(XmlDocument &config, const ConfigKey &key)
 {
@@ -401,7 +398,7 @@ void TSettings::LoadSettings()
     // writes "1" into its setting (an empty axis setting becomes "1").
     chbCalculate->setChecked(readSetting(FWorkConfig, ConfigKeys::Calculate) == kOne);
     chbUserMode->setChecked(readSetting(FWorkConfig, ConfigKeys::UserMode) == kOne);
-    chbWatchAll->setChecked(readSetting(FWorkConfig, kWatchAll) == kOne);
+    chbWatchAll->setChecked(readSetting(FWorkConfig, ConfigKeys::WatchAll) == kOne);
     const bool hasPassword = !readSetting(FWorkConfig, ConfigKeys::Password).isEmpty();
     chbPassword->setChecked(hasPassword);
     btnPassword->setEnabled(hasPassword);
@@ -448,7 +445,7 @@ void TSettings::chbUserModeClick()
 
 void TSettings::chbWatchAllClick()
 {
-    storeFlag(kWatchAll, chbWatchAll);
+    storeFlag(ConfigKeys::WatchAll, chbWatchAll);
 }
 
 void TSettings::chbFlyingWindowClick()
