@@ -1,12 +1,11 @@
 #include "settings/TISPList.h"
 
-#include "connection/DialupOperations.h"
+#include "connection/ConnectionService.h"
 #include "settings/FormParts.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStringList>
 #include <QVBoxLayout>
 
 TISPList::TISPList(ConnectionService &service, QWidget *parent) : QDialog(parent)
@@ -28,9 +27,9 @@ TISPList::TISPList(ConnectionService &service, QWidget *parent) : QDialog(parent
     layout->addLayout(buttons);
     resize(260, 235);
 
-    QStringList entries;
-    GetPhonebookEntries(service, entries);
-    ListBox1->addItems(entries);
+    // Every connection that can be dialled, also those that do not count
+    // yet: making one a provider is what makes it count.
+    ListBox1->addItems(service.allEntryNames());
     if (ListBox1->count() > 0)
         ListBox1->setCurrentRow(0, QItemSelectionModel::Current);
 }

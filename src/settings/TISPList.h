@@ -7,8 +7,8 @@ class ConnectionService;
 class QListWidget;
 class QPushButton;
 
-// The phonebook entry picker: the entries of the running connection service,
-// one of which becomes a new provider.
+// The phonebook entry picker: every entry the running connection service can
+// dial, one of which becomes a new provider.
 class TISPList : public QDialog
 {
     Q_OBJECT
