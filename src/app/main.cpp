@@ -2,6 +2,7 @@
 #include "app/TMain.h"
 #include "app/WidgetPrompter.h"
 #include "backends/ConnectionServiceFactory.h"
+#include "backends/sim/DemoConfiguration.h"
 #include "connection/ConnectionService.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
@@ -156,6 +157,10 @@ int main(int argc, char *argv[])
                                        : error);
         return 1;
     }
+
+    // The demo's first start gets a sample tariff set, so a cost shows at once.
+    if (demo)
+        WriteDemoConfiguration(configPath(folder));
 
     installTerminationHandlers();
     QSocketNotifier signalNotifier(g_signalPipe[1], QSocketNotifier::Read);
