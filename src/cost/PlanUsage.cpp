@@ -104,9 +104,9 @@ std::optional<double> PlanUsage::projectedCost() const
 
 void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
 {
-    // Which usages each file feeds, and the providers' names as the file
-    // holds them (UTF-8), so that a Line of another provider costs one
-    // comparison.
+    // The months the periods need, each read once for all providers; the
+    // providers' names as the files hold them (UTF-8), so that a Line of
+    // another provider costs one look-up.
     QList<QDate> months;
     for (const PlanUsage &usage : std::as_const(usages)) {
         for (const QDate &month : usage.period().months(usage.at())) {
@@ -124,13 +124,12 @@ void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
         if (!QFileInfo::exists(fileName))
             continue;
         XmlDocument document;
-        const pugi::xml_node data =
-            LoadDocument(fileName, document) ? document.root().child("Data") : pugi::xml_node();
-        if (!data) {
+        if (!LoadDocument(fileName, document)) {
             qCWarning(lcPlan) << "month file" << fileName
                               << "cannot be read; its sessions are left out of the plans";
             continue;
         }
+        const pugi::xml_node data = document.root().child("Data");
         for (pugi::xml_node line = data.first_child(); line; line = line.next_sibling()) {
             const auto found = byName.constFind(QByteArray(line.attribute("ConnectName").value()));
             if (found == byName.constEnd())
@@ -138,14 +137,12 @@ void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
             PlanSession session;
             if (!TextForms::parseDateTime(lineText(line, "Time"), &session.time))
                 continue;
-            const QString duration = lineText(line, "Duration").trimmed();
-            if (!duration.isEmpty() && !TextForms::parseDuration(duration, &session.durationDays))
-                session.durationDays = 0;
+            // An empty or unreadable value counts nothing (the readers leave
+            // the value as it was).
+            TextForms::parseDuration(lineText(line, "Duration"), &session.durationDays);
+            TextForms::parseNumber(lineText(line, "Cost"), &session.cost);
             session.bytesIn = lineCount(line, "TrafficIn");
             session.bytesOut = lineCount(line, "TrafficOut");
-            const QString cost = lineText(line, "Cost").trimmed();
-            if (!cost.isEmpty() && !TextForms::parseNumber(cost, &session.cost))
-                session.cost = 0;
             for (qsizetype i : found.value())
                 usages[i].add(session);
         }
