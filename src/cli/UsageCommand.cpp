@@ -116,6 +116,13 @@ int runUsage(const QStringList &arguments, const CliContext &context)
             return ExitUsage;
         }
         at = QDateTime(day, clockTime);
+        if (!at.isValid()) {
+            // A clock time that a daylight-saving change skips: the moment as
+            // far after the day's start as the clock time says.
+            const QDateTime start = day.startOfDay();
+            at = start.addMSecs(clockTime.msecsSinceStartOfDay() -
+                                start.time().msecsSinceStartOfDay());
+        }
     }
 
     const QString configName = configPath(context.home);

@@ -532,6 +532,15 @@ private slots:
         QCOMPARE(one[0].toObject().value("sessions").toInteger(), 0);
         QVERIFY(one[0].toObject().value("projectedCost").isNull());
 
+        // An hour that a daylight-saving change skips is read as the one after.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        result = runCli(
+            {"usage", "--home", path("plans"), "--at", "2026-03-29T02:30:00", "--format", "json"});
+        qputenv("TZ", zone);
+        QCOMPARE(QJsonDocument::fromJson(result.out).object().value("at").toString(),
+                 "2026-03-29T03:30:00");
+
         result = runCli({"usage", "--home", path("plans"), "--at", "2026-12-05T00:00:00"});
         QCOMPARE(result.code, 0);
         const QList<QByteArray> lines = result.out.split('\n');
