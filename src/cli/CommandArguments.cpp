@@ -1,6 +1,9 @@
 #include "cli/CommandArguments.h"
 
 #include <QCommandLineParser>
+#include <QDate>
+#include <QRegularExpression>
+#include <QTime>
 
 #include <utility>
 
@@ -31,6 +34,8 @@ const QList<CommandOptions> &commandTable()
          {QStringLiteral("--config"), QStringLiteral("--provider"), QStringLiteral("--at"),
           QStringLiteral("--minutes"), QStringLiteral("--received-mb"),
           QStringLiteral("--sent-mb")}},
+        {"usage",
+         {QStringLiteral("--at"), QStringLiteral("--provider"), QStringLiteral("--format")}},
         {"status", {QStringLiteral("--format")}},
         {"dial", {}},
         {"hangup", {}},
@@ -99,4 +104,22 @@ QString CommandArguments::value(const QString &option, const QString &fallback) 
 {
     const qsizetype at = m_names.indexOf(bare(option));
     return at < 0 ? fallback : m_values[at];
+}
+
+bool CommandArguments::readMoment(const QString &text, QDate *day, QTime *clockTime)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})(?:\\.(\\d{1,3}))?$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return false;
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QString fraction = m.captured(7);
+    const int ms = fraction.isEmpty() ? 0 : fraction.leftJustified(3, QLatin1Char('0')).toInt();
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms);
+    if (!date.isValid() || !time.isValid())
+        return false;
+    *day = date;
+    *clockTime = time;
+    return true;
 }

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+class QDate;
+class QTime;
+
 // The arguments of one command of the tool, read by QCommandLineParser:
 // options may stand before or after the positional arguments, an option of
 // valueOptions takes a value ("--format csv" or "--format=csv"), a flag takes
@@ -26,6 +29,10 @@ public:
     bool has(const QString &option) const;
     QString value(const QString &option, const QString &fallback = QString()) const;
     const QStringList &positional() const { return m_positional; }
+
+    // A moment given as YYYY-MM-DDTHH:MM:SS with optional milliseconds, read
+    // strictly as a local date and clock time; false when it is none.
+    static bool readMoment(const QString &text, QDate *day, QTime *clockTime);
 
 private:
     QStringList m_names;  // the options given, without dashes

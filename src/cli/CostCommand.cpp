@@ -15,26 +15,6 @@
 
 namespace {
 
-// The moment of --at, read strictly: YYYY-MM-DDTHH:MM:SS with optional
-// milliseconds, as a local date and clock time.
-bool readMoment(const QString &text, QDate *day, QTime *clockTime)
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})(?:\\.(\\d{1,3}))?$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
-        return false;
-    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    QString fraction = m.captured(7);
-    const int ms = fraction.isEmpty() ? 0 : fraction.leftJustified(3, QLatin1Char('0')).toInt();
-    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms);
-    if (!date.isValid() || !time.isValid())
-        return false;
-    *day = date;
-    *clockTime = time;
-    return true;
-}
-
 // A plain number with "." as decimal point.
 bool readPlainNumber(const QString &text, double *value)
 {
@@ -72,7 +52,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
     }
     QDate day;
     QTime clockTime;
-    if (!readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
+    if (!CommandArguments::readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
         context.complain(QStringLiteral("cost"),
                          QStringLiteral("--at \"%1\" is not a date and time like "
                                         "2026-12-09T05:00:00")

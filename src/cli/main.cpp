@@ -4,6 +4,7 @@
 #include "cli/CostCommand.h"
 #include "cli/DocumentCommands.h"
 #include "cli/StatisticsCommands.h"
+#include "cli/UsageCommand.h"
 #include "core/DataFolder.h"
 
 #include <QCommandLineParser>
@@ -32,6 +33,9 @@ const char *const kUsage =
     "  cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz]\n"
     "       [--minutes M] [--received-mb X] [--sent-mb Y]\n"
     "                                 the price of an interval by the provider's schedule\n"
+    "  usage [--at YYYY-MM-DDTHH:MM:SS] [--provider NAME] [--format text|json]\n"
+    "                                 each provider's plan: use of the billing period that\n"
+    "                                 holds the moment (default: now), caps, projection\n"
     "  status [--format text|json]    phonebook entries and active connections\n"
     "  dial ENTRY                     dial a phonebook entry and wait until it is up\n"
     "  hangup                         hang up every connection\n"
@@ -107,5 +111,7 @@ int main(int argc, char *argv[])
         return runMonths(rest, context);
     if (command == QLatin1String("cost"))
         return runCost(rest, context);
+    if (command == QLatin1String("usage"))
+        return runUsage(rest, context);
     return runConnectionCommand(command, rest, home, out, err);
 }

@@ -471,6 +471,107 @@ private slots:
         QCOMPARE(result.code, 1);
         QVERIFY(result.err.contains("nothing.cfg"));
     }
+
+    // Mobile's period runs from 15 November to 15 December; at 5 December
+    // two thirds of it have passed. Fixed has no plan: 1 December to 1 January.
+    void writePlans()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("plans/Logs"));
+        writeData(path("plans/dialometer.cfg"),
+                  localised("<MainContent><General/><TariffTypes/><ISP>"
+                            "<Item Name=\"Mobile\" PeriodStart=\"15\" TrafficCap=\"5120#5\" "
+                            "CostCap=\"\" AlertAt=\"90\" HangUpAtCap=\"1\"/>"
+                            "<Item Name=\"Fixed\"/></ISP><Users/><Graph/></MainContent>"));
+        const auto at = [](int month, int day) { return QDateTime(QDate(2026, month, day), {}); };
+        writeData(path("plans/Logs/26_11.sn2"),
+                  monthFile({line(at(11, 14), 60, "1048576", "0", 9.0, "Mobile"),
+                             line(at(11, 15), 3600, "2097152", "1048576", 1.5, "Mobile")}));
+        writeData(path("plans/Logs/26_12.sn2"),
+                  monthFile({line(at(12, 1), 60, "1048576", "0", 0.5, "Mobile"),
+                             line(at(12, 2), 60, "524288", "524288", 0.25, "Fixed"),
+                             line(at(12, 6), 60, "1048576", "0", 0.5, "Mobile")}));
+    }
+
+    void usage()
+    {
+        writePlans();
+        Result result = runCli(
+            {"usage", "--home", path("plans"), "--at", "2026-12-05T00:00:00", "--format", "json"});
+        QVERIFY2(result.code == 0, result.err.constData());
+        const QJsonObject answer = QJsonDocument::fromJson(result.out).object();
+        QCOMPARE(answer.value("at").toString(), "2026-12-05T00:00:00");
+        const QJsonArray providers = answer.value("providers").toArray();
+        QCOMPARE(providers.size(), 2);
+        const QJsonObject mobile = providers[0].toObject();
+        QCOMPARE(mobile.value("name").toString(), "Mobile");
+        QCOMPARE(mobile.value("periodStart").toString(), "2026-11-15T00:00:00");
+        QCOMPARE(mobile.value("periodEnd").toString(), "2026-12-15T00:00:00");
+        QCOMPARE(mobile.value("sessions").toInteger(), 2);
+        QCOMPARE(mobile.value("seconds").toInteger(), 3660);
+        QCOMPARE(mobile.value("trafficMB").toDouble(), 4.0);
+        QCOMPARE(mobile.value("cost").toDouble(), 2.0);
+        QCOMPARE(mobile.value("trafficCapMB").toDouble(), 5120.5);
+        QVERIFY(mobile.value("costCap").isNull());
+        QCOMPARE(mobile.value("projectedTrafficMB").toDouble(), 6.0);
+        QCOMPARE(mobile.value("projectedCost").toDouble(), 3.0);
+        const QJsonObject fixed = providers[1].toObject();
+        QCOMPARE(fixed.value("name").toString(), "Fixed");
+        QCOMPARE(fixed.value("periodStart").toString(), "2026-12-01T00:00:00");
+        QCOMPARE(fixed.value("trafficMB").toDouble(), 1.0);
+        QVERIFY(fixed.value("trafficCapMB").isNull());
+        QCOMPARE(fixed.value("projectedTrafficMB").toDouble(), 31.0 / 4.0);
+        // Numbers are plain whatever the locale.
+        QVERIFY(result.out.contains("5120.5"));
+
+        result = runCli({"usage", "--home", path("plans"), "--at", "2026-12-15T00:30:00",
+                         "--provider", "Mobile", "--format", "json"});
+        QCOMPARE(result.code, 0);
+        const QJsonArray one = QJsonDocument::fromJson(result.out).object()["providers"].toArray();
+        QCOMPARE(one.size(), 1);
+        QCOMPARE(one[0].toObject().value("periodStart").toString(), "2026-12-15T00:00:00");
+        QCOMPARE(one[0].toObject().value("sessions").toInteger(), 0);
+        QVERIFY(one[0].toObject().value("projectedCost").isNull());
+
+        // An hour that a daylight-saving change skips is read as the one after.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        result = runCli(
+            {"usage", "--home", path("plans"), "--at", "2026-03-29T02:30:00", "--format", "json"});
+        qputenv("TZ", zone);
+        QCOMPARE(QJsonDocument::fromJson(result.out).object().value("at").toString(),
+                 "2026-03-29T03:30:00");
+
+        result = runCli({"usage", "--home", path("plans"), "--at", "2026-12-05T00:00:00"});
+        QCOMPARE(result.code, 0);
+        const QList<QByteArray> lines = result.out.split('\n');
+        QVERIFY(lines.size() >= 3);
+        QVERIFY(lines[1].startsWith("Mobile"));
+        QVERIFY(lines[2].startsWith("Fixed"));
+        QVERIFY(lines[1].contains(localised("4#0").toUtf8()));
+        QVERIFY(lines[1].contains(localised("3#00").toUtf8()));
+    }
+
+    void usageRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::newRow("unknown provider") << QStringList{"--provider", "Nobody"} << 1;
+        QTest::newRow("bad moment") << QStringList{"--at", "5.12.2026"} << 2;
+        QTest::newRow("csv") << QStringList{"--format", "csv"} << 2;
+        QTest::newRow("a file argument") << QStringList{"26_12.sn2"} << 2;
+        QTest::newRow("no configuration") << QStringList{"--home", "nowhere"} << 1;
+    }
+    void usageRefused()
+    {
+        QFETCH(QStringList, arguments);
+        writePlans();
+        const QStringList home =
+            arguments.contains("--home") ? QStringList{} : QStringList{"--home", path("plans")};
+        const Result result = runCli(QStringList{"usage"} + home + arguments);
+        QTEST(result.code, "code");
+        QVERIFY(!result.err.isEmpty());
+        QVERIFY(result.out.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,0 +1,127 @@
+// The plans' use as dialometer-cli usage computes it, over a Logs folder of
+// 12 month files of 10,000 sessions each (five providers): reading the
+// configuration alone, then the use of three providers without plan
+// attributes and with plans whose periods need one and two month files.
+#include "core/DataFolder.h"
+#include "core/TextForms.h"
+#include "cost/PlanUsage.h"
+#include "cost/ProviderPlan.h"
+#include "store/ConfigDocument.h"
+#include "store/DataFiles.h"
+#include "store/StatisticsLog.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kSessionsPerMonth = 10000;
+
+struct Folder
+{
+    QTemporaryDir dir;
+    QString logs;
+
+    Folder()
+    {
+        logs = dir.filePath(QStringLiteral("Logs"));
+        QDir().mkpath(logs);
+        for (int month = 1; month <= 12; ++month) {
+            const QDate first(2026, month, 1);
+            const double firstDay = TextForms::toDays(first.startOfDay());
+            const double step = first.daysInMonth() / double(kSessionsPerMonth);
+            XmlDocument document;
+            NewStatistics(document);
+            pugi::xml_node data = document.root().child("Data");
+            for (int i = 0; i < kSessionsPerMonth; ++i) {
+                pugi::xml_node line = data.append_child("Line");
+                setAttributeText(line, "Time", TextForms::dateTimeText(firstDay + i * step));
+                setAttributeText(line, "Duration",
+                                 TextForms::dateTimeText(0.0123 + (i % 97) * 0.0007));
+                setAttributeText(line, "TrafficIn", QString::number(1234567 + i * 131));
+                setAttributeText(line, "TrafficOut", QString::number(234567 + i * 17));
+                setAttributeText(line, "Cost", TextForms::numberText(1.25 + (i % 13) * 0.37));
+                setAttributeText(line, "Speed", TextForms::numberText(49.333));
+                setAttributeText(line, "ConnectName", QStringLiteral("Provider %1").arg(i % 5));
+                setAttributeText(line, "UserName", QStringLiteral("user%1").arg(i % 4));
+            }
+            SaveDocument(logs + QLatin1Char('/') + statsFileName(first), document);
+        }
+    }
+
+    QString config(bool withPlans) const
+    {
+        const QString path =
+            dir.filePath(withPlans ? QStringLiteral("plans.cfg") : QStringLiteral("plain.cfg"));
+        XmlDocument document;
+        NewConfig(document);
+        pugi::xml_node isp = document.root().child("ISP");
+        const char *starts[] = {"1", "15", "31"};
+        for (int p = 0; p < 3; ++p) {
+            pugi::xml_node item = isp.append_child("Item");
+            setAttributeText(item, "Name", QStringLiteral("Provider %1").arg(p));
+            if (withPlans) {
+                setAttributeText(item, "PeriodStart", QLatin1String(starts[p]));
+                setAttributeText(item, "TrafficCap", TextForms::numberText(5120.5));
+                setAttributeText(item, "CostCap", TextForms::numberText(30));
+            }
+        }
+        SaveDocument(path, document);
+        return path;
+    }
+};
+
+Folder &folder()
+{
+    static Folder f;
+    return f;
+}
+
+const QDateTime kAt(QDate(2026, 12, 20), QTime(12, 0));
+
+void BM_ReadConfigOnly(benchmark::State &state)
+{
+    const QString config = folder().config(true);
+    for (auto _ : state) {
+        XmlDocument document;
+        LoadDocument(config, document);
+        benchmark::DoNotOptimize(ReadProviderPlans(document).size());
+    }
+}
+BENCHMARK(BM_ReadConfigOnly)->Unit(benchmark::kMillisecond);
+
+void usageRun(benchmark::State &state, bool withPlans)
+{
+    const QString config = folder().config(withPlans);
+    int sessions = 0;
+    for (auto _ : state) {
+        XmlDocument document;
+        LoadDocument(config, document);
+        QList<PlanUsage> usages;
+        for (const ProviderPlan &plan : ReadProviderPlans(document))
+            usages.append(PlanUsage(plan, kAt));
+        CountMonthFiles(folder().logs, usages);
+        sessions = 0;
+        for (const PlanUsage &usage : std::as_const(usages))
+            sessions += usage.sessions();
+    }
+    state.counters["sessions"] = sessions;
+}
+
+void BM_UsageWithoutPlans(benchmark::State &state)
+{
+    usageRun(state, false);
+}
+BENCHMARK(BM_UsageWithoutPlans)->Unit(benchmark::kMillisecond);
+
+void BM_UsageWithPlans(benchmark::State &state)
+{
+    usageRun(state, true);
+}
+BENCHMARK(BM_UsageWithPlans)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
