@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "core/Clock.h"
+#include "store/DataFileEnvelope.h"
 #include "store/MonthStatistics.h"
 #include "store/StatisticsLog.h"
 
@@ -25,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             FuzzSupport::fail("cannot write the month file");
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
+        // The input is the file's text; on disk it lies under the envelope.
+        QByteArray bytes = FuzzSupport::bytesOf(data, size);
+        ScrambleStream(bytes);
+        file.write(bytes);
     }
 
     MonthStatistics month(fileName, clock);
