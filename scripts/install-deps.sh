@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libqt6opengl6-dev libgl-dev
   libpugixml-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core
   dbus dbus-daemon dbus-x11 xvfb xauth x11-apps trayer
   network-manager iproute2 iputils-ping util-linux procps

@@ -5,6 +5,7 @@
 #include "core/DataFolder.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
+#include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
 
 #include <QDir>
@@ -32,6 +33,7 @@ QString ProgramState::start(MonitorView &view)
     m_entryList.clear();
     m_logsDir = logsDir(m_dataFolder);
     ensureFolder(m_logsDir); // a failure shows when the month's file is written
+    RemoveInterruptedSaves(m_dataFolder);
     m_statsFileName = statsFileName(m_clock.now().date());
     m_statistics =
         std::make_unique<MonthStatistics>(QDir(m_logsDir).filePath(m_statsFileName), m_clock);

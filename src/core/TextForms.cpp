@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -213,10 +214,16 @@ QString numberText(double value, const QLocale &locale)
     // 15 significant digits, correctly rounded, then trailing zeros dropped.
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    constexpr int keep = 15;
+    if (!std::isfinite(std::strtod(buffer, nullptr))) {
+        // Rounded up past the largest double, the text would read back as
+        // infinity: cut the digits toward zero instead.
+        std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
+    }
     QByteArray digits;
     const char *p = buffer;
     for (; *p && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
+        if (*p >= '0' && *p <= '9' && digits.size() < keep)
             digits += *p;
     }
     const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
@@ -349,7 +356,12 @@ QString durationText(double days, const QLocale &locale)
         sign = QStringLiteral("-");
         days = -days;
     }
-    const qint64 totalMs = std::llround(days * double(kMsPerDay));
+    // Past about 1e11 days the milliseconds leave what a qint64 holds: no
+    // text rather than a garbled one.
+    const double ms = days * double(kMsPerDay);
+    if (ms >= 9.0e18)
+        return QString();
+    const qint64 totalMs = std::llround(ms);
     const qint64 wholeDays = totalMs / kMsPerDay;
     const qint64 seconds = (totalMs % kMsPerDay) / 1000; // truncated
     const QString &sep = formsFor(locale).timeSeparator;

@@ -1,10 +1,12 @@
 #include "store/DataFiles.h"
 
 #include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "core/LogCategories.h"
 #include "store/DataFileEnvelope.h"
 #include "store/XmlDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,6 +43,47 @@ QString saveTarget(const QString &fileName)
             return target;
     }
     return info.absoluteFilePath();
+}
+
+// A save's temporary file is its target's name, this and the six characters
+// mkostemp puts in place of "XXXXXX": distinct enough that removing a
+// leftover never takes a file a user named, such as "26_12.sn2.backup".
+constexpr char kTempInfix[] = ".saving-";
+constexpr int kTempSuffixLength = 6;
+
+bool isTempSuffix(QStringView suffix)
+{
+    if (suffix.size() != kTempSuffixLength)
+        return false;
+    for (const QChar c : suffix) {
+        if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+              (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+              (c >= QLatin1Char('0') && c <= QLatin1Char('9'))))
+            return false;
+    }
+    return true;
+}
+
+// Removes folder's temporary files of saves to files matching targetFilter.
+int removeTempFiles(const QString &folder, const QString &targetFilter)
+{
+    const QString pattern =
+        targetFilter + QLatin1String(kTempInfix) + QString(kTempSuffixLength, QLatin1Char('?'));
+    const QFileInfoList candidates =
+        QDir(folder).entryInfoList(QStringList{pattern}, QDir::Files | QDir::Hidden);
+    int removed = 0;
+    for (const QFileInfo &info : candidates) {
+        const QString name = info.fileName();
+        if (info.isSymLink() || !info.isFile() ||
+            !isTempSuffix(QStringView(name).right(kTempSuffixLength)))
+            continue;
+        if (::unlink(QFile::encodeName(info.absoluteFilePath()).constData()) == 0) {
+            qCInfo(lcStore) << "removed the temporary file of an interrupted save"
+                            << info.absoluteFilePath();
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 } // namespace
@@ -81,7 +124,7 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
 
     const QFileInfo target(saveTarget(fileName));
     const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
-    QByteArray tempPath = targetPath + ".XXXXXX";
+    QByteArray tempPath = targetPath + kTempInfix + "XXXXXX";
 
     // mkstemp creates the file with mode 0600: the configuration holds passwords.
     const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
@@ -128,4 +171,10 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
         qCWarning(lcStore) << "unreadable file" << fileName
                            << "could not be kept aside:" << std::strerror(errno);
     return kept;
+}
+
+int RemoveInterruptedSaves(const QString &dataFolder)
+{
+    return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
+           removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }

@@ -67,6 +67,8 @@ private slots:
     void countersFromSamples_data();
     void countersFromSamples();
     void variedTrafficNeverStepsBack();
+    void countersHoldAtTheLargestRate_data();
+    void countersHoldAtTheLargestRate();
     void dialConnectsAfterDelay();
     void dialOutcomes_data();
     void dialOutcomes();
@@ -235,6 +237,48 @@ void TestSimulatedModem::variedTrafficNeverStepsBack()
         last = c;
     }
     QVERIFY2(steps.size() > 10, "the traffic should vary from tick to tick");
+}
+
+void TestSimulatedModem::countersHoldAtTheLargestRate_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<double>("seconds");
+
+    // Rates the scenario reader accepts, long enough up for rate * time to
+    // pass what a qint64 holds.
+    QTest::newRow("dial at the largest rate")
+        << QByteArray(R"({"phonebook": ["Home"], "dial": {"receiveRate": 9e15}})") << 1030.0;
+    QTest::newRow("steady, both directions")
+        << QByteArray(R"({"connections": [{"entry": "A", "receiveRate": 9e15,
+            "sendRate": 9e15}]})")
+        << 1.0e6;
+    QTest::newRow("varying, both directions")
+        << QByteArray(R"({"connections": [{"entry": "A", "receiveRate": 9e15,
+            "sendRate": 9e15, "variation": 1}]})")
+        << 1.0e6;
+    QTest::newRow("frames from large counters")
+        << QByteArray(R"({"connections": [{"entry": "A", "receiveRate": 4.5e15,
+            "sendRate": 4.5e15, "frameSize": 1500}]})")
+        << 2048.0;
+}
+
+void TestSimulatedModem::countersHoldAtTheLargestRate()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(double, seconds);
+
+    Harness h(json);
+    auto attempt = json.contains("dial") ? h.service->dial("Home") : nullptr;
+    h.at(100);
+    QCOMPARE(h.active().size(), 1);
+    h.at(100 + seconds);
+    const SessionCounters c = h.poll();
+    const qint64 largest = qint64(TrafficProfile::kMaxCounter);
+    QCOMPARE(c.dwBytesRcved, largest);
+    if (!json.contains("dial"))
+        QCOMPARE(c.dwBytesXmited, largest);
+    const qint64 frameSize = json.contains("1500") ? 1500 : 512;
+    QCOMPARE(c.dwFramesRcved, (largest + frameSize - 1) / frameSize);
 }
 
 void TestSimulatedModem::dialConnectsAfterDelay()

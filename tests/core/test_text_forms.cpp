@@ -4,7 +4,9 @@
 
 #include <QTest>
 
+#include <cfloat>
 #include <cmath>
+#include <limits>
 
 using namespace TextForms;
 
@@ -112,7 +114,8 @@ private slots:
     {
         QTest::addColumn<double>("value");
         for (double v : {0.6, 1.0 / 60.0, 9.5367431640625E-7, 1e20, -123.456, 0.00833333333333333,
-                         46365.7035185185, 1e-300})
+                         46365.7035185185, 1e-300, DBL_MAX, -DBL_MAX, DBL_MIN,
+                         std::numeric_limits<double>::denorm_min()})
             QTest::newRow(qPrintable(QString::number(v, 'g', 17))) << v;
     }
     void numberTextRoundTrip()
@@ -273,6 +276,8 @@ private slots:
         QTest::newRow("exactly one day") << 1.0 << "1.00:00:00";
         QTest::newRow("just under a day") << 86399.0 / 86400.0 << "23:59:59";
         QTest::newRow("many days") << 31.5 << "31.12:00:00";
+        QTest::newRow("beyond the milliseconds' range") << 1.0e12 << "";
+        QTest::newRow("beyond the range, negative") << -1.0e12 << "";
     }
     void durationText()
     {

@@ -246,6 +246,36 @@ private slots:
         }
         QVERIFY(!PreserveUnreadableFile(dir.filePath(QStringLiteral("missing")), clock));
     }
+
+    void removeInterruptedSaves()
+    {
+        QTemporaryDir home;
+        QDir dir(home.path());
+        QVERIFY(dir.mkpath(QStringLiteral("Logs/26_12.sn2.saving-Dir123")));
+        // What a save killed before its rename leaves, beside what must stay.
+        const QStringList gone{QStringLiteral("dialometer.cfg.saving-Ab3dE9"),
+                               QStringLiteral("Logs/26_12.sn2.saving-x1Y2z3")};
+        const QStringList kept{QStringLiteral("dialometer.cfg"),
+                               QStringLiteral("dialometer.cfg.backup"),
+                               QStringLiteral("dialometer.cfg.saving-Ab3dE"),
+                               QStringLiteral("dialometer.cfg.saving-Ab3dE9x"),
+                               QStringLiteral("notes.txt.saving-AbCdEf"),
+                               QStringLiteral("Logs/26_11.sn2.saving-ab-def"),
+                               QStringLiteral("Logs/26_12.sn2"),
+                               QStringLiteral("Logs/26_12.sn2.unreadable-20261209-101010")};
+        for (const QString &name : gone + kept)
+            writeRaw(dir.filePath(name), "x");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("Logs/26_12.sn2")),
+                            dir.filePath(QStringLiteral("Logs/26_10.sn2.saving-Lnk123"))));
+
+        QCOMPARE(RemoveInterruptedSaves(home.path()), int(gone.size()));
+        for (const QString &name : gone)
+            QVERIFY2(!QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+        for (const QString &name :
+             kept + QStringList{QStringLiteral("Logs/26_12.sn2.saving-Dir123"),
+                                QStringLiteral("Logs/26_10.sn2.saving-Lnk123")})
+            QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataFiles)

@@ -4,8 +4,9 @@
 #include "connection/CallerBuffer.h"
 #include "core/LogCategories.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
-#include <ranges>
 
 SimulatedModemService::SimulatedModemService(SimulationScenario scenario,
                                              std::unique_ptr<ElapsedTime> time, QObject *parent)
@@ -82,11 +83,16 @@ int SimulatedModemService::enumConnections(ConnectionRecord *records, int capaci
 {
     refresh();
     const qint64 now = m_now;
-    auto up = std::as_const(m_sessions) |
-              std::views::filter([now](const Session &s) { return isUp(s, now); });
+    // A plain list rather than a filtered view: clang 14 cannot compile
+    // libstdc++ 12's views, and the fuzz build uses clang.
+    QVarLengthArray<const Session *, 8> up;
+    for (const Session &s : std::as_const(m_sessions)) {
+        if (isUp(s, now))
+            up.append(&s);
+    }
     return fillCallerBuffer(up, records, capacity, count,
-                            [](const Session &s, ConnectionRecord &record) {
-                                record = {s.handle, s.entry};
+                            [](const Session *s, ConnectionRecord &record) {
+                                record = {s->handle, s->entry};
                             });
 }
 

@@ -74,7 +74,7 @@ QString textAt(const QJsonObject &object, const QString &key, const QString &whe
     return value.toString();
 }
 
-constexpr double kMaxCounter = 9.0e15; // exact in a double, far beyond any real counter
+constexpr double kMaxCounter = TrafficProfile::kMaxCounter;
 constexpr double kMaxSeconds = 1.0e9;
 
 qint64 msFromSeconds(double seconds)

@@ -1,5 +1,6 @@
 #include "backends/sim/TrafficProfile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -20,7 +21,16 @@ qint64 framesFor(qint64 bytes, qint64 frameSize)
 {
     if (bytes <= 0 || frameSize <= 0)
         return 0;
-    return (bytes + frameSize - 1) / frameSize;
+    return bytes / frameSize + (bytes % frameSize != 0 ? 1 : 0);
+}
+
+// A counter from a rate: a long uptime at a high rate holds at the largest
+// counter a scenario may give rather than running past what qint64 holds.
+qint64 counterFrom(double bytes)
+{
+    if (!(bytes > 0))
+        return 0;
+    return qint64(std::min(bytes, TrafficProfile::kMaxCounter));
 }
 
 qint64 interpolate(qint64 a, qint64 b, double fraction)
@@ -61,11 +71,11 @@ void TrafficProfile::countersAt(qint64 upMs, SessionCounters *out) const
                 sentFrames = interpolate(a.sentFrames, b.sentFrames, f);
         }
     } else if (variation > 0) {
-        received = qint64(varyingTotal(receiveRate, variation, t, 23, 7));
-        sent = qint64(varyingTotal(sendRate, variation, t, 13, 5));
+        received = counterFrom(varyingTotal(receiveRate, variation, t, 23, 7));
+        sent = counterFrom(varyingTotal(sendRate, variation, t, 13, 5));
     } else {
-        received = qint64(receiveRate * t);
-        sent = qint64(sendRate * t);
+        received = counterFrom(receiveRate * t);
+        sent = counterFrom(sendRate * t);
     }
 
     out->dwBytesRcved = received;

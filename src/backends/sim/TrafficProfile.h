@@ -20,6 +20,10 @@ struct TrafficSample
 class TrafficProfile
 {
 public:
+    // The largest counter or rate a scenario may give: exact in a double, far
+    // beyond any real counter. Counters from rates hold at it.
+    static constexpr double kMaxCounter = 9.0e15;
+
     qint64 speedBps = 0;
     double receiveRate = 0; // bytes per second
     double sendRate = 0;
