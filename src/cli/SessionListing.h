@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/TableOutput.h"
+#include "store/SessionTotals.h"
 
 #include <QList>
 #include <QString>
@@ -26,15 +27,7 @@ public:
         UserName
     };
 
-    struct Totals
-    {
-        qint64 count = 0;
-        double durationDays = 0.0;
-        qint64 trafficIn = 0;
-        qint64 trafficOut = 0;
-        qint64 trafficSum = 0;
-        double cost = 0.0;
-    };
+    using Totals = SessionTotals;
 
     static const QStringList &columnNames();
 

@@ -300,8 +300,9 @@ StatisticModel::Totals StatisticModel::totals() const
     const int cost = m_fields[Cost];
     for (int r : m_rows) {
         const SessionTable::Row &row = m_table.row(r);
+        ++t.count;
         if (duration >= 0)
-            t.duration += row.at(duration).toDouble();
+            t.durationDays += row.at(duration).toDouble();
         if (in >= 0)
             t.trafficIn += row.at(in).toLongLong();
         if (out >= 0)
@@ -319,7 +320,7 @@ QString StatisticModel::footerText(int column, const Totals &t, const QLocale &l
     switch (column) {
     case Duration:
         // Unlike the cells, the sum carries its whole days: 1.06:00:00.
-        return TextForms::durationText(t.duration, locale);
+        return TextForms::durationText(t.durationDays, locale);
     case TrafficIn:
         return TextForms::countText(t.trafficIn, locale) + QLatin1String(" b");
     case TrafficOut:

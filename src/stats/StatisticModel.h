@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/FilterExpression.h"
+#include "store/SessionTotals.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -32,14 +33,7 @@ public:
         ColumnCount
     };
     // The sums of the footer over the rows shown.
-    struct Totals
-    {
-        double duration = 0;
-        qint64 trafficIn = 0;
-        qint64 trafficOut = 0;
-        qint64 trafficSum = 0;
-        double cost = 0;
-    };
+    using Totals = SessionTotals;
 
     explicit StatisticModel(const SessionTable &table, QObject *parent = nullptr);
 
