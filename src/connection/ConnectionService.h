@@ -76,6 +76,32 @@ public:
     // are all dial-up lines (pppd, the simulated modem) ignore it.
     virtual void setWatchPolicy(const WatchPolicy &policy) { Q_UNUSED(policy); }
 
+    // Taking a connection up again after the program restarted (a crash, a
+    // logout, an update) while the line stayed up.
+    //
+    // resumeToken() describes an active connection as this back end knows it,
+    // in one line of text the program keeps in its journal: what identifies it
+    // (the active connection and its profile, the pppd and its interface, ...),
+    // the counters it counts from and when it came up. Empty when the handle is
+    // not valid. The text is the back end's own; the program only stores it.
+    //
+    // resume() hands such a text from an earlier run back for the connection
+    // that handle is now. When it names that same connection, the connection's
+    // counters and duration go on from the text's baseline and start (nothing
+    // counted twice, nothing lost), and the result is true. Otherwise nothing
+    // changes and the result is false: the journal's connection is gone.
+    virtual QString resumeToken(ConnectionHandle handle) const
+    {
+        Q_UNUSED(handle);
+        return QString();
+    }
+    virtual bool resume(ConnectionHandle handle, const QString &token)
+    {
+        Q_UNUSED(handle);
+        Q_UNUSED(token);
+        return false;
+    }
+
     virtual PhonebookEditing phonebookEditing() const = 0;
     // Replaces the phonebook where editableHere is true; false otherwise.
     virtual bool setPhonebookEntries(const QStringList &names)
