@@ -211,8 +211,10 @@ void TestEndToEnd::secondStartEndsWithoutTouchingFiles()
 {
     Run first;
     first.start(QStringLiteral("600"));
-    // The first instance holds the guard once its data folder is set up.
+    // The first instance holds the guard once its data folder is set up, and
+    // has its journal once Alpha is up.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(logsDir(first.home.path())).exists(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.home.filePath("running-connection.xml")), 10000);
     const QStringList before =
         QDir(first.home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 

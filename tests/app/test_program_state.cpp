@@ -231,7 +231,7 @@ void TestProgramState::connectionGoneIsRecorded()
     const SessionTable &table = f.state.MemTable();
     if (thisMonth) {
         QCOMPARE(table.value(0, QStringLiteral("UserName")).toString(), QStringLiteral("ann"));
-        QCOMPARE(table.value(0, QStringLiteral("TrafficOut")).toLongLong(), 50000);
+        QCOMPARE(table.value(0, QStringLiteral("TrafficIn")).toLongLong(), 50000);
         QCOMPARE(qRound(table.value(0, QStringLiteral("Duration")).toDouble() * 86400), 3599);
     }
     // Another connection up is a new one: its own connect steps, fee and journal.
