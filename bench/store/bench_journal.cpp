@@ -45,6 +45,21 @@ void BM_WriteJournal(benchmark::State &state)
 }
 BENCHMARK(BM_WriteJournal)->Unit(benchmark::kMicrosecond);
 
+// What a tick pays: the journal handed to its writer's thread.
+void BM_PostJournal(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ManualClock clock;
+    RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
+    RunningConnection c = sampleConnection();
+    for (auto _ : state) {
+        c.counters.dwConnectDuration += 10000;
+        journal.post(c);
+    }
+    journal.flush();
+}
+BENCHMARK(BM_PostJournal)->Unit(benchmark::kMicrosecond);
+
 // The connected tick on the simulated modem with the journal on: one write in
 // twenty ticks.
 void BM_ConnectedTickWithJournal(benchmark::State &state)
@@ -70,7 +85,7 @@ void BM_ConnectedTickWithJournal(benchmark::State &state)
     ManualClock clock(QDateTime(QDate(2009, 3, 2), QTime(10, 0)));
     MonthStatistics log(dir.filePath(QStringLiteral("09_03.sn2")), clock);
     log.open();
-    const RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
+    RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
     NullMonitorView view;
     SessionMonitor monitor(service, config, log, clock, view);
     monitor.setJournal(&journal);
