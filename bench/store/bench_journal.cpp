@@ -64,17 +64,18 @@ BENCHMARK(BM_PostJournal)->Unit(benchmark::kMicrosecond);
 // twenty ticks.
 void BM_ConnectedTickWithJournal(benchmark::State &state)
 {
-    SimulationScenario scenario;
-    scenario.phonebook = {QStringLiteral("Provider")};
-    SimulationScenario::ScheduledConnection line;
-    line.entry = QStringLiteral("Provider");
-    line.traffic.speedBps = 115200;
-    line.traffic.receiveRate = 5800;
-    line.traffic.sendRate = 620;
-    scenario.connections.append(line);
+    QString error;
+    const std::optional<SimulationScenario> scenario = SimulationScenario::fromJson(
+        R"({"phonebook": ["Provider"], "connections": [{"entry": "Provider", "start": 0,
+            "speed": 115200, "receiveRate": 5800, "sendRate": 620}]})",
+        QStringLiteral("bench"), &error);
+    if (!scenario) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
     auto time = std::make_unique<ManualElapsedTime>();
     ManualElapsedTime *elapsed = time.get();
-    SimulatedModemService service(scenario, std::move(time));
+    SimulatedModemService service(*scenario, std::move(time));
 
     QTemporaryDir dir;
     XmlDocument config;
