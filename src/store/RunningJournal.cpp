@@ -28,7 +28,7 @@ struct CounterAttribute
     qint64 SessionCounters::*field;
 };
 
-// The 32-bit compression ratios are kept apart: they are percentages.
+// The 64-bit counters; the compression ratios, 32-bit percentages, are read apart.
 constexpr CounterAttribute kCounters[] = {
     {"BytesIn", &SessionCounters::dwBytesRcved},
     {"BytesOut", &SessionCounters::dwBytesXmited},

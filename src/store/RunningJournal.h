@@ -63,7 +63,7 @@ public:
     void flush();
 
     // The document form, both ways. fromDocument() is false for a document
-    // that is no journal or holds no usable start time, entry or figures.
+    // that is no journal or holds no usable start time, cost or figures.
     static void toDocument(const RunningConnection &connection, XmlDocument &document);
     static bool fromDocument(const XmlDocument &document, RunningConnection *connection);
 
