@@ -303,6 +303,7 @@ QGroupBox *TSettings::buildPlanBox(QWidget *page)
     spnPeriodStart = new QSpinBox(grpPlan);
     spnPeriodStart->setObjectName(QStringLiteral("spnPeriodStart"));
     spnPeriodStart->setRange(1, 31);
+    spnPeriodStart->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     spnPeriodStart->setToolTip(
         QStringLiteral("A day past the end of a month means the month's last day"));
     QLabel *periodLabel =
@@ -311,6 +312,7 @@ QGroupBox *TSettings::buildPlanBox(QWidget *page)
     spnAlertAt = new QSpinBox(grpPlan);
     spnAlertAt->setObjectName(QStringLiteral("spnAlertAt"));
     spnAlertAt->setRange(0, 100);
+    spnAlertAt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     spnAlertAt->setSuffix(QStringLiteral(" %"));
     spnAlertAt->setToolTip(QStringLiteral("Warn when this share of a cap is used"));
     QLabel *alertLabel = label(QStringLiteral("&Warn at"), "lblAlertAt", spnAlertAt);
