@@ -161,9 +161,8 @@ TSettings::~TSettings()
     // The base class hides the dialog after the working copy is gone; the
     // fee box must not store into it when it loses the focus then.
     edtPayConn->disconnect(this);
-    for (QWidget *box : {static_cast<QWidget *>(spnPeriodStart), static_cast<QWidget *>(spnAlertAt),
-                         static_cast<QWidget *>(edtTrafficCap), static_cast<QWidget *>(edtCostCap),
-                         static_cast<QWidget *>(chbHangUpAtCap)})
+    for (QObject *box : std::initializer_list<QObject *>{spnPeriodStart, spnAlertAt, edtTrafficCap,
+                                                         edtCostCap, chbHangUpAtCap})
         box->disconnect(this);
 }
 
@@ -772,11 +771,16 @@ void TSettings::showPlan(pugi::xml_node provider)
     edtTrafficCap->setText(trafficCapText(plan));
     edtCostCap->setValue(plan.hasCostCap() ? plan.costCap : 0);
     chbHangUpAtCap->setChecked(plan.hangUpAtCap);
+    enableCapActions(plan);
+    grpPlan->setEnabled(bool(provider));
+}
+
+void TSettings::enableCapActions(const ProviderPlan &plan)
+{
     // Warning and hanging up are about caps.
     const bool capped = plan.hasTrafficCap() || plan.hasCostCap();
     spnAlertAt->setEnabled(capped);
     chbHangUpAtCap->setEnabled(capped);
-    grpPlan->setEnabled(bool(provider));
 }
 
 void TSettings::editPlan(const std::function<void(ProviderPlan &)> &change)
@@ -787,9 +791,7 @@ void TSettings::editPlan(const std::function<void(ProviderPlan &)> &change)
     ProviderPlan plan = ReadProviderPlan(provider);
     change(plan);
     WriteProviderPlan(provider, plan);
-    const bool capped = plan.hasTrafficCap() || plan.hasCostCap();
-    spnAlertAt->setEnabled(capped);
-    chbHangUpAtCap->setEnabled(capped);
+    enableCapActions(plan);
     providerChanged(provider);
 }
 

@@ -108,6 +108,7 @@ private:
     QWidget *buildGeneralTab();
     QWidget *buildTariffsTab();
     QGroupBox *buildPlanBox(QWidget *page);
+    void enableCapActions(const ProviderPlan &plan);
     QWidget *buildUsersTab();
     QWidget *buildGraphTab();
     pugi::xml_node currentProvider() const;
