@@ -55,13 +55,14 @@ class TestSettingsPlan : public QObject
         emit isp->activated(index);
     }
 
-    // What the plan boxes show: day, traffic cap text, cost cap, percent, hang-up.
+    // What the plan boxes show: day, traffic cap, cost cap (empty for none),
+    // percent, hang-up.
     static QString shown(TSettings &dialog)
     {
         return QStringLiteral("%1 %2 %3 %4 %5")
             .arg(dialog.findChild<QSpinBox *>("spnPeriodStart")->value())
             .arg(dialog.findChild<QLineEdit *>("edtTrafficCap")->text())
-            .arg(dialog.findChild<NumericPriceBox *>("edtCostCap")->amountText())
+            .arg(dialog.findChild<NumericPriceBox *>("edtCostCap")->QLineEdit::text())
             .arg(dialog.findChild<QSpinBox *>("spnAlertAt")->value())
             .arg(dialog.findChild<QCheckBox *>("chbHangUpAtCap")->isChecked());
     }
@@ -113,7 +114,7 @@ private slots:
         select(dialog, 1);
         dialog.findChild<QSpinBox *>("spnAlertAt")->setValue(60);
         select(dialog, 0);
-        QCOMPARE(shown(dialog), localised("31 1#5 29#9 95 1"));
+        QCOMPARE(shown(dialog), localised("31 1#5 29#9000 95 1"));
         QVERIFY(apply->isEnabled());
         dialog.ApplySettings();
         QCOMPARE(savedPlan("Plain"),
