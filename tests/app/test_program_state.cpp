@@ -250,6 +250,10 @@ void TestProgramState::failedSaveIsToldOnceAndRetried()
     logs.breakIt(how);
     f.connection(60000);
     QCOMPARE(saveFailures(f.view).size(), 2);
+    // The month turns meanwhile: March stays in memory until it is written.
+    f.clock.set(QDateTime(QDate(2009, 4, 1), QTime(8, 0)));
+    f.tick();
+    QCOMPARE(f.state.StatsFileName(), QStringLiteral("09_04.sn2"));
     logs.mend();
     f.state.finish();
     QCOMPARE(rowsIn(file), 5);
