@@ -101,10 +101,30 @@ double ProgramState::MonthCost() const
 
 void ProgramState::Timer1Timer()
 {
-    if (!m_monitor)
-        return;
-    m_monitor->Timer1Timer();
+    if (m_monitor)
+        m_monitor->Timer1Timer();
     followMonth();
+}
+
+QString ProgramState::EntryName() const
+{
+    return m_monitor ? m_monitor->EntryName() : QString();
+}
+
+QString ProgramState::CurrentUserName() const
+{
+    return m_monitor ? m_monitor->CurrentUserName() : QString();
+}
+
+void ProgramState::setCurrentUserName(const QString &name)
+{
+    if (m_monitor)
+        m_monitor->setCurrentUserName(name);
+}
+
+void ProgramState::HangUpAll()
+{
+    ::HangUpAll(m_service);
 }
 
 QString ProgramState::StatsFileName() const
@@ -114,6 +134,8 @@ QString ProgramState::StatsFileName() const
 
 void ProgramState::followMonth()
 {
+    if (!m_monitor)
+        return;
     const QDate today = m_clock.now().date();
     const QDate month(today.year(), today.month(), 1);
     if (month != m_statistics->month()) {
@@ -145,25 +167,4 @@ void ProgramState::statisticsNotSaved(const QString &file, const QString &reason
                                        "connection is kept and saved again later.")
                             .arg(QDir::toNativeSeparators(file), reason),
                         kSaveFailureBalloonSeconds);
-}
-
-QString ProgramState::EntryName() const
-{
-    return m_monitor ? m_monitor->EntryName() : QString();
-}
-
-QString ProgramState::CurrentUserName() const
-{
-    return m_monitor ? m_monitor->CurrentUserName() : QString();
-}
-
-void ProgramState::setCurrentUserName(const QString &name)
-{
-    if (m_monitor)
-        m_monitor->setCurrentUserName(name);
-}
-
-void ProgramState::HangUpAll()
-{
-    ::HangUpAll(m_service);
 }

@@ -95,9 +95,6 @@ public:
     QString ConfigPath() const { return m_configPath; }
 
 private:
-    void followMonth();
-    void statisticsNotSaved(const QString &file, const QString &reason);
-
     ConnectionService &m_service;
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -115,4 +112,10 @@ private:
     QString m_configPath;
     bool m_rasDialogOpen = false;
     bool m_finished = false;
+
+    // After each tick: the statistics and the view's month figures turn
+    // with the clock's month.
+    void followMonth();
+    // Tells the user, through the tray balloon, of a failed save.
+    void statisticsNotSaved(const QString &file, const QString &reason);
 };
