@@ -3,13 +3,23 @@
 #include "connection/DialupOperations.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "core/TextForms.h"
+#include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
+
+namespace {
+
+// Long enough to be read: this balloon is not hidden by Timer2.
+constexpr int kSaveFailureBalloonSeconds = 30;
+
+} // namespace
 
 ProgramState::ProgramState(ConnectionService &service, Prompter &prompter, const Clock &clock,
                            const QString &dataFolder, QObject *parent)
@@ -34,9 +44,12 @@ QString ProgramState::start(MonitorView &view)
     m_logsDir = logsDir(m_dataFolder);
     ensureFolder(m_logsDir); // a failure shows when the month's file is written
     RemoveInterruptedSaves(m_dataFolder);
-    m_statsFileName = statsFileName(m_clock.now().date());
-    m_statistics =
-        std::make_unique<MonthStatistics>(QDir(m_logsDir).filePath(m_statsFileName), m_clock);
+    m_statistics = std::make_unique<MonthStatistics>(
+        QDir(m_logsDir).filePath(statsFileName(m_clock.now().date())), m_clock);
+    m_statistics->followCalendar();
+    m_statistics->setSaveFailureHandler(
+        [this](const QString &file, const QString &reason) { statisticsNotSaved(file, reason); });
+    m_shownMonth = m_statistics->month();
     m_monitor = std::make_unique<SessionMonitor>(m_service, m_config, *m_statistics, m_clock, view);
 
     const QString tableError = m_statistics->open();
@@ -90,6 +103,7 @@ void ProgramState::Timer1Timer()
 {
     if (m_monitor)
         m_monitor->Timer1Timer();
+    followMonth();
 }
 
 QString ProgramState::EntryName() const
@@ -111,4 +125,46 @@ void ProgramState::setCurrentUserName(const QString &name)
 void ProgramState::HangUpAll()
 {
     ::HangUpAll(m_service);
+}
+
+QString ProgramState::StatsFileName() const
+{
+    return m_statistics ? QFileInfo(m_statistics->filePath()).fileName() : QString();
+}
+
+void ProgramState::followMonth()
+{
+    if (!m_monitor)
+        return;
+    const QDate today = m_clock.now().date();
+    const QDate month(today.year(), today.month(), 1);
+    if (month != m_statistics->month()) {
+        // A connection keeps the month it began in until its record is written.
+        QDate started;
+        QTime at;
+        const bool holdsMonth = m_monitor->WasConnected() &&
+                                TextForms::splitDays(m_monitor->StartTime(), &started, &at) &&
+                                QDate(started.year(), started.month(), 1) == m_statistics->month();
+        if (!holdsMonth)
+            m_statistics->turnTo(month);
+    }
+    // While connected, every tick shows the month's figures anyway.
+    if (m_statistics->month() != m_shownMonth && !m_monitor->WasConnected()) {
+        m_shownMonth = m_statistics->month();
+        m_view->setText(MonitorView::Field::MonthTime,
+                        TextForms::durationText(m_statistics->MonthTime()));
+        m_view->setText(MonitorView::Field::MonthCost,
+                        TextForms::moneyText(m_statistics->MonthCost()));
+    }
+}
+
+void ProgramState::statisticsNotSaved(const QString &file, const QString &reason)
+{
+    if (!m_view)
+        return;
+    m_view->showBalloon(QStringLiteral("Dialometer"),
+                        QStringLiteral("Dialometer could not save the statistics to %1: %2. The "
+                                       "connection is kept and saved again later.")
+                            .arg(QDir::toNativeSeparators(file), reason),
+                        kSaveFailureBalloonSeconds);
 }

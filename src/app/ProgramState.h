@@ -2,6 +2,7 @@
 
 #include "store/XmlDocument.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -42,8 +43,8 @@ public:
     // month's table could not be loaded, empty when it could.
     QString start(MonitorView &view);
     bool isStarted() const { return m_monitor != nullptr; }
-    // Stops the timer and writes the month's statistics once more; later
-    // calls do nothing.
+    // Stops the timer and writes the month's statistics once more (and any
+    // month whose save failed); later calls do nothing.
     void finish();
 
     ConnectionService &service() const { return m_service; }
@@ -72,6 +73,7 @@ public:
     // What the ticks show (the main window); the tray balloon is shown here.
     MonitorView &view() { return *m_view; }
     QTimer *Timer1() const { return m_timer1; }
+    // One tick of the monitor; then the month's statistics follow the clock.
     void Timer1Timer();
 
     QString EntryName() const;
@@ -88,7 +90,8 @@ public:
     void setRasDialogOpen(bool open) { m_rasDialogOpen = open; }
 
     QString LogsDir() const { return m_logsDir; }
-    QString StatsFileName() const { return m_statsFileName; }
+    // The file name of the month the statistics hold, e.g. "09_03.sn2".
+    QString StatsFileName() const;
     QString ConfigPath() const { return m_configPath; }
 
 private:
@@ -105,8 +108,14 @@ private:
 
     QStringList m_entryList;
     QString m_logsDir;
-    QString m_statsFileName;
+    QDate m_shownMonth; // the month whose totals the view shows
     QString m_configPath;
     bool m_rasDialogOpen = false;
     bool m_finished = false;
+
+    // After each tick: the statistics and the view's month figures turn
+    // with the clock's month.
+    void followMonth();
+    // Tells the user, through the tray balloon, of a failed save.
+    void statisticsNotSaved(const QString &file, const QString &reason);
 };

@@ -113,11 +113,16 @@ bool LoadDocument(const QString &fileName, XmlDocument &document)
     return true;
 }
 
-bool SaveDocument(const QString &fileName, const XmlDocument &document)
+bool SaveDocument(const QString &fileName, const XmlDocument &document, QString *error)
 {
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
     if (fileName.isEmpty()) {
         qCWarning(lcStore) << "save: no file name";
-        return false;
+        return fail(QStringLiteral("no file name"));
     }
     QByteArray bytes = document.serialize();
     ScrambleStream(bytes);
@@ -129,19 +134,27 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
     // mkstemp creates the file with mode 0600: the configuration holds passwords.
     const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
     if (fd < 0) {
+        const int cause = errno;
         qCWarning(lcStore, "save of %s failed: cannot create a temporary file: %s",
-                  targetPath.constData(), std::strerror(errno));
-        return false;
+                  targetPath.constData(), std::strerror(cause));
+        return fail(QString::fromLocal8Bit(std::strerror(cause)));
     }
-    bool ok = writeAll(fd, bytes.constData(), bytes.size());
-    ok = (::fsync(fd) == 0) && ok;
-    ok = (::close(fd) == 0) && ok;
+    // The first failing step's errno is the reason; a later step may set another.
+    int cause = 0;
+    const auto step = [&cause](bool done) {
+        if (!done && cause == 0)
+            cause = errno;
+        return done;
+    };
+    bool ok = step(writeAll(fd, bytes.constData(), bytes.size()));
+    ok = step(::fsync(fd) == 0) && ok;
+    ok = step(::close(fd) == 0) && ok;
     if (ok)
-        ok = ::rename(tempPath.constData(), targetPath.constData()) == 0;
+        ok = step(::rename(tempPath.constData(), targetPath.constData()) == 0);
     if (!ok) {
-        qCWarning(lcStore, "save of %s failed: %s", targetPath.constData(), std::strerror(errno));
+        qCWarning(lcStore, "save of %s failed: %s", targetPath.constData(), std::strerror(cause));
         ::unlink(tempPath.constData());
-        return false;
+        return fail(QString::fromLocal8Bit(std::strerror(cause)));
     }
     qCDebug(lcStore, "saved %s (%lld bytes)", targetPath.constData(), qlonglong(bytes.size()));
     // The folder is not synced: after a power cut the rename may be lost,

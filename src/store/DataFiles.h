@@ -12,9 +12,10 @@ bool LoadDocument(const QString &fileName, XmlDocument &document);
 
 // Writes document to a data file atomically: a temporary file in the same
 // folder, flushed to disk and renamed over the target. A new file gets mode
-// 0600. On failure the target is as it was, the temporary file is gone and
-// the result is false.
-bool SaveDocument(const QString &fileName, const XmlDocument &document);
+// 0600. On failure the target is as it was, the temporary file is gone, the
+// result is false and *error (when given) says why, e.g. "No space left on
+// device".
+bool SaveDocument(const QString &fileName, const XmlDocument &document, QString *error = nullptr);
 
 // Keeps a file that is there, not empty and cannot be loaded, by renaming
 // it to fileName + ".unreadable-YYYYMMDD-HHMMSS" (local time of clock), so

@@ -61,9 +61,9 @@ void EnsureStatisticsStructure(XmlDocument &document)
         root.append_child("Data");
 }
 
-bool SaveStatistics(const QString &fileName, const XmlDocument &document)
+bool SaveStatistics(const QString &fileName, const XmlDocument &document, QString *error)
 {
-    return SaveDocument(fileName, document);
+    return SaveDocument(fileName, document, error);
 }
 
 QVariant TrafficSumOf(const QVariant &trafficIn, const QVariant &trafficOut)

@@ -36,8 +36,8 @@ void NewStatistics(XmlDocument &document);
 // Rewrites Struct with the eight standard definitions; adds the root and Data
 // when missing. Line elements are never touched.
 void EnsureStatisticsStructure(XmlDocument &document);
-// Writes the statistics file; true on success (the program ignores it).
-bool SaveStatistics(const QString &fileName, const XmlDocument &document);
+// Writes the statistics file; true on success, else *error (when given) says why.
+bool SaveStatistics(const QString &fileName, const XmlDocument &document, QString *error = nullptr);
 
 // Rebuilds table from document: the columns of Struct plus TrafficSum, one
 // row per Line, most recent first. A structural fault (no root, Struct or
