@@ -2,6 +2,8 @@
 
 #include "store/StatisticsLog.h"
 
+#include <QDir>
+
 namespace {
 
 bool isXmlName(const QString &name)
@@ -28,10 +30,17 @@ MonthStatistics::MonthStatistics(QString filePath, const Clock &clock)
 QString MonthStatistics::open()
 {
     const SystemClock systemClock;
-    OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
-                   m_clock ? *m_clock : systemClock);
+    const DocumentLoad load = OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
+                                             m_clock ? *m_clock : systemClock);
     QString error;
     LoadStatisticsTable(m_document, m_table, &error);
+    // OpenStatistics refused saves over such a file; the user hears it once, here.
+    if (load.outcome == DocumentLoad::Inaccessible) {
+        error = QStringLiteral("The statistics file \"%1\" cannot be opened: %2. The file is left "
+                               "as it is and not written while the program runs, so this month's "
+                               "connections are kept in memory only.")
+                    .arg(QDir::toNativeSeparators(m_filePath), load.reason);
+    }
 
     // Rows with an empty Cost or Duration (only a damaged or hand-edited
     // file has them) add nothing.
