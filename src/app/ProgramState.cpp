@@ -52,9 +52,18 @@ QString ProgramState::start(MonitorView &view)
     m_shownMonth = m_statistics->month();
     m_monitor = std::make_unique<SessionMonitor>(m_service, m_config, *m_statistics, m_clock, view);
 
-    const QString tableError = m_statistics->open();
+    QString tableError = m_statistics->open();
     m_configPath = configPath(m_dataFolder);
-    OpenConfig(m_configPath, m_config, m_clock);
+    const DocumentLoad config = OpenConfig(m_configPath, m_config, m_clock);
+    if (config.outcome == DocumentLoad::Inaccessible) {
+        // Told with the month file's trouble, in the one message of start-up.
+        tableError +=
+            QStringLiteral("%1The configuration file \"%2\" cannot be opened: %3. The "
+                           "file is left as it is and not written while the program "
+                           "runs; the program starts with empty settings and does not save them.")
+                .arg(tableError.isEmpty() ? QString() : QStringLiteral("\n\n"),
+                     QDir::toNativeSeparators(m_configPath), config.reason);
+    }
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
     m_timer1->start();
     return tableError;
@@ -160,7 +169,9 @@ void ProgramState::followMonth()
 
 void ProgramState::statisticsNotSaved(const QString &file, const QString &reason)
 {
-    if (!m_view)
+    // A file that could not be read at start is never written in this run;
+    // the start-up message said so already.
+    if (!m_view || SavesRefused(file))
         return;
     m_view->showBalloon(QStringLiteral("Dialometer"),
                         QStringLiteral("Dialometer could not save the statistics to %1: %2. The "

@@ -40,7 +40,8 @@ public:
     // Start-up: creates the Logs folder, opens the month's statistics file
     // into its table, reads the configuration (never writes it), creates the
     // monitor that shows its ticks on view, and starts Timer1. Returns why the
-    // month's table could not be loaded, empty when it could.
+    // month's table could not be loaded and which of the two files cannot be
+    // opened (those are never written this run), empty when all is well.
     QString start(MonitorView &view);
     bool isStarted() const { return m_monitor != nullptr; }
     // Stops the timer and writes the month's statistics once more (and any

@@ -50,9 +50,17 @@ QDateTime MonthStatistics::now() const
 QString MonthStatistics::open()
 {
     const SystemClock systemClock;
-    OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
-                   m_clock ? *m_clock : systemClock);
-    return fillTable();
+    const DocumentLoad load = OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
+                                             m_clock ? *m_clock : systemClock);
+    QString error = fillTable();
+    // OpenStatistics refused saves over such a file; the user hears it once, here.
+    if (load.outcome == DocumentLoad::Inaccessible) {
+        error = QStringLiteral("The statistics file \"%1\" cannot be opened: %2. The file is left "
+                               "as it is and not written while the program runs, so this month's "
+                               "connections are kept in memory only.")
+                    .arg(QDir::toNativeSeparators(m_filePath), load.reason);
+    }
+    return error;
 }
 
 QString MonthStatistics::fillTable()

@@ -25,9 +25,11 @@ public:
     // clock names the time of a kept unreadable file; it must outlive this object.
     MonthStatistics(QString filePath, const Clock &clock);
 
-    // Opens the file (a fresh document when it is missing or unreadable; an
-    // unreadable file is kept aside first), fills the table and sums the month
-    // totals. Returns the table-load error text, or empty.
+    // Opens the file (a fresh document when it is missing or unreadable; a
+    // damaged file is kept aside first, one that cannot be opened stays and
+    // is never saved over), fills the table and sums the month totals.
+    // Returns the table-load error text or why the file cannot be opened, or
+    // empty.
     QString open();
     // Adds a session record ("Time=...", "Duration=", ...) to the document
     // and in front of the table, then writes the whole file. A log that

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -389,6 +391,48 @@ private slots:
         MonthStatistics systemTimed(other);
         systemTimed.open();
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("other.sn2.unreadable-*")}).size(), 1);
+    }
+
+    // A month file that is there but cannot be opened is reported, left as
+    // it is and never saved over; the month goes on in memory.
+    void monthFileThatCannotBeOpenedStays_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in its place")
+            << true << QString::fromLocal8Bit(std::strerror(EISDIR));
+        QTest::newRow("no permission") << false << QString::fromLocal8Bit(std::strerror(EACCES));
+    }
+
+    void monthFileThatCannotBeOpenedStays()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("25_12.sn2"));
+        if (folder) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("25_12.sn2")));
+        } else {
+            writeScrambled(fileName, "<MainContent><Data><Line Cost=\"1\"/></Data></MainContent>");
+            makeUnreadable(fileName, dir.path());
+        }
+        const QByteArray before = readRaw(fileName);
+
+        const auto work = [&] {
+            const ManualClock clock(QDateTime(QDate(2025, 12, 9), QTime(23, 59, 58)));
+            MonthStatistics month(fileName, clock);
+            const bool told = month.open().contains(QStringLiteral("cannot be opened: ") + reason);
+            month.AppendSession(record(kStart, 0.01, 1, 2, 0.5, QStringLiteral("x")));
+            return (told ? 1 : 0) | (month.table().rowCount() == 1 ? 2 : 0) |
+                   (month.save() ? 4 : 0);
+        };
+        const int result = folder ? work() : runUnprivileged(work);
+        if (result < 0)
+            QSKIP("cannot drop root's privileges to meet a file root keeps to itself");
+        QCOMPARE(result, 1 | 2);
+        QCOMPARE(QFileInfo(fileName).isDir(), folder);
+        QCOMPARE(readRaw(fileName), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
     }
 
     void recordNameThatIsNoXmlNameIsSkipped()
