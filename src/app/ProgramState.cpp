@@ -3,6 +3,9 @@
 #include "connection/DialupOperations.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "core/Prompter.h"
+#include "core/Version.h"
+#include "cost/PlanTracker.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
@@ -43,8 +46,17 @@ QString ProgramState::start(MonitorView &view)
     m_configPath = configPath(m_dataFolder);
     OpenConfig(m_configPath, m_config, m_clock);
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    startPlans();
     m_timer1->start();
     return tableError;
+}
+
+void ProgramState::startPlans()
+{
+    m_plans =
+        std::make_unique<PlanTracker>(m_clock, m_dataFolder, *m_view, [this] { HangUpAll(); });
+    m_plans->readPlans(m_config);
+    m_monitor->setObserver(m_plans.get());
 }
 
 void ProgramState::finish()
@@ -69,6 +81,9 @@ void ProgramState::settingsClosed()
         m_monitor->refindProvider();
     // A provider added or renamed, or WatchAll, changes which connections count.
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    // Caps or periods may have changed.
+    if (m_plans)
+        m_plans->readPlans(m_config);
 }
 
 SessionTable &ProgramState::MemTable()
@@ -111,4 +126,14 @@ void ProgramState::setCurrentUserName(const QString &name)
 void ProgramState::HangUpAll()
 {
     ::HangUpAll(m_service);
+}
+
+bool ProgramState::confirmDial(const QString &entry)
+{
+    if (!m_plans || !m_plans->capReached(entry))
+        return true;
+    return m_prompter.question(
+               QString::fromLatin1(kApplicationName),
+               QStringLiteral("The plan's cap for %1 is reached. Dial anyway?").arg(entry),
+               Prompter::Yes | Prompter::No, Prompter::Icon::Warning) == Prompter::Yes;
 }

@@ -12,6 +12,7 @@ class Clock;
 class ConnectionService;
 class MonitorView;
 class MonthStatistics;
+class PlanTracker;
 class Prompter;
 class QTimer;
 class SessionMonitor;
@@ -79,6 +80,9 @@ public:
     void setCurrentUserName(const QString &name);
     // Hangs up every connection and waits until they are gone.
     void HangUpAll();
+    // Before entry is dialled: when its provider's plan is over a cap, asks
+    // whether to dial anyway. True to dial.
+    bool confirmDial(const QString &entry);
 
     // The phonebook as the "Connections" submenus last listed it.
     QStringList &EntryList() { return m_entryList; }
@@ -92,6 +96,9 @@ public:
     QString ConfigPath() const { return m_configPath; }
 
 private:
+    // The plans' use, counted once at start and followed from then on.
+    void startPlans();
+
     ConnectionService &m_service;
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -100,6 +107,7 @@ private:
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
     std::unique_ptr<SessionMonitor> m_monitor;
+    std::unique_ptr<PlanTracker> m_plans; // observes the monitor
     MonitorView *m_view = nullptr;
     QTimer *m_timer1 = nullptr;
 

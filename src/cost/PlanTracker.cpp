@@ -1,0 +1,325 @@
+#include "cost/PlanTracker.h"
+
+#include "core/Clock.h"
+#include "core/DataFolder.h"
+#include "core/LogCategories.h"
+#include "core/MachineText.h"
+#include "core/TextForms.h"
+#include "monitor/MonitorView.h"
+#include "monitor/SessionMonitor.h"
+#include "store/DataFiles.h"
+#include "store/XmlDocument.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr double kMsPerDay = 86400000.0;
+constexpr double kMBPerGB = 1024.0;
+constexpr qint64 kOneHourMs = 3600 * 1000;
+constexpr int kBalloonSeconds = 10;
+constexpr double kCapPercent = 100;
+
+const char *const kCapNames[] = {"Traffic", "Cost"};
+
+QString periodText(double startDays)
+{
+    return MachineText::isoTime(startDays);
+}
+
+} // namespace
+
+PlanTracker::PlanTracker(const Clock &clock, const QString &dataFolder, MonitorView &view,
+                         HangUp hangUp)
+    : m_clock(clock), m_alertsPath(alertsPath(dataFolder)), m_logsDir(logsDir(dataFolder)),
+      m_view(view), m_hangUp(std::move(hangUp)), m_locale(QLocale::system())
+{
+}
+
+QString PlanTracker::alertsPath(const QString &dataFolder)
+{
+    return QDir(dataFolder).filePath(QStringLiteral("plan-alerts.xml"));
+}
+
+void PlanTracker::readPlans(const XmlDocument &config)
+{
+    QList<ProviderPlan> plans = ReadProviderPlans(config, m_locale);
+    plans.removeIf(
+        [](const ProviderPlan &plan) { return !plan.hasTrafficCap() && !plan.hasCostCap(); });
+    // The counts stay good while the same providers keep the same periods.
+    bool same = m_counted && plans.size() == m_tracked.size();
+    for (qsizetype i = 0; same && i < plans.size(); ++i) {
+        same = plans[i].name == m_tracked[i].plan.name &&
+               plans[i].periodStart == m_tracked[i].plan.periodStart;
+    }
+    if (same) {
+        for (qsizetype i = 0; i < plans.size(); ++i)
+            m_tracked[i].plan = plans[i];
+    } else {
+        count(plans);
+    }
+    for (Tracked &tracked : m_tracked) {
+        const double used[CapCount] = {tracked.usage.trafficMB(), tracked.usage.cost()};
+        announce(tracked, used);
+    }
+}
+
+void PlanTracker::count(const QList<ProviderPlan> &plans)
+{
+    const QDateTime now = m_clock.now();
+    QList<PlanUsage> usages;
+    usages.reserve(plans.size());
+    for (const ProviderPlan &plan : plans)
+        usages.append(PlanUsage(plan, now));
+    CountMonthFiles(m_logsDir, usages);
+
+    m_tracked.clear();
+    m_nextEndMs = std::numeric_limits<qint64>::max();
+    for (qsizetype i = 0; i < plans.size(); ++i) {
+        const PlanPeriod &period = usages[i].period();
+        Tracked tracked{plans[i],
+                        usages[i],
+                        period.start.toMSecsSinceEpoch(),
+                        period.end.toMSecsSinceEpoch(),
+                        TextForms::toDays(period.start),
+                        {}};
+        m_nextEndMs = std::min(m_nextEndMs, tracked.endMs);
+        m_tracked.append(std::move(tracked));
+    }
+    m_counted = true;
+    loadAlerts();
+    qCDebug(lcPlan) << "counted the use of" << m_tracked.size() << "plans";
+}
+
+void PlanTracker::followPeriods()
+{
+    if (m_tracked.isEmpty() || m_clock.now().toMSecsSinceEpoch() < m_nextEndMs)
+        return;
+    QList<ProviderPlan> plans;
+    for (const Tracked &tracked : std::as_const(m_tracked))
+        plans.append(tracked.plan);
+    count(plans);
+    for (Tracked &tracked : m_tracked) {
+        const double used[CapCount] = {tracked.usage.trafficMB(), tracked.usage.cost()};
+        announce(tracked, used);
+    }
+}
+
+PlanTracker::Tracked *PlanTracker::find(const QString &provider)
+{
+    for (Tracked &tracked : m_tracked) {
+        if (tracked.plan.name == provider)
+            return &tracked;
+    }
+    return nullptr;
+}
+
+bool PlanTracker::capReached(const QString &provider)
+{
+    followPeriods();
+    const Tracked *tracked = find(provider);
+    if (!tracked)
+        return false;
+    const double used[CapCount] = {tracked->usage.trafficMB(), tracked->usage.cost()};
+    for (int cap = 0; cap < CapCount; ++cap) {
+        const double limit = capOf(tracked->plan, Cap(cap));
+        if (limit > 0 && used[cap] >= limit)
+            return true;
+    }
+    return false;
+}
+
+double PlanTracker::capOf(const ProviderPlan &plan, Cap cap)
+{
+    return cap == Traffic ? plan.trafficCapMB : plan.costCap;
+}
+
+void PlanTracker::sessionRecorded(const SessionMonitor &monitor)
+{
+    followPeriods();
+    Tracked *tracked = find(monitor.EntryName());
+    if (!tracked)
+        return;
+    const SessionCounters &counters = monitor.counters();
+    tracked->usage.advanceTo(m_clock.now());
+    tracked->usage.add({monitor.StartTime(), double(counters.dwConnectDuration) / kMsPerDay,
+                        counters.dwBytesRcved, counters.dwBytesXmited, monitor.SessionCost()});
+    const double used[CapCount] = {tracked->usage.trafficMB(), tracked->usage.cost()};
+    announce(*tracked, used);
+}
+
+QString PlanTracker::connectedTick(const SessionMonitor &monitor)
+{
+    if (m_tracked.isEmpty())
+        return {};
+    const qint64 nowMs = m_clock.now().toMSecsSinceEpoch();
+    if (nowMs >= m_nextEndMs)
+        followPeriods();
+    Tracked *tracked = find(monitor.EntryName());
+    if (!tracked)
+        return {};
+
+    if (monitor.StartTime() != m_connectionStart) {
+        m_connectionStart = monitor.StartTime();
+        m_overAtConnect = capReached(tracked->plan.name);
+        m_hungUp = false;
+    }
+    // A connection counts in the period it began in, as its record will.
+    const SessionCounters &counters = monitor.counters();
+    const bool inPeriod = monitor.StartTime() >= tracked->startDays;
+    const double used[CapCount] = {
+        tracked->usage.trafficMB() + (inPeriod
+                                          ? double(std::max<qint64>(counters.dwBytesRcved, 0) +
+                                                   std::max<qint64>(counters.dwBytesXmited, 0)) /
+                                                PlanUsage::kBytesPerMB
+                                          : 0.0),
+        tracked->usage.cost() + (inPeriod ? monitor.SessionCost() : 0.0),
+    };
+
+    int hungUpCap = -1;
+    if (tracked->plan.hangUpAtCap && !m_overAtConnect && !m_hungUp) {
+        for (int cap = 0; cap < CapCount && hungUpCap < 0; ++cap) {
+            const double limit = capOf(tracked->plan, Cap(cap));
+            if (limit > 0 && used[cap] >= limit)
+                hungUpCap = cap;
+        }
+    }
+    if (hungUpCap >= 0) {
+        qCInfo(lcPlan) << "the plan's" << kCapNames[hungUpCap] << "cap for" << tracked->plan.name
+                       << "is reached: hanging up";
+        m_hungUp = true;
+        if (m_hangUp)
+            m_hangUp();
+    }
+    announce(*tracked, used, hungUpCap);
+
+    QStringList lines;
+    for (int cap = 0; cap < CapCount; ++cap) {
+        if (capOf(tracked->plan, Cap(cap)) > 0)
+            lines.append(planLine(*tracked, Cap(cap), used[cap], nowMs));
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hungUpCap)
+{
+    const ProviderPlan &plan = tracked.plan;
+    // An alert level of 0 would speak at once, one of 100 or more is the cap.
+    QList<double> thresholds;
+    if (plan.alertAt > 0 && plan.alertAt < kCapPercent)
+        thresholds.append(plan.alertAt);
+    thresholds.append(kCapPercent);
+
+    bool changed = false;
+    for (int cap = 0; cap < CapCount; ++cap) {
+        const double limit = capOf(plan, Cap(cap));
+        if (limit <= 0)
+            continue;
+        QList<double> &reached = tracked.reached[cap];
+        std::optional<double> highest;
+        for (double threshold : std::as_const(thresholds)) {
+            if (used[cap] < limit * threshold / kCapPercent || reached.contains(threshold))
+                continue;
+            reached.append(threshold);
+            highest = threshold;
+            changed = true;
+        }
+        const QString capName = cap == Traffic ? QStringLiteral("traffic") : QStringLiteral("cost");
+        QString text;
+        if (cap == hungUpCap) {
+            text =
+                QStringLiteral("The plan's %1 cap for %2 is reached: the connection was hung up.")
+                    .arg(capName, plan.name);
+        } else if (highest && *highest >= kCapPercent) {
+            text = QStringLiteral("The plan's %1 cap for %2 is reached.").arg(capName, plan.name);
+        } else if (highest) {
+            text = QStringLiteral("%1 has used %2% of the plan's %3 cap.")
+                       .arg(plan.name, TextForms::numberText(*highest, m_locale), capName);
+        }
+        if (!text.isEmpty())
+            m_view.showBalloon(QStringLiteral("Dialometer"), text, kBalloonSeconds);
+    }
+    if (changed)
+        saveAlerts();
+}
+
+QString PlanTracker::planLine(const Tracked &tracked, Cap cap, double used, qint64 nowMs) const
+{
+    const double limit = capOf(tracked.plan, cap);
+    const bool gigabytes = cap == Traffic && limit >= kMBPerGB;
+    const QString unit = cap == Money ? QString()
+                         : gigabytes  ? QStringLiteral(" GB")
+                                      : QStringLiteral(" MB");
+    const auto amount = [&](double value) {
+        if (cap == Money)
+            return TextForms::moneyText(value, m_locale).trimmed();
+        return m_locale.toString(gigabytes ? value / kMBPerGB : value, 'f', 1);
+    };
+    const double percent = std::floor(used / limit * kCapPercent);
+    QString line = QStringLiteral("Plan: %1 of %2%3 (%4%)")
+                       .arg(amount(used), amount(limit), unit, QString::number(percent, 'f', 0));
+    // Use scaled to the whole period, once an hour of it has passed.
+    const qint64 elapsed = nowMs - tracked.startMs;
+    if (elapsed >= kOneHourMs) {
+        const double projected = used * double(tracked.endMs - tracked.startMs) / double(elapsed);
+        line += QStringLiteral(", period end about ") + amount(projected) + unit;
+    }
+    return line;
+}
+
+void PlanTracker::loadAlerts()
+{
+    XmlDocument document;
+    if (!QFileInfo::exists(m_alertsPath))
+        return;
+    if (!LoadDocument(m_alertsPath, document)) {
+        qCWarning(lcPlan) << m_alertsPath << "cannot be read; alerts may be shown again";
+        return;
+    }
+    for (pugi::xml_node alert = document.root().child("Alert"); alert;
+         alert = alert.next_sibling("Alert")) {
+        const QString provider = attributeText(alert, "Provider");
+        const QString period = attributeText(alert, "PeriodStart");
+        const QString capName = attributeText(alert, "Cap");
+        bool ok = false;
+        const double percent = attributeText(alert, "Percent").toDouble(&ok);
+        const int cap = capName == QLatin1String(kCapNames[Traffic]) ? Traffic
+                        : capName == QLatin1String(kCapNames[Money]) ? Money
+                                                                     : -1;
+        if (!ok || cap < 0)
+            continue;
+        for (Tracked &tracked : m_tracked) {
+            if (tracked.plan.name == provider && periodText(tracked.startDays) == period &&
+                !tracked.reached[cap].contains(percent))
+                tracked.reached[cap].append(percent);
+        }
+    }
+}
+
+void PlanTracker::saveAlerts() const
+{
+    // Only the current periods' alerts: older ones are of no more use.
+    XmlDocument document;
+    pugi::xml_node root = document.addRoot("PlanAlerts");
+    for (const Tracked &tracked : m_tracked) {
+        for (int cap = 0; cap < CapCount; ++cap) {
+            for (double percent : tracked.reached[cap]) {
+                pugi::xml_node alert = root.append_child("Alert");
+                setAttributeText(alert, "Provider", tracked.plan.name);
+                setAttributeText(alert, "PeriodStart", periodText(tracked.startDays));
+                setAttributeText(alert, "Cap", QLatin1String(kCapNames[cap]));
+                setAttributeText(alert, "Percent", QString::number(percent));
+            }
+        }
+    }
+    if (!SaveDocument(m_alertsPath, document))
+        qCWarning(lcPlan) << m_alertsPath << "cannot be written; alerts may be shown again";
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "cost/PlanUsage.h"
+#include "cost/ProviderPlan.h"
+#include "monitor/SessionObserver.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class MonitorView;
+class XmlDocument;
+
+// The running program's view of the providers' plans: the use of each plan
+// with a cap in its current period, counted from the month files once and
+// then kept current from the sessions the monitor records and, on each tick,
+// the running connection's figures. It adds the plan's lines to the tooltip,
+// announces in the tray balloon when a cap's alert level and the cap itself
+// are reached (once per period, threshold and cap, remembered in
+// plan-alerts.xml of the data folder), and hangs up when a plan says so.
+class PlanTracker final : public SessionObserver
+{
+public:
+    // Hangs up the watched connections.
+    using HangUp = std::function<void()>;
+
+    PlanTracker(const Clock &clock, const QString &dataFolder, MonitorView &view, HangUp hangUp);
+
+    // Reads the plans of config. The month files are counted at the first
+    // call, and again only when the providers with a cap or their periods
+    // changed; a changed cap or alert level takes effect at once. Then
+    // announces a threshold reached but not yet announced.
+    void readPlans(const XmlDocument &config);
+
+    // The provider's plan has a cap that its recorded use has reached.
+    bool capReached(const QString &provider);
+
+    // The alert file in a data folder.
+    static QString alertsPath(const QString &dataFolder);
+
+    void sessionRecorded(const SessionMonitor &monitor) override;
+    QString connectedTick(const SessionMonitor &monitor) override;
+
+private:
+    enum Cap { Traffic, Money, CapCount };
+
+    struct Tracked
+    {
+        ProviderPlan plan;
+        PlanUsage usage;
+        qint64 startMs = 0;
+        qint64 endMs = 0;
+        double startDays = 0;
+        QList<double> reached[CapCount]; // the thresholds announced, percent
+    };
+
+    // Counts the month files anew for the plans, as of now.
+    void count(const QList<ProviderPlan> &plans);
+    // Moves to the next period when the clock has passed a period's end.
+    void followPeriods();
+    Tracked *find(const QString &provider);
+
+    static double capOf(const ProviderPlan &plan, Cap cap);
+    // Announces the highest threshold of each cap that used has reached and
+    // that is not yet announced, and remembers them all. The message of
+    // hungUpCap says that the line was hung up, whatever was announced.
+    void announce(Tracked &tracked, const double used[CapCount], int hungUpCap = -1);
+    QString planLine(const Tracked &tracked, Cap cap, double used, qint64 nowMs) const;
+
+    void loadAlerts();
+    void saveAlerts() const;
+
+    const Clock &m_clock;
+    const QString m_alertsPath;
+    const QString m_logsDir;
+    MonitorView &m_view;
+    HangUp m_hangUp;
+    QLocale m_locale;
+
+    QList<Tracked> m_tracked;
+    qint64 m_nextEndMs = 0; // the earliest period end of m_tracked
+    bool m_counted = false;
+
+    // The connection the ticks watch: its start, and whether its plan was
+    // over a cap when it came up (then it is not hung up for that cap).
+    double m_connectionStart = -1;
+    bool m_overAtConnect = false;
+    bool m_hungUp = false;
+};
