@@ -103,6 +103,8 @@ double ProgramState::MonthCost() const
 
 void ProgramState::Timer1Timer()
 {
+    if (m_plans)
+        m_plans->tick();
     if (m_monitor)
         m_monitor->Timer1Timer();
 }

@@ -66,6 +66,14 @@ void PlanTracker::readPlans(const XmlDocument &config)
     } else {
         count(plans);
     }
+    m_announcePending = true;
+}
+
+void PlanTracker::tick()
+{
+    if (!m_announcePending)
+        return;
+    m_announcePending = false;
     for (Tracked &tracked : m_tracked) {
         const double used[CapCount] = {tracked.usage.trafficMB(), tracked.usage.cost()};
         announce(tracked, used);
@@ -84,13 +92,7 @@ void PlanTracker::count(const QList<ProviderPlan> &plans)
     m_tracked.clear();
     m_nextEndMs = std::numeric_limits<qint64>::max();
     for (qsizetype i = 0; i < plans.size(); ++i) {
-        const PlanPeriod &period = usages[i].period();
-        Tracked tracked{plans[i],
-                        usages[i],
-                        period.start.toMSecsSinceEpoch(),
-                        period.end.toMSecsSinceEpoch(),
-                        TextForms::toDays(period.start),
-                        {}};
+        Tracked tracked(plans[i], usages[i]);
         m_nextEndMs = std::min(m_nextEndMs, tracked.endMs);
         m_tracked.append(std::move(tracked));
     }
@@ -99,18 +101,23 @@ void PlanTracker::count(const QList<ProviderPlan> &plans)
     qCDebug(lcPlan) << "counted the use of" << m_tracked.size() << "plans";
 }
 
-void PlanTracker::followPeriods()
+PlanTracker::Tracked::Tracked(const ProviderPlan &plan, const PlanUsage &usage)
+    : plan(plan), usage(usage), startMs(usage.period().start.toMSecsSinceEpoch()),
+      endMs(usage.period().end.toMSecsSinceEpoch()),
+      startDays(TextForms::toDays(usage.period().start))
+{
+}
+
+bool PlanTracker::followPeriods()
 {
     if (m_tracked.isEmpty() || m_clock.now().toMSecsSinceEpoch() < m_nextEndMs)
-        return;
+        return false;
     QList<ProviderPlan> plans;
     for (const Tracked &tracked : std::as_const(m_tracked))
         plans.append(tracked.plan);
     count(plans);
-    for (Tracked &tracked : m_tracked) {
-        const double used[CapCount] = {tracked.usage.trafficMB(), tracked.usage.cost()};
-        announce(tracked, used);
-    }
+    m_announcePending = true;
+    return true;
 }
 
 PlanTracker::Tracked *PlanTracker::find(const QString &provider)
@@ -144,7 +151,9 @@ double PlanTracker::capOf(const ProviderPlan &plan, Cap cap)
 
 void PlanTracker::sessionRecorded(const SessionMonitor &monitor)
 {
-    followPeriods();
+    // A new count has read the session from its month file already.
+    if (followPeriods())
+        return;
     Tracked *tracked = find(monitor.EntryName());
     if (!tracked)
         return;
@@ -201,12 +210,42 @@ QString PlanTracker::connectedTick(const SessionMonitor &monitor)
     }
     announce(*tracked, used, hungUpCap);
 
-    QStringList lines;
+    return hintLines(*tracked, used, nowMs);
+}
+
+QString PlanTracker::hintLines(Tracked &tracked, const double used[CapCount], qint64 nowMs)
+{
+    // The lines change only when a figure they show changes: most ticks
+    // hand out the text of the tick before.
+    bool changed = false;
     for (int cap = 0; cap < CapCount; ++cap) {
-        if (capOf(tracked->plan, Cap(cap)) > 0)
-            lines.append(planLine(*tracked, Cap(cap), used[cap], nowMs));
+        const double limit = capOf(tracked.plan, Cap(cap));
+        LineFigures figures;
+        if (limit > 0) {
+            const double scale = lineScale(Cap(cap), limit);
+            figures.used = std::llround(used[cap] * scale);
+            figures.limit = std::llround(limit * scale);
+            figures.percent = qint64(std::floor(used[cap] / limit * kCapPercent));
+            // Use scaled to the whole period, once an hour of it has passed.
+            const qint64 elapsed = nowMs - tracked.startMs;
+            if (elapsed >= kOneHourMs)
+                figures.projected = std::llround(
+                    used[cap] * scale * double(tracked.endMs - tracked.startMs) / double(elapsed));
+        }
+        if (figures != tracked.shown[cap]) {
+            tracked.shown[cap] = figures;
+            changed = true;
+        }
     }
-    return lines.join(QStringLiteral("\r\n"));
+    if (changed || tracked.hint.isNull()) {
+        QStringList lines;
+        for (int cap = 0; cap < CapCount; ++cap) {
+            if (capOf(tracked.plan, Cap(cap)) > 0)
+                lines.append(planLine(Cap(cap), capOf(tracked.plan, Cap(cap)), tracked.shown[cap]));
+        }
+        tracked.hint = lines.join(QStringLiteral("\r\n"));
+    }
+    return tracked.hint;
 }
 
 void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hungUpCap)
@@ -251,27 +290,30 @@ void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hu
         saveAlerts();
 }
 
-QString PlanTracker::planLine(const Tracked &tracked, Cap cap, double used, qint64 nowMs) const
+double PlanTracker::lineScale(Cap cap, double limit)
 {
-    const double limit = capOf(tracked.plan, cap);
-    const bool gigabytes = cap == Traffic && limit >= kMBPerGB;
-    const QString unit = cap == Money ? QString()
-                         : gigabytes  ? QStringLiteral(" GB")
-                                      : QStringLiteral(" MB");
-    const auto amount = [&](double value) {
+    // Tenths of a GB or MB, cents.
+    if (cap == Money)
+        return 100.0;
+    return limit >= kMBPerGB ? 10.0 / kMBPerGB : 10.0;
+}
+
+QString PlanTracker::planLine(Cap cap, double limit, const LineFigures &figures) const
+{
+    const double scale = lineScale(cap, limit);
+    const QString unit = cap == Money        ? QString()
+                         : limit >= kMBPerGB ? QStringLiteral(" GB")
+                                             : QStringLiteral(" MB");
+    const auto amount = [&](qint64 steps) {
         if (cap == Money)
-            return TextForms::moneyText(value, m_locale).trimmed();
-        return m_locale.toString(gigabytes ? value / kMBPerGB : value, 'f', 1);
+            return TextForms::moneyText(double(steps) / scale, m_locale).trimmed();
+        return m_locale.toString(double(steps) / 10.0, 'f', 1);
     };
-    const double percent = std::floor(used / limit * kCapPercent);
     QString line = QStringLiteral("Plan: %1 of %2%3 (%4%)")
-                       .arg(amount(used), amount(limit), unit, QString::number(percent, 'f', 0));
-    // Use scaled to the whole period, once an hour of it has passed.
-    const qint64 elapsed = nowMs - tracked.startMs;
-    if (elapsed >= kOneHourMs) {
-        const double projected = used * double(tracked.endMs - tracked.startMs) / double(elapsed);
-        line += QStringLiteral(", period end about ") + amount(projected) + unit;
-    }
+                       .arg(amount(figures.used), amount(figures.limit), unit,
+                            QString::number(figures.percent));
+    if (figures.projected >= 0)
+        line += QStringLiteral(", period end about ") + amount(figures.projected) + unit;
     return line;
 }
 
@@ -316,7 +358,7 @@ void PlanTracker::saveAlerts() const
                 setAttributeText(alert, "Provider", tracked.plan.name);
                 setAttributeText(alert, "PeriodStart", periodText(tracked.startDays));
                 setAttributeText(alert, "Cap", QLatin1String(kCapNames[cap]));
-                setAttributeText(alert, "Percent", QString::number(percent));
+                setAttributeText(alert, "Percent", MachineText::plainNumber(percent));
             }
         }
     }

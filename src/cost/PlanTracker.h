@@ -31,9 +31,12 @@ public:
 
     // Reads the plans of config. The month files are counted at the first
     // call, and again only when the providers with a cap or their periods
-    // changed; a changed cap or alert level takes effect at once. Then
-    // announces a threshold reached but not yet announced.
+    // changed; a changed cap or alert level takes effect at once. A
+    // threshold the recorded use has reached but that was never announced
+    // is announced at the next tick (at start the tray icon is not up yet).
     void readPlans(const XmlDocument &config);
+    // Every tick, connected or not, before the monitor's.
+    void tick();
 
     // The provider's plan has a cap that its recorded use has reached.
     bool capReached(const QString &provider);
@@ -47,20 +50,35 @@ public:
 private:
     enum Cap { Traffic, Money, CapCount };
 
+    // What a tooltip line shows, in its steps (tenths of a GB or MB, cents).
+    struct LineFigures
+    {
+        qint64 used = -1;
+        qint64 limit = -1;
+        qint64 percent = -1;
+        qint64 projected = -1; // -1: not yet
+        bool operator==(const LineFigures &) const = default;
+    };
+
     struct Tracked
     {
+        Tracked(const ProviderPlan &plan, const PlanUsage &usage);
+
         ProviderPlan plan;
         PlanUsage usage;
         qint64 startMs = 0;
         qint64 endMs = 0;
         double startDays = 0;
         QList<double> reached[CapCount]; // the thresholds announced, percent
+        LineFigures shown[CapCount];
+        QString hint; // the lines of shown
     };
 
     // Counts the month files anew for the plans, as of now.
     void count(const QList<ProviderPlan> &plans);
-    // Moves to the next period when the clock has passed a period's end.
-    void followPeriods();
+    // Moves to the next period when the clock has passed a period's end;
+    // true when it did (the month files were counted again).
+    bool followPeriods();
     Tracked *find(const QString &provider);
 
     static double capOf(const ProviderPlan &plan, Cap cap);
@@ -68,7 +86,9 @@ private:
     // that is not yet announced, and remembers them all. The message of
     // hungUpCap says that the line was hung up, whatever was announced.
     void announce(Tracked &tracked, const double used[CapCount], int hungUpCap = -1);
-    QString planLine(const Tracked &tracked, Cap cap, double used, qint64 nowMs) const;
+    QString hintLines(Tracked &tracked, const double used[CapCount], qint64 nowMs);
+    static double lineScale(Cap cap, double limit);
+    QString planLine(Cap cap, double limit, const LineFigures &figures) const;
 
     void loadAlerts();
     void saveAlerts() const;
@@ -83,6 +103,7 @@ private:
     QList<Tracked> m_tracked;
     qint64 m_nextEndMs = 0; // the earliest period end of m_tracked
     bool m_counted = false;
+    bool m_announcePending = false;
 
     // The connection the ticks watch: its start, and whether its plan was
     // over a cap when it came up (then it is not hung up for that cap).

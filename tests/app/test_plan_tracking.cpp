@@ -132,9 +132,11 @@ void TestPlanTracking::alertsOncePerPeriodAcrossRestarts()
     QVERIFY(QFile::remove(PlanTracker::alertsPath(f.dir.path())));
     f.view.balloons.clear();
     f.start();
+    f.tick(); // once the tray icon is up
     QCOMPARE(f.balloonTexts(), QStringList{capAt});
     f.view.balloons.clear();
     f.start();
+    f.tick();
     QCOMPARE(f.balloonTexts(), QStringList());
 
     // The next period starts afresh, while running.
@@ -174,6 +176,7 @@ void TestPlanTracking::capReachedWhileConnected()
     if (recordedBytes > 0)
         writeSession(f.dir.path(), QDateTime(QDate(2009, 3, 2), QTime(9, 0)), recordedBytes, 0);
     f.start();
+    f.tick();
     f.view.balloons.clear();
     f.connect(4 * kMB);
     f.tick(2);
