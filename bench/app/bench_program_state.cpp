@@ -2,6 +2,7 @@
 // month files of 10,000 sessions each, without plans and with three
 // providers' plans, whose periods need one and two month files.
 #include "app/ProgramState.h"
+#include "connection/ConnectionService.h"
 #include "core/Clock.h"
 #include "core/Prompter.h"
 #include "monitor/MonitorView.h"
