@@ -18,6 +18,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 constexpr double kMsPerDay = 86400000.0;
 constexpr double kMBPerGB = 1024.0;
 constexpr qint64 kOneHourMs = 3600 * 1000;
+constexpr qint64 kQuarterHourMs = kOneHourMs / 4;
+constexpr qint64 kMsPerWholeDay = 24 * kOneHourMs;
 constexpr int kBalloonSeconds = 10;
 constexpr double kCapPercent = 100;
 
@@ -110,7 +113,7 @@ PlanTracker::Tracked::Tracked(const ProviderPlan &plan, const PlanUsage &usage)
 
 bool PlanTracker::followPeriods()
 {
-    if (m_tracked.isEmpty() || m_clock.now().toMSecsSinceEpoch() < m_nextEndMs)
+    if (m_tracked.isEmpty() || nowMs() < m_nextEndMs)
         return false;
     QList<ProviderPlan> plans;
     for (const Tracked &tracked : std::as_const(m_tracked))
@@ -118,6 +121,22 @@ bool PlanTracker::followPeriods()
     count(plans);
     m_announcePending = true;
     return true;
+}
+
+qint64 PlanTracker::nowMs()
+{
+    // The clock's date and time of day are at hand; the real time needs the
+    // time zone, whose offset is looked up again each quarter of an hour
+    // (zones change their offset on those).
+    const QDateTime now = m_clock.now();
+    const qint64 wallMs =
+        now.date().toJulianDay() * kMsPerWholeDay + now.time().msecsSinceStartOfDay();
+    const qint64 quarter = wallMs / kQuarterHourMs;
+    if (quarter != m_offsetQuarter) {
+        m_offsetQuarter = quarter;
+        m_offsetMs = now.toMSecsSinceEpoch() - wallMs;
+    }
+    return wallMs + m_offsetMs;
 }
 
 PlanTracker::Tracked *PlanTracker::find(const QString &provider)
@@ -169,7 +188,7 @@ QString PlanTracker::connectedTick(const SessionMonitor &monitor)
 {
     if (m_tracked.isEmpty())
         return {};
-    const qint64 nowMs = m_clock.now().toMSecsSinceEpoch();
+    const qint64 nowMs = this->nowMs();
     if (nowMs >= m_nextEndMs)
         followPeriods();
     Tracked *tracked = find(monitor.EntryName());
@@ -232,18 +251,24 @@ QString PlanTracker::hintLines(Tracked &tracked, const double used[CapCount], qi
                 figures.projected = std::llround(
                     used[cap] * scale * double(tracked.endMs - tracked.startMs) / double(elapsed));
         }
-        if (figures != tracked.shown[cap]) {
-            tracked.shown[cap] = figures;
-            changed = true;
-        }
+        ShownLine &shown = tracked.shown[cap];
+        if (figures == shown.figures)
+            continue;
+        if (limit > 0)
+            updateLine(shown, Cap(cap), limit, figures);
+        else
+            shown = ShownLine();
+        changed = true;
     }
-    if (changed || tracked.hint.isNull()) {
-        QStringList lines;
-        for (int cap = 0; cap < CapCount; ++cap) {
-            if (capOf(tracked.plan, Cap(cap)) > 0)
-                lines.append(planLine(Cap(cap), capOf(tracked.plan, Cap(cap)), tracked.shown[cap]));
+    if (changed) {
+        tracked.hint.clear();
+        for (const ShownLine &shown : tracked.shown) {
+            if (shown.line.isEmpty())
+                continue;
+            if (!tracked.hint.isEmpty())
+                tracked.hint += QStringLiteral("\r\n");
+            tracked.hint += shown.line;
         }
-        tracked.hint = lines.join(QStringLiteral("\r\n"));
     }
     return tracked.hint;
 }
@@ -252,10 +277,9 @@ void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hu
 {
     const ProviderPlan &plan = tracked.plan;
     // An alert level of 0 would speak at once, one of 100 or more is the cap.
-    QList<double> thresholds;
-    if (plan.alertAt > 0 && plan.alertAt < kCapPercent)
-        thresholds.append(plan.alertAt);
-    thresholds.append(kCapPercent);
+    const bool early = plan.alertAt > 0 && plan.alertAt < kCapPercent;
+    const double levels[] = {plan.alertAt, kCapPercent};
+    const std::span<const double> thresholds(levels + (early ? 0 : 1), early ? 2 : 1);
 
     bool changed = false;
     for (int cap = 0; cap < CapCount; ++cap) {
@@ -264,7 +288,7 @@ void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hu
             continue;
         QList<double> &reached = tracked.reached[cap];
         std::optional<double> highest;
-        for (double threshold : std::as_const(thresholds)) {
+        for (double threshold : thresholds) {
             if (used[cap] < limit * threshold / kCapPercent || reached.contains(threshold))
                 continue;
             reached.append(threshold);
@@ -298,23 +322,35 @@ double PlanTracker::lineScale(Cap cap, double limit)
     return limit >= kMBPerGB ? 10.0 / kMBPerGB : 10.0;
 }
 
-QString PlanTracker::planLine(Cap cap, double limit, const LineFigures &figures) const
+QString PlanTracker::amountText(Cap cap, double limit, qint64 steps) const
 {
-    const double scale = lineScale(cap, limit);
+    if (cap == Money)
+        return TextForms::moneyText(double(steps) / lineScale(cap, limit), m_locale).trimmed();
+    return m_locale.toString(double(steps) / 10.0, 'f', 1);
+}
+
+void PlanTracker::updateLine(ShownLine &shown, Cap cap, double limit,
+                             const LineFigures &figures) const
+{
+    // Each amount is written only when its figure changed.
+    const bool all = figures.limit != shown.figures.limit;
+    if (all)
+        shown.limit = amountText(cap, limit, figures.limit);
+    if (all || figures.used != shown.figures.used)
+        shown.used = amountText(cap, limit, figures.used);
+    if (all || figures.projected != shown.figures.projected)
+        shown.projected =
+            figures.projected < 0 ? QString() : amountText(cap, limit, figures.projected);
+    shown.figures = figures;
+
     const QString unit = cap == Money        ? QString()
                          : limit >= kMBPerGB ? QStringLiteral(" GB")
                                              : QStringLiteral(" MB");
-    const auto amount = [&](qint64 steps) {
-        if (cap == Money)
-            return TextForms::moneyText(double(steps) / scale, m_locale).trimmed();
-        return m_locale.toString(double(steps) / 10.0, 'f', 1);
-    };
-    QString line = QStringLiteral("Plan: %1 of %2%3 (%4%)")
-                       .arg(amount(figures.used), amount(figures.limit), unit,
-                            QString::number(figures.percent));
-    if (figures.projected >= 0)
-        line += QStringLiteral(", period end about ") + amount(figures.projected) + unit;
-    return line;
+    shown.line = QStringLiteral("Plan: ") + shown.used + QStringLiteral(" of ") + shown.limit +
+                 unit + QStringLiteral(" (") + QString::number(figures.percent) +
+                 QStringLiteral("%)");
+    if (!shown.projected.isEmpty())
+        shown.line += QStringLiteral(", period end about ") + shown.projected + unit;
 }
 
 void PlanTracker::loadAlerts()

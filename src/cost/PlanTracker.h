@@ -60,6 +60,16 @@ private:
         bool operator==(const LineFigures &) const = default;
     };
 
+    // A tooltip line with its amounts' texts.
+    struct ShownLine
+    {
+        LineFigures figures;
+        QString used;
+        QString limit;
+        QString projected;
+        QString line; // empty: no cap
+    };
+
     struct Tracked
     {
         Tracked(const ProviderPlan &plan, const PlanUsage &usage);
@@ -70,7 +80,7 @@ private:
         qint64 endMs = 0;
         double startDays = 0;
         QList<double> reached[CapCount]; // the thresholds announced, percent
-        LineFigures shown[CapCount];
+        ShownLine shown[CapCount];
         QString hint; // the lines of shown
     };
 
@@ -80,6 +90,8 @@ private:
     // true when it did (the month files were counted again).
     bool followPeriods();
     Tracked *find(const QString &provider);
+    // The clock's time in ms since the epoch.
+    qint64 nowMs();
 
     static double capOf(const ProviderPlan &plan, Cap cap);
     // Announces the highest threshold of each cap that used has reached and
@@ -88,7 +100,8 @@ private:
     void announce(Tracked &tracked, const double used[CapCount], int hungUpCap = -1);
     QString hintLines(Tracked &tracked, const double used[CapCount], qint64 nowMs);
     static double lineScale(Cap cap, double limit);
-    QString planLine(Cap cap, double limit, const LineFigures &figures) const;
+    QString amountText(Cap cap, double limit, qint64 steps) const;
+    void updateLine(ShownLine &shown, Cap cap, double limit, const LineFigures &figures) const;
 
     void loadAlerts();
     void saveAlerts() const;
@@ -104,6 +117,8 @@ private:
     qint64 m_nextEndMs = 0; // the earliest period end of m_tracked
     bool m_counted = false;
     bool m_announcePending = false;
+    qint64 m_offsetQuarter = -1; // the quarter hour m_offsetMs was looked up in
+    qint64 m_offsetMs = 0;
 
     // The connection the ticks watch: its start, and whether its plan was
     // over a cap when it came up (then it is not hung up for that cap).
