@@ -99,6 +99,8 @@ void connectedTicks(benchmark::State &state, Service &service, std::function<voi
     }
     if (!monitor.WasConnected())
         state.SkipWithError("the line is not up");
+    if (withPlan && plans.connectedTick(monitor).isEmpty())
+        state.SkipWithError("the plan is not followed");
     benchmark::DoNotOptimize(monitor.SessionCost());
 }
 
