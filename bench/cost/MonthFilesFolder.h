@@ -2,6 +2,7 @@
 
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
+#include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/StatisticsLog.h"
 #include "store/XmlDocument.h"
@@ -44,5 +45,26 @@ struct MonthFilesFolder
             }
             SaveDocument(logs + QLatin1Char('/') + statsFileName(first), document);
         }
+    }
+
+    // A configuration of three providers ("Provider 0" to "Provider 2");
+    // withPlans: plans with both caps whose periods start on the 1st, 15th
+    // and 31st, so that they need one and two month files.
+    static void writeConfig(const QString &path, bool withPlans)
+    {
+        XmlDocument document;
+        NewConfig(document);
+        pugi::xml_node isp = document.root().child("ISP");
+        const char *starts[] = {"1", "15", "31"};
+        for (int p = 0; p < 3; ++p) {
+            pugi::xml_node item = isp.append_child("Item");
+            setAttributeText(item, "Name", QStringLiteral("Provider %1").arg(p));
+            if (withPlans) {
+                setAttributeText(item, "PeriodStart", QLatin1String(starts[p]));
+                setAttributeText(item, "TrafficCap", TextForms::numberText(5120.5));
+                setAttributeText(item, "CostCap", TextForms::numberText(30));
+            }
+        }
+        SaveDocument(path, document);
     }
 };

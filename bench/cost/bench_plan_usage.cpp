@@ -25,20 +25,7 @@ struct Folder : MonthFilesFolder
     {
         const QString path =
             dir.filePath(withPlans ? QStringLiteral("plans.cfg") : QStringLiteral("plain.cfg"));
-        XmlDocument document;
-        NewConfig(document);
-        pugi::xml_node isp = document.root().child("ISP");
-        const char *starts[] = {"1", "15", "31"};
-        for (int p = 0; p < 3; ++p) {
-            pugi::xml_node item = isp.append_child("Item");
-            setAttributeText(item, "Name", QStringLiteral("Provider %1").arg(p));
-            if (withPlans) {
-                setAttributeText(item, "PeriodStart", QLatin1String(starts[p]));
-                setAttributeText(item, "TrafficCap", TextForms::numberText(5120.5));
-                setAttributeText(item, "CostCap", TextForms::numberText(30));
-            }
-        }
-        SaveDocument(path, document);
+        writeConfig(path, withPlans);
         return path;
     }
 };
