@@ -99,6 +99,7 @@ private slots:
     void capReachedWhileConnected();
     void tooltipLine_data();
     void tooltipLine();
+    void settingsTakeEffect();
     void dialOverCapAsksFirst_data();
     void dialOverCapAsksFirst();
 };
@@ -237,6 +238,26 @@ void TestPlanTracking::tooltipLine()
     QStringList hint = f.view.hint.split(QStringLiteral("\r\n"));
     QCOMPARE(hint.mid(4), lines);
     QVERIFY(f.view.hint.size() <= 255);
+}
+
+void TestPlanTracking::settingsTakeEffect()
+{
+    Fixture f;
+    writeConfig(f.dir.path(), {{"TrafficCap", QStringLiteral("10")}});
+    f.start();
+    f.connect(6 * kMB);
+    f.tick(2);
+    QVERIFY(f.view.hint.contains(QStringLiteral("\r\nPlan: 6.0 of 10.0 MB (60%), period end")));
+    // A new cap shows at the next tick; the cap taken away, so does its line.
+    pugi::xml_node alpha = f.state->config().root().child("ISP").child("Item");
+    setAttributeText(alpha, "TrafficCap", QStringLiteral("20"));
+    f.state->settingsClosed();
+    f.tick();
+    QVERIFY(f.view.hint.contains(QStringLiteral("\r\nPlan: 6.0 of 20.0 MB (30%), period end")));
+    setAttributeText(alpha, "TrafficCap", QString());
+    f.state->settingsClosed();
+    f.tick();
+    QVERIFY(!f.view.hint.contains(QStringLiteral("Plan:")));
 }
 
 void TestPlanTracking::dialOverCapAsksFirst_data()
