@@ -106,7 +106,7 @@ private:
 
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
-    std::unique_ptr<PlanTracker> m_plans; // observes the monitor, so outlives it
+    std::unique_ptr<PlanTracker> m_plans;          // observes the monitor, so outlives it
     std::unique_ptr<SessionMonitor> m_monitor;
     MonitorView *m_view = nullptr;
     QTimer *m_timer1 = nullptr;
