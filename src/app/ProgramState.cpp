@@ -5,6 +5,9 @@
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
 #include "monitor/MonitorView.h"
+#include "core/Prompter.h"
+#include "core/Version.h"
+#include "cost/PlanTracker.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
@@ -65,8 +68,17 @@ QString ProgramState::start(MonitorView &view)
                      QDir::toNativeSeparators(m_configPath), config.reason);
     }
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    startPlans();
     m_timer1->start();
     return tableError;
+}
+
+void ProgramState::startPlans()
+{
+    m_plans =
+        std::make_unique<PlanTracker>(m_clock, m_dataFolder, *m_view, [this] { HangUpAll(); });
+    m_plans->readPlans(m_config);
+    m_monitor->setObserver(m_plans.get());
 }
 
 void ProgramState::finish()
@@ -91,6 +103,9 @@ void ProgramState::settingsClosed()
         m_monitor->refindProvider();
     // A provider added or renamed, or WatchAll, changes which connections count.
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    // Caps or periods may have changed.
+    if (m_plans)
+        m_plans->readPlans(m_config);
 }
 
 SessionTable &ProgramState::MemTable()
@@ -110,6 +125,8 @@ double ProgramState::MonthCost() const
 
 void ProgramState::Timer1Timer()
 {
+    if (m_plans)
+        m_plans->tick();
     if (m_monitor)
         m_monitor->Timer1Timer();
     followMonth();
@@ -178,4 +195,14 @@ void ProgramState::statisticsNotSaved(const QString &file, const QString &reason
                                        "connection is kept and saved again later.")
                             .arg(QDir::toNativeSeparators(file), reason),
                         kSaveFailureBalloonSeconds);
+}
+
+bool ProgramState::confirmDial(const QString &entry)
+{
+    if (!m_plans || !m_plans->capReached(entry))
+        return true;
+    return m_prompter.question(
+               QString::fromLatin1(kApplicationName),
+               QStringLiteral("The plan's cap for %1 is reached. Dial anyway?").arg(entry),
+               Prompter::Yes | Prompter::No, Prompter::Icon::Warning) == Prompter::Yes;
 }

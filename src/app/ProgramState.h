@@ -13,6 +13,7 @@ class Clock;
 class ConnectionService;
 class MonitorView;
 class MonthStatistics;
+class PlanTracker;
 class Prompter;
 class QTimer;
 class SessionMonitor;
@@ -82,6 +83,9 @@ public:
     void setCurrentUserName(const QString &name);
     // Hangs up every connection and waits until they are gone.
     void HangUpAll();
+    // Before entry is dialled: when its provider's plan is over a cap, asks
+    // whether to dial anyway. True to dial.
+    bool confirmDial(const QString &entry);
 
     // The phonebook as the "Connections" submenus last listed it.
     QStringList &EntryList() { return m_entryList; }
@@ -96,6 +100,9 @@ public:
     QString ConfigPath() const { return m_configPath; }
 
 private:
+    // The plans' use, counted once at start and followed from then on.
+    void startPlans();
+
     ConnectionService &m_service;
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -103,6 +110,7 @@ private:
 
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
+    std::unique_ptr<PlanTracker> m_plans;          // observes the monitor, so outlives it
     std::unique_ptr<SessionMonitor> m_monitor;
     MonitorView *m_view = nullptr;
     QTimer *m_timer1 = nullptr;

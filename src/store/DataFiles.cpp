@@ -264,6 +264,8 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
 
 int RemoveInterruptedSaves(const QString &dataFolder)
 {
-    return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
+    // Every data file the program keeps in the data folder (the configuration,
+    // the journal of the running connection, the plan alerts) ends in .xml.
+    return removeTempFiles(dataFolder, QStringLiteral("*.xml")) +
            removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }
