@@ -1,6 +1,7 @@
 #include "backends/sim/SimulatedModemService.h"
 #include "connection/ConnectionService.h"
 #include "core/Clock.h"
+#include "cost/PlanTracker.h"
 #include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
 #include "store/MonthStatistics.h"
@@ -68,9 +69,11 @@ const char *kConfig = R"(<MainContent>
 <Tuesday><Item Time1="08:00" Time2="23:59" TariffType="2"/></Tuesday>
 </Item></ISP><Users/><Graph/></MainContent>)";
 
-// The tick with a connection up and cost counting on, painting nothing.
+// The tick with a connection up and cost counting on, painting nothing;
+// withPlan: the provider has a plan with both caps, which the tick follows.
 template <typename Service>
-void connectedTicks(benchmark::State &state, Service &service, std::function<void()> advance)
+void connectedTicks(benchmark::State &state, Service &service, std::function<void()> advance,
+                    bool withPlan = false)
 {
     QTemporaryDir dir;
     XmlDocument config;
@@ -80,6 +83,14 @@ void connectedTicks(benchmark::State &state, Service &service, std::function<voi
     log.open();
     NullMonitorView view;
     SessionMonitor monitor(service, config, log, clock, view);
+    PlanTracker plans(clock, dir.path(), view, {});
+    if (withPlan) {
+        pugi::xml_node provider = config.root().child("ISP").child("Item");
+        provider.append_attribute("TrafficCap") = "1000000";
+        provider.append_attribute("CostCap") = "1000000";
+        plans.readPlans(config);
+        monitor.setObserver(&plans);
+    }
     monitor.Timer1Timer(); // the connect steps
     for (auto _ : state) {
         monitor.Timer1Timer();
@@ -88,6 +99,8 @@ void connectedTicks(benchmark::State &state, Service &service, std::function<voi
     }
     if (!monitor.WasConnected())
         state.SkipWithError("the line is not up");
+    if (withPlan && plans.connectedTick(monitor).isEmpty())
+        state.SkipWithError("the plan is not followed");
     benchmark::DoNotOptimize(monitor.SessionCost());
 }
 
@@ -119,6 +132,15 @@ void BM_ConnectedTickBareService(benchmark::State &state)
     connectedTicks(state, service, [] {});
 }
 BENCHMARK(BM_ConnectedTickBareService)->Unit(benchmark::kMicrosecond);
+
+// The same with the provider's plan followed on every tick.
+void BM_ConnectedTickBareServiceWithPlan(benchmark::State &state)
+{
+    SteadyLineService service;
+    connectedTicks(
+        state, service, [] {}, true);
+}
+BENCHMARK(BM_ConnectedTickBareServiceWithPlan)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -12,39 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../BenchDoubles.h"
+
 namespace {
-
-class SilentPrompter final : public Prompter
-{
-public:
-    void message(const QString &, const QString &, Icon) override {}
-    Button question(const QString &, const QString &, Buttons, Icon) override { return No; }
-    std::optional<QString> textInput(const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-};
-
-class NoService final : public ConnectionService
-{
-public:
-    QString backendName() const override { return QStringLiteral("none"); }
-    int enumConnections(ConnectionRecord *, int, int *count) override
-    {
-        *count = 0;
-        return Success;
-    }
-    int connectionStatistics(ConnectionHandle, SessionCounters *) override { return InvalidHandle; }
-    int enumEntries(QString *, int, int *count) override
-    {
-        *count = 0;
-        return Success;
-    }
-    int hangUp(ConnectionHandle) override { return InvalidHandle; }
-    int connectStatus(ConnectionHandle) override { return InvalidHandle; }
-    std::unique_ptr<DialAttempt> dial(const QString &) override { return nullptr; }
-    PhonebookEditing phonebookEditing() const override { return {}; }
-};
 
 XmlDocument largeConfiguration()
 {
@@ -91,6 +61,7 @@ void BM_OpenUntilShown(benchmark::State &state)
 {
     XmlDocument live = largeConfiguration();
     SilentPrompter prompter;
+    prompter.answer = Prompter::No;
     NoService service;
     const SettingsContext context(live, QString(), service, prompter);
     for (auto _ : state) {
@@ -108,6 +79,7 @@ void BM_ApplyStateCheck(benchmark::State &state)
 {
     XmlDocument live = largeConfiguration();
     SilentPrompter prompter;
+    prompter.answer = Prompter::No;
     NoService service;
     TSettings dialog(SettingsContext(live, QString(), service, prompter), nullptr);
     // Equal documents: the check walks both trees to the end.

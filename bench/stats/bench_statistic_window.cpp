@@ -14,22 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../BenchDoubles.h"
+
 #include <memory>
 
 namespace {
 
 constexpr int kSessions = 100000;
-
-class SilentPrompter final : public Prompter
-{
-public:
-    void message(const QString &, const QString &, Icon) override {}
-    Button question(const QString &, const QString &, Buttons, Icon) override { return Cancel; }
-    std::optional<QString> textInput(const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-};
 
 // A month's table as the loader builds it, most recent first.
 const SessionTable &sessions()

@@ -3,6 +3,11 @@
 #include "connection/DialupOperations.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "core/TextForms.h"
+#include "monitor/MonitorView.h"
+#include "core/Prompter.h"
+#include "core/Version.h"
+#include "cost/PlanTracker.h"
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
@@ -10,7 +15,15 @@
 #include "store/RunningJournal.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
+
+namespace {
+
+// Long enough to be read: this balloon is not hidden by Timer2.
+constexpr int kSaveFailureBalloonSeconds = 30;
+
+} // namespace
 
 ProgramState::ProgramState(ConnectionService &service, Prompter &prompter, const Clock &clock,
                            const QString &dataFolder, QObject *parent)
@@ -35,18 +48,39 @@ QString ProgramState::start(MonitorView &view)
     m_logsDir = logsDir(m_dataFolder);
     ensureFolder(m_logsDir); // a failure shows when the month's file is written
     RemoveInterruptedSaves(m_dataFolder);
-    m_statsFileName = statsFileName(m_clock.now().date());
-    m_statistics =
-        std::make_unique<MonthStatistics>(QDir(m_logsDir).filePath(m_statsFileName), m_clock);
+    m_statistics = std::make_unique<MonthStatistics>(
+        QDir(m_logsDir).filePath(statsFileName(m_clock.now().date())), m_clock);
+    m_statistics->followCalendar();
+    m_statistics->setSaveFailureHandler(
+        [this](const QString &file, const QString &reason) { statisticsNotSaved(file, reason); });
+    m_shownMonth = m_statistics->month();
     m_monitor = std::make_unique<SessionMonitor>(m_service, m_config, *m_statistics, m_clock, view);
 
-    const QString tableError = m_statistics->open();
+    QString tableError = m_statistics->open();
     m_configPath = configPath(m_dataFolder);
-    OpenConfig(m_configPath, m_config, m_clock);
+    const DocumentLoad config = OpenConfig(m_configPath, m_config, m_clock);
+    if (config.outcome == DocumentLoad::Inaccessible) {
+        // Told with the month file's trouble, in the one message of start-up.
+        tableError +=
+            QStringLiteral("%1The configuration file \"%2\" cannot be opened: %3. The "
+                           "file is left as it is and not written while the program "
+                           "runs; the program starts with empty settings and does not save them.")
+                .arg(tableError.isEmpty() ? QString() : QStringLiteral("\n\n"),
+                     QDir::toNativeSeparators(m_configPath), config.reason);
+    }
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
     openRunningJournal();
+    startPlans();
     m_timer1->start();
     return tableError;
+}
+
+void ProgramState::startPlans()
+{
+    m_plans =
+        std::make_unique<PlanTracker>(m_clock, m_dataFolder, *m_view, [this] { HangUpAll(); });
+    m_plans->readPlans(m_config);
+    m_monitor->setObserver(m_plans.get());
 }
 
 void ProgramState::finish()
@@ -91,6 +125,9 @@ void ProgramState::settingsClosed()
         m_monitor->refindProvider();
     // A provider added or renamed, or WatchAll, changes which connections count.
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    // Caps or periods may have changed.
+    if (m_plans)
+        m_plans->readPlans(m_config);
 }
 
 SessionTable &ProgramState::MemTable()
@@ -110,8 +147,11 @@ double ProgramState::MonthCost() const
 
 void ProgramState::Timer1Timer()
 {
+    if (m_plans)
+        m_plans->tick();
     if (m_monitor)
         m_monitor->Timer1Timer();
+    followMonth();
 }
 
 QString ProgramState::EntryName() const
@@ -133,4 +173,58 @@ void ProgramState::setCurrentUserName(const QString &name)
 void ProgramState::HangUpAll()
 {
     ::HangUpAll(m_service);
+}
+
+QString ProgramState::StatsFileName() const
+{
+    return m_statistics ? QFileInfo(m_statistics->filePath()).fileName() : QString();
+}
+
+void ProgramState::followMonth()
+{
+    if (!m_monitor)
+        return;
+    const QDate today = m_clock.now().date();
+    const QDate month(today.year(), today.month(), 1);
+    if (month != m_statistics->month()) {
+        // A connection keeps the month it began in until its record is written.
+        QDate started;
+        QTime at;
+        const bool holdsMonth = m_monitor->WasConnected() &&
+                                TextForms::splitDays(m_monitor->StartTime(), &started, &at) &&
+                                QDate(started.year(), started.month(), 1) == m_statistics->month();
+        if (!holdsMonth)
+            m_statistics->turnTo(month);
+    }
+    // While connected, every tick shows the month's figures anyway.
+    if (m_statistics->month() != m_shownMonth && !m_monitor->WasConnected()) {
+        m_shownMonth = m_statistics->month();
+        m_view->setText(MonitorView::Field::MonthTime,
+                        TextForms::durationText(m_statistics->MonthTime()));
+        m_view->setText(MonitorView::Field::MonthCost,
+                        TextForms::moneyText(m_statistics->MonthCost()));
+    }
+}
+
+void ProgramState::statisticsNotSaved(const QString &file, const QString &reason)
+{
+    // A file that could not be read at start is never written in this run;
+    // the start-up message said so already.
+    if (!m_view || SavesRefused(file))
+        return;
+    m_view->showBalloon(QStringLiteral("Dialometer"),
+                        QStringLiteral("Dialometer could not save the statistics to %1: %2. The "
+                                       "connection is kept and saved again later.")
+                            .arg(QDir::toNativeSeparators(file), reason),
+                        kSaveFailureBalloonSeconds);
+}
+
+bool ProgramState::confirmDial(const QString &entry)
+{
+    if (!m_plans || !m_plans->capReached(entry))
+        return true;
+    return m_prompter.question(
+               QString::fromLatin1(kApplicationName),
+               QStringLiteral("The plan's cap for %1 is reached. Dial anyway?").arg(entry),
+               Prompter::Yes | Prompter::No, Prompter::Icon::Warning) == Prompter::Yes;
 }

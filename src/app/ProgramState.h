@@ -2,6 +2,7 @@
 
 #include "store/XmlDocument.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@ class Clock;
 class ConnectionService;
 class MonitorView;
 class MonthStatistics;
+class PlanTracker;
 class Prompter;
 class QTimer;
 class RunningJournal;
@@ -40,11 +42,12 @@ public:
     // Start-up: creates the Logs folder, opens the month's statistics file
     // into its table, reads the configuration (never writes it), creates the
     // monitor that shows its ticks on view, and starts Timer1. Returns why the
-    // month's table could not be loaded, empty when it could.
+    // month's table could not be loaded and which of the two files cannot be
+    // opened (those are never written this run), empty when all is well.
     QString start(MonitorView &view);
     bool isStarted() const { return m_monitor != nullptr; }
-    // Stops the timer and writes the month's statistics once more; later
-    // calls do nothing.
+    // Stops the timer and writes the month's statistics once more (and any
+    // month whose save failed); later calls do nothing.
     void finish();
 
     ConnectionService &service() const { return m_service; }
@@ -73,6 +76,7 @@ public:
     // What the ticks show (the main window); the tray balloon is shown here.
     MonitorView &view() { return *m_view; }
     QTimer *Timer1() const { return m_timer1; }
+    // One tick of the monitor; then the month's statistics follow the clock.
     void Timer1Timer();
 
     QString EntryName() const;
@@ -80,6 +84,9 @@ public:
     void setCurrentUserName(const QString &name);
     // Hangs up every connection and waits until they are gone.
     void HangUpAll();
+    // Before entry is dialled: when its provider's plan is over a cap, asks
+    // whether to dial anyway. True to dial.
+    bool confirmDial(const QString &entry);
 
     // The phonebook as the "Connections" submenus last listed it.
     QStringList &EntryList() { return m_entryList; }
@@ -89,7 +96,8 @@ public:
     void setRasDialogOpen(bool open) { m_rasDialogOpen = open; }
 
     QString LogsDir() const { return m_logsDir; }
-    QString StatsFileName() const { return m_statsFileName; }
+    // The file name of the month the statistics hold, e.g. "09_03.sn2".
+    QString StatsFileName() const;
     QString ConfigPath() const { return m_configPath; }
 
     // The journal of the running connection, beside the configuration; valid
@@ -101,6 +109,8 @@ public:
 
 private:
     void openRunningJournal();
+    // The plans' use, counted once at start and followed from then on.
+    void startPlans();
 
     ConnectionService &m_service;
     Prompter &m_prompter;
@@ -109,6 +119,7 @@ private:
 
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
+    std::unique_ptr<PlanTracker> m_plans;          // observes the monitor, so outlives it
     std::unique_ptr<SessionMonitor> m_monitor;
     std::unique_ptr<RunningJournal> m_journal;
     MonitorView *m_view = nullptr;
@@ -116,8 +127,14 @@ private:
 
     QStringList m_entryList;
     QString m_logsDir;
-    QString m_statsFileName;
+    QDate m_shownMonth; // the month whose totals the view shows
     QString m_configPath;
     bool m_rasDialogOpen = false;
     bool m_finished = false;
+
+    // After each tick: the statistics and the view's month figures turn
+    // with the clock's month.
+    void followMonth();
+    // Tells the user, through the tray balloon, of a failed save.
+    void statisticsNotSaved(const QString &file, const QString &reason);
 };

@@ -466,7 +466,8 @@ void TMain::DialEntryClick(QAction *item)
     }
     const QString entry = data.isValid() ? data.toString() : EntryNameFromCaption(item->text());
     m_state->setRasDialogOpen(true);
-    DialDialog::run(m_state->service(), entry, this);
+    if (m_state->confirmDial(entry))
+        DialDialog::run(m_state->service(), entry, this);
     m_state->setRasDialogOpen(false);
 }
 

@@ -39,8 +39,12 @@ std::unique_ptr<ConnectionService> chosenService(const QString &home, QTextStrea
         return service;
     }
     XmlDocument config;
-    if (LoadDocument(configPath(home), config))
+    const DocumentLoad load = ReadDocument(configPath(home), config);
+    if (load.loaded())
         service->setWatchPolicy(WatchPolicy::fromConfig(config));
+    else if (load.outcome == DocumentLoad::Inaccessible)
+        err << "dialometer-cli: " << configPath(home) << ": cannot be opened: " << load.reason
+            << "; its providers are not watched" << Qt::endl;
     return service;
 }
 

@@ -5,8 +5,8 @@
 class XmlDocument;
 
 // Reads a data file for the tool, saying what is wrong when it cannot:
-// missing, a folder, unreadable, empty, or not XML once unscrambled (with the
-// parser's reason). The program itself only needs to know that it failed.
+// missing, a folder, cannot be opened or read (with the system's reason),
+// empty, or not XML once unscrambled (with the parser's reason).
 class DataFileReader
 {
 public:

@@ -59,7 +59,7 @@ int runEncode(const QStringList &arguments, const CliContext &context)
         opened = input.open(QIODevice::ReadOnly);
     }
     if (!opened) {
-        context.complain(source, QStringLiteral("cannot be read: %1").arg(input.errorString()));
+        context.complain(source, QStringLiteral("cannot be opened: %1").arg(input.errorString()));
         return ExitDataError;
     }
     const QByteArray bytes = input.readAll();

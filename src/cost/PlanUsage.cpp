@@ -82,6 +82,14 @@ bool PlanUsage::add(const PlanSession &session)
     return true;
 }
 
+void PlanUsage::advanceTo(const QDateTime &at)
+{
+    if (at <= m_at)
+        return;
+    m_at = at;
+    m_atDays = TextForms::toDays(at);
+}
+
 std::optional<double> PlanUsage::projected(double value) const
 {
     // Real elapsed time, so a daylight-saving change inside the period

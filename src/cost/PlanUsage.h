@@ -52,6 +52,10 @@ public:
     // Counts a session when its Time lies in [start, end) and not after at;
     // true when it was counted.
     bool add(const PlanSession &session);
+    // Moves the moment of the count to a later at, so that sessions up to it
+    // count (a running program keeps adding the sessions it records). An
+    // earlier at changes nothing.
+    void advanceTo(const QDateTime &at);
 
     int sessions() const { return m_sessions; }
     double seconds() const { return m_durationDays * 86400.0; }

@@ -33,6 +33,21 @@ bool inRange(pugi::xml_node provider, const char *attribute, double value, bool 
     return valid;
 }
 
+// Writes one number: kept when its text already reads as value, removed when
+// value is the default, written otherwise.
+void writeNumber(pugi::xml_node provider, const char *attribute, double value, double defaultValue,
+                 const QLocale &locale)
+{
+    double present = 0;
+    const QString text = attributeText(provider, attribute).trimmed();
+    if (!text.isEmpty() && TextForms::parseNumber(text, &present, locale) && present == value)
+        return;
+    if (value == defaultValue)
+        provider.remove_attribute(attribute);
+    else
+        setAttributeText(provider, attribute, TextForms::numberText(value, locale));
+}
+
 } // namespace
 
 ProviderPlan ReadProviderPlan(pugi::xml_node provider, const QLocale &locale)
@@ -66,4 +81,18 @@ QList<ProviderPlan> ReadProviderPlans(const XmlDocument &config, const QLocale &
     for (const SectionItem &provider : std::as_const(providers))
         plans.append(ReadProviderPlan(provider.element, locale));
     return plans;
+}
+
+void WriteProviderPlan(pugi::xml_node provider, const ProviderPlan &plan, const QLocale &locale)
+{
+    const ProviderPlan defaults;
+    writeNumber(provider, "PeriodStart", plan.periodStart, defaults.periodStart, locale);
+    writeNumber(provider, "TrafficCap", plan.hasTrafficCap() ? plan.trafficCapMB : 0, 0, locale);
+    writeNumber(provider, "CostCap", plan.hasCostCap() ? plan.costCap : 0, 0, locale);
+    writeNumber(provider, "AlertAt", plan.alertAt, defaults.alertAt, locale);
+    const bool hangingUp = attributeText(provider, "HangUpAtCap").trimmed() == QLatin1String("1");
+    if (plan.hangUpAtCap && !hangingUp)
+        setAttributeText(provider, "HangUpAtCap", QStringLiteral("1"));
+    else if (!plan.hangUpAtCap && hangingUp)
+        provider.remove_attribute("HangUpAtCap");
 }

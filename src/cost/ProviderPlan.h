@@ -31,3 +31,10 @@ ProviderPlan ReadProviderPlan(pugi::xml_node provider, const QLocale &locale = Q
 // in their order.
 QList<ProviderPlan> ReadProviderPlans(const XmlDocument &config,
                                       const QLocale &locale = QLocale::system());
+// Stores a plan in a provider element, numbers in regional form. An attribute
+// that already reads as the plan's value is left as it stands; otherwise a
+// value at its default (a cap of none, day 1, 80 %, no hang-up) removes the
+// attribute and any other value is written. So a provider without a plan
+// keeps no plan attributes. Other attributes and the name are not touched.
+void WriteProviderPlan(pugi::xml_node provider, const ProviderPlan &plan,
+                       const QLocale &locale = QLocale::system());

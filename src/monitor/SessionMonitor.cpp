@@ -7,6 +7,7 @@
 #include "core/LogCategories.h"
 #include "core/TextForms.h"
 #include "cost/TariffCost.h"
+#include "monitor/SessionObserver.h"
 #include "store/ConfigDocument.h"
 #include "store/MonthStatistics.h"
 #include "store/XmlDocument.h"
@@ -166,6 +167,8 @@ void SessionMonitor::disconnectSteps()
     m_log.addToMonthTotals(m_sessionTime, m_sessionCost);
     m_log.AppendSession(sessionRecord());
     dropJournal();
+    if (m_observer)
+        m_observer->sessionRecorded(*this);
 
     m_view.setTrayHint(QString());
 
@@ -231,13 +234,18 @@ void SessionMonitor::updateTrayImage()
     }
 }
 
-QString SessionMonitor::trayHint() const
+QString SessionMonitor::trayHint(const QString &extraLines) const
 {
-    return QStringLiteral("%1\r\nSpeed: %2 KBps\r\nSent: %3 bytes\r\nReceived: %4 bytes")
-        .arg(m_polled.szEntryName, TextForms::speedText(m_counters.dwBps, m_locale),
-             TextForms::hintCountText(m_counters.dwBytesXmited, m_locale),
-             TextForms::hintCountText(m_counters.dwBytesRcved, m_locale))
-        .left(kHintLength);
+    const QString hint =
+        QStringLiteral("%1\r\nSpeed: %2 KBps\r\nSent: %3 bytes\r\nReceived: %4 bytes")
+            .arg(m_polled.szEntryName, TextForms::speedText(m_counters.dwBps, m_locale),
+                 TextForms::hintCountText(m_counters.dwBytesXmited, m_locale),
+                 TextForms::hintCountText(m_counters.dwBytesRcved, m_locale));
+    if (extraLines.isEmpty())
+        return hint.left(kHintLength);
+    // A long entry name gives way, not the extra lines.
+    const QString tail = QStringLiteral("\r\n") + extraLines.left(kHintLength - 2);
+    return hint.left(kHintLength - tail.size()) + tail;
 }
 
 void SessionMonitor::connectedUpdate()
@@ -292,5 +300,6 @@ void SessionMonitor::connectedUpdate()
     m_view.setText(F::AccComp, QString::number(s.dwCompressionRatioIn) + QLatin1Char('%'));
     m_view.setText(F::SentComp, QString::number(s.dwCompressionRatioOut) + QLatin1Char('%'));
 
-    m_view.setTrayHint(trayHint());
+    const QString extraLines = m_observer ? m_observer->connectedTick(*this) : QString();
+    m_view.setTrayHint(trayHint(extraLines));
 }

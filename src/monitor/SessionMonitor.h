@@ -19,6 +19,7 @@
 class Clock;
 class ConnectionService;
 class MonthStatistics;
+class SessionObserver;
 class XmlDocument;
 
 // Watches the active connection, one tick every 500 ms: notices a connection
@@ -44,6 +45,9 @@ public:
     void refindProvider();
 
     void setAuthorizationHook(AuthorizationHook hook) { m_showAuthorization = std::move(hook); }
+    // Told of every recorded session and connected tick; null for none. It
+    // must outlive the monitor or be reset first.
+    void setObserver(SessionObserver *observer) { m_observer = observer; }
 
     const QString &EntryName() const { return m_entryName; }
     // As of the last look-up: at connect, on every priced tick and in
@@ -87,7 +91,9 @@ private:
     void updateLight(qint64 current, qint64 &last, int &state, MonitorView::Light light);
     void updateTrayImage();
     QStringList sessionRecord() const;
-    QString trayHint() const;
+    // The tooltip with extraLines (the observer's) at its end, kept whole
+    // within the tooltip's length.
+    QString trayHint(const QString &extraLines) const;
 
     // The journal (SessionMonitorJournal.cpp).
     bool settleLeftJournal();
@@ -103,6 +109,7 @@ private:
     const Clock &m_clock;
     MonitorView &m_view;
     AuthorizationHook m_showAuthorization;
+    SessionObserver *m_observer = nullptr;
     QLocale m_locale;
 
     ConnectionRecord m_polled;  // the poll's one record, cleared before each poll

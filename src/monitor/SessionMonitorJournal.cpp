@@ -7,6 +7,7 @@
 #include "core/LogCategories.h"
 #include "core/TextForms.h"
 #include "monitor/SessionMonitor.h"
+#include "monitor/SessionObserver.h"
 #include "monitor/SessionRecord.h"
 #include "store/MonthStatistics.h"
 
@@ -140,6 +141,15 @@ void SessionMonitor::recordLeftJournal()
     }
     if (saved && m_journal)
         m_journal->postRemoval();
+
+    // Told like a connection that ended now, with the journal's figures as
+    // the last connection's (no connection is watched yet).
+    m_entryName = left.entryName;
+    m_startTime = left.startTime;
+    m_sessionCost = left.cost;
+    m_counters = left.counters;
+    if (m_observer)
+        m_observer->sessionRecorded(*this);
     else if (!saved)
         qCWarning(lcMonitor) << "the record of the journal's connection could not be saved in"
                              << monthFile;

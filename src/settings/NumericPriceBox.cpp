@@ -96,8 +96,19 @@ void NumericPriceBox::takeTypedText()
     m_value = readAmount(QLineEdit::text(), &typed) ? typed : 0.0;
 }
 
+void NumericPriceBox::setZeroShownEmpty(bool empty)
+{
+    m_zeroShownEmpty = empty;
+    if (!hasFocus())
+        showAmount();
+}
+
 void NumericPriceBox::showAmount()
 {
+    if (m_zeroShownEmpty && m_value == 0.0) {
+        QLineEdit::setText(QString());
+        return;
+    }
     QString shown = QLocale::system().toString(m_value, 'f', kDecimals);
     shown.remove(QLocale::system().groupSeparator());
     QLineEdit::setText(shown);

@@ -28,6 +28,10 @@ public:
     static QString storedText(double value);
     static bool readAmount(const QString &text, double *value);
 
+    // Zero shown as an empty box (so a placeholder can say what it means)
+    // rather than "0.0000".
+    void setZeroShownEmpty(bool empty);
+
 signals:
     // The user changed the amount.
     void amountEdited();
@@ -44,4 +48,5 @@ private:
     void showAmount();
 
     double m_value = 0.0;
+    bool m_zeroShownEmpty = false;
 };

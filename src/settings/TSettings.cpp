@@ -2,7 +2,9 @@
 
 #include "access/TfrmPasswordBox.h"
 #include "core/Prompter.h"
+#include "core/TextForms.h"
 #include "core/Version.h"
+#include "cost/ProviderPlan.h"
 #include "settings/AutostartEntry.h"
 #include "settings/ConfigLists.h"
 #include "settings/FormParts.h"
@@ -25,6 +27,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -95,6 +99,11 @@ bool sameContent(pugi::xml_node a, pugi::xml_node b, bool withChildren = true)
     return !x && !y;
 }
 
+QString trafficCapText(const ProviderPlan &plan)
+{
+    return plan.hasTrafficCap() ? TextForms::numberText(plan.trafficCapMB) : QString();
+}
+
 QCheckBox *checkBox(QWidget *parent, const QString &caption, const char *name)
 {
     auto *result = new QCheckBox(caption, parent);
@@ -133,7 +142,7 @@ TSettings::TSettings(const SettingsContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     layout->addLayout(buttons);
-    resize(440, 380);
+    resize(460, 500);
 
     // The working copy starts as the live document's text in memory.
     FWorkConfig.parse(FConfig.serialize());
@@ -152,6 +161,9 @@ TSettings::~TSettings()
     // The base class hides the dialog after the working copy is gone; the
     // fee box must not store into it when it loses the focus then.
     edtPayConn->disconnect(this);
+    for (QObject *box : std::initializer_list<QObject *>{spnPeriodStart, spnAlertAt, edtTrafficCap,
+                                                         edtCostCap, chbHangUpAtCap})
+        box->disconnect(this);
 }
 
 QWidget *TSettings::buildGeneralTab()
@@ -271,7 +283,106 @@ QWidget *TSettings::buildTariffsTab()
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(ispRow);
     layout->addWidget(GroupBox1, 1);
+    layout->addWidget(buildPlanBox(page));
     return page;
+}
+
+QGroupBox *TSettings::buildPlanBox(QWidget *page)
+{
+    grpPlan = new QGroupBox(QStringLiteral("Plan"), page);
+    grpPlan->setObjectName(QStringLiteral("grpPlan"));
+    const auto label = [this](const QString &caption, const char *name, QWidget *buddy) {
+        auto *result = new QLabel(caption, grpPlan);
+        result->setObjectName(QString::fromLatin1(name));
+        result->setBuddy(buddy);
+        buddy->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        return result;
+    };
+
+    spnPeriodStart = new QSpinBox(grpPlan);
+    spnPeriodStart->setObjectName(QStringLiteral("spnPeriodStart"));
+    spnPeriodStart->setRange(1, 31);
+    spnPeriodStart->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    spnPeriodStart->setToolTip(
+        QStringLiteral("A day past the end of a month means the month's last day"));
+    QLabel *periodLabel =
+        label(QStringLiteral("Period &begins on day"), "lblPeriodStart", spnPeriodStart);
+
+    spnAlertAt = new QSpinBox(grpPlan);
+    spnAlertAt->setObjectName(QStringLiteral("spnAlertAt"));
+    spnAlertAt->setRange(0, 100);
+    spnAlertAt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    spnAlertAt->setSuffix(QStringLiteral(" %"));
+    spnAlertAt->setToolTip(QStringLiteral("Warn when this share of a cap is used"));
+    QLabel *alertLabel = label(QStringLiteral("&Warn at"), "lblAlertAt", spnAlertAt);
+    spnAlertAt->setAccessibleName(QStringLiteral("Warn at percent of a cap"));
+
+    edtTrafficCap = new QLineEdit(grpPlan);
+    edtTrafficCap->setObjectName(QStringLiteral("edtTrafficCap"));
+    edtTrafficCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edtTrafficCap->setPlaceholderText(QStringLiteral("none"));
+    edtTrafficCap->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(
+            QStringLiteral("[0-9]{0,12}([.,][0-9]{0,%1})?").arg(NumericPriceBox::kDecimals)),
+        edtTrafficCap));
+    QLabel *trafficLabel = label(QStringLiteral("Tra&ffic cap"), "lblTrafficCap", edtTrafficCap);
+    edtTrafficCap->setAccessibleName(QStringLiteral("Traffic cap in MB"));
+    auto *trafficUnit = new QLabel(QStringLiteral("MB"), grpPlan);
+    trafficUnit->setObjectName(QStringLiteral("lblTrafficUnit"));
+    trafficUnit->setToolTip(QStringLiteral("Megabytes received plus sent per period"));
+
+    edtCostCap = new NumericPriceBox(grpPlan);
+    edtCostCap->setObjectName(QStringLiteral("edtCostCap"));
+    edtCostCap->setZeroShownEmpty(true);
+    edtCostCap->setPlaceholderText(QStringLiteral("none"));
+    QLabel *costLabel = label(QStringLiteral("C&ost cap"), "lblCostCap", edtCostCap);
+
+    chbHangUpAtCap =
+        checkBox(grpPlan, QStringLiteral("&Hang up when a cap is reached"), "chbHangUpAtCap");
+
+    // An edit stores only the value it changes, so a value the boxes cannot
+    // show exactly (a fractional percent) is not rewritten on the way.
+    connect(spnPeriodStart, &QSpinBox::valueChanged, this,
+            [this](int day) { editPlan([day](ProviderPlan &plan) { plan.periodStart = day; }); });
+    connect(spnAlertAt, &QSpinBox::valueChanged, this, [this](int percent) {
+        editPlan([percent](ProviderPlan &plan) { plan.alertAt = percent; });
+    });
+    connect(edtTrafficCap, &QLineEdit::textEdited, this, [this](const QString &text) {
+        double megabytes = 0;
+        if (!NumericPriceBox::readAmount(text, &megabytes))
+            megabytes = 0;
+        editPlan([megabytes](ProviderPlan &plan) { plan.trafficCapMB = megabytes; });
+    });
+    // Typed with either separator, shown again in the regional form.
+    connect(edtTrafficCap, &QLineEdit::editingFinished, this, [this] {
+        if (const pugi::xml_node provider = currentProvider())
+            edtTrafficCap->setText(trafficCapText(ReadProviderPlan(provider)));
+    });
+    connect(edtCostCap, &NumericPriceBox::amountEdited, this, [this] {
+        const double money = edtCostCap->value();
+        editPlan([money](ProviderPlan &plan) { plan.costCap = money; });
+    });
+    connect(chbHangUpAtCap, &QCheckBox::toggled, this, [this](bool hangUp) {
+        editPlan([hangUp](ProviderPlan &plan) { plan.hangUpAtCap = hangUp; });
+    });
+
+    auto *trafficBox = new QHBoxLayout;
+    trafficBox->addWidget(edtTrafficCap, 1);
+    trafficBox->addWidget(trafficUnit);
+    auto *layout = new QGridLayout(grpPlan);
+    layout->addWidget(periodLabel, 0, 0);
+    layout->addWidget(spnPeriodStart, 0, 1);
+    layout->addWidget(alertLabel, 0, 3);
+    layout->addWidget(spnAlertAt, 0, 4);
+    layout->addWidget(trafficLabel, 1, 0);
+    layout->addLayout(trafficBox, 1, 1);
+    layout->addWidget(costLabel, 1, 3);
+    layout->addWidget(edtCostCap, 1, 4);
+    layout->addWidget(chbHangUpAtCap, 2, 0, 1, 5);
+    layout->setColumnMinimumWidth(2, 12);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(4, 1);
+    return grpPlan;
 }
 
 QWidget *TSettings::buildUsersTab()
@@ -571,6 +682,7 @@ void TSettings::cmbISPSelect()
         TreeView1->clear();
         edtPayConn->setAmountText(QString());
         GroupBox1->setEnabled(false);
+        showPlan(provider);
         ctnUpdateTariffUpdate();
         ctnApplyUpdate();
         return;
@@ -579,6 +691,7 @@ void TSettings::cmbISPSelect()
     edtPayConn->setAmountText(attributeText(provider, "PayConn"));
     BuildTariffTree(provider);
     GroupBox1->setEnabled(true);
+    showPlan(provider);
     ctnUpdateTariffUpdate();
     providerChanged(provider);
 }
@@ -644,6 +757,41 @@ void TSettings::edtPayConnExit()
     if (!provider)
         return;
     setAttributeText(provider, "PayConn", edtPayConn->amountText());
+    providerChanged(provider);
+}
+
+void TSettings::showPlan(pugi::xml_node provider)
+{
+    const ProviderPlan plan = provider ? ReadProviderPlan(provider) : ProviderPlan();
+    const QSignalBlocker blockers[] = {QSignalBlocker(spnPeriodStart), QSignalBlocker(spnAlertAt),
+                                       QSignalBlocker(edtTrafficCap), QSignalBlocker(edtCostCap),
+                                       QSignalBlocker(chbHangUpAtCap)};
+    spnPeriodStart->setValue(plan.periodStart);
+    spnAlertAt->setValue(qRound(plan.alertAt));
+    edtTrafficCap->setText(trafficCapText(plan));
+    edtCostCap->setValue(plan.hasCostCap() ? plan.costCap : 0);
+    chbHangUpAtCap->setChecked(plan.hangUpAtCap);
+    enableCapActions(plan);
+    grpPlan->setEnabled(bool(provider));
+}
+
+void TSettings::enableCapActions(const ProviderPlan &plan)
+{
+    // Warning and hanging up are about caps.
+    const bool capped = plan.hasTrafficCap() || plan.hasCostCap();
+    spnAlertAt->setEnabled(capped);
+    chbHangUpAtCap->setEnabled(capped);
+}
+
+void TSettings::editPlan(const std::function<void(ProviderPlan &)> &change)
+{
+    pugi::xml_node provider = currentProvider();
+    if (!provider)
+        return;
+    ProviderPlan plan = ReadProviderPlan(provider);
+    change(plan);
+    WriteProviderPlan(provider, plan);
+    enableCapActions(plan);
     providerChanged(provider);
 }
 

@@ -10,13 +10,16 @@
 
 class ConnectionService;
 struct ConfigKey;
+struct ProviderPlan;
 class NumericPriceBox;
 class Prompter;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QListWidget;
+class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTimer;
 class QTreeWidget;
@@ -85,6 +88,10 @@ public:
     void TreeView1DblClick();
     void ctnUpdateTariffUpdate();
     void BuildTariffTree(pugi::xml_node provider);
+    // The plan box: shows the selected provider's plan; an edit stores the
+    // plan with the one value changed.
+    void showPlan(pugi::xml_node provider);
+    void editPlan(const std::function<void(ProviderPlan &)> &change);
 
     // Users tab.
     void btnAddUserClick();
@@ -100,6 +107,8 @@ protected:
 private:
     QWidget *buildGeneralTab();
     QWidget *buildTariffsTab();
+    QGroupBox *buildPlanBox(QWidget *page);
+    void enableCapActions(const ProviderPlan &plan);
     QWidget *buildUsersTab();
     QWidget *buildGraphTab();
     pugi::xml_node currentProvider() const;
@@ -138,6 +147,12 @@ private:
     QPushButton *btnEditT;
     QPushButton *btnDelT;
     NumericPriceBox *edtPayConn;
+    QGroupBox *grpPlan;
+    QSpinBox *spnPeriodStart;
+    QSpinBox *spnAlertAt;
+    QLineEdit *edtTrafficCap;
+    NumericPriceBox *edtCostCap;
+    QCheckBox *chbHangUpAtCap;
 
     QListWidget *lstUser;
     QPushButton *btnAddUser;

@@ -533,9 +533,16 @@ void TStatistic::ShowQuantity(int index)
 bool TStatistic::loadFile(const QString &fileName)
 {
     XmlDocument document;
-    if (!QFileInfo::exists(fileName)) {
+    const DocumentLoad load = ReadDocument(fileName, document);
+    if (load.outcome == DocumentLoad::Missing) {
         NewStatistics(document);
-    } else if (!LoadDocument(fileName, document)) {
+    } else if (load.outcome == DocumentLoad::Inaccessible) {
+        m_prompter.message(kCaption,
+                           QStringLiteral("\"%1\" cannot be opened: %2.")
+                               .arg(QDir::toNativeSeparators(fileName), load.reason),
+                           Prompter::Icon::Critical);
+        return false;
+    } else if (load.outcome == DocumentLoad::Damaged) {
         m_prompter.message(kCaption,
                            QStringLiteral("\"%1\" cannot be read: the file is damaged or is not a "
                                           "statistics file.")

@@ -13,13 +13,18 @@ const QStringList ConfigSectionNames = {
     QStringLiteral("Users"),   QStringLiteral("Graph"),
 };
 
-void OpenConfig(const QString &fileName, XmlDocument &document, const Clock &clock)
+DocumentLoad OpenConfig(const QString &fileName, XmlDocument &document, const Clock &clock)
 {
-    if (!LoadDocument(fileName, document)) {
-        PreserveUnreadableFile(fileName, clock);
+    const DocumentLoad load = ReadDocument(fileName, document);
+    if (!load.loaded()) {
+        if (load.outcome == DocumentLoad::Damaged)
+            PreserveUnreadableFile(fileName, clock);
+        else if (load.outcome == DocumentLoad::Inaccessible)
+            RefuseSaves(fileName);
         NewConfig(document);
     }
     EnsureConfigSections(document);
+    return load;
 }
 
 void NewConfig(XmlDocument &document)

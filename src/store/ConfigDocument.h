@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "store/ConfigKeys.h"
+#include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
 #include <QList>
@@ -20,9 +21,11 @@ extern const QStringList ConfigSectionNames;
 
 // Fills document from the configuration file, or builds a fresh one when the
 // file is missing or unreadable; afterwards it has a root and all sections.
-// An unreadable file is first kept under another name (PreserveUnreadableFile),
-// so the next save does not destroy it.
-void OpenConfig(const QString &fileName, XmlDocument &document, const Clock &clock = SystemClock());
+// A damaged file is first kept under another name (PreserveUnreadableFile),
+// so the next save does not destroy it; saves over a file that cannot be
+// opened or read are refused (RefuseSaves). Returns how reading it went.
+DocumentLoad OpenConfig(const QString &fileName, XmlDocument &document,
+                        const Clock &clock = SystemClock());
 // A fresh configuration: MainContent with the five empty sections.
 void NewConfig(XmlDocument &document);
 // Adds the root and any section that is missing, at the end.

@@ -4,12 +4,13 @@
 #include "core/DataFolder.h"
 #include "core/LogCategories.h"
 #include "store/DataFileEnvelope.h"
-#include "store/RunningJournal.h"
 #include "store/XmlDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 
 #include <cerrno>
 #include <cstring>
@@ -32,6 +33,29 @@ bool writeAll(int fd, const char *data, qsizetype size)
         size -= written;
     }
     return true;
+}
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Reads the whole file; 0 or the errno of the failed read.
+int readAll(int fd, qint64 sizeHint, QByteArray &bytes)
+{
+    bytes.reserve(qsizetype(qBound<qint64>(0, sizeHint, qint64(1) << 30)) + 1);
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        bytes.append(chunk, qsizetype(got));
+    }
 }
 
 // The file a save really replaces: a symbolic link keeps pointing at its file.
@@ -87,38 +111,82 @@ int removeTempFiles(const QString &folder, const QString &targetFilter)
     return removed;
 }
 
+// The files RefuseSaves named, as save targets.
+QMutex refusedMutex;
+QSet<QString> &refusedTargets()
+{
+    static QSet<QString> targets;
+    return targets;
+}
+
 } // namespace
 
-bool LoadDocument(const QString &fileName, XmlDocument &document)
+DocumentLoad ReadDocument(const QString &fileName, XmlDocument &document)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists() || info.isDir()) {
-        qCDebug(lcStore) << "no file" << fileName;
-        return false;
+    const auto inaccessible = [&fileName](const QString &reason) {
+        qCWarning(lcStore) << "cannot open" << fileName << reason;
+        return DocumentLoad{DocumentLoad::Inaccessible, reason};
+    };
+    const QByteArray path = QFile::encodeName(fileName);
+    // Non-blocking, so a named pipe in the file's place cannot hold the program.
+    const int fd =
+        path.isEmpty() ? -1 : ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (path.isEmpty() || errno == ENOENT) {
+            qCDebug(lcStore) << "no file" << fileName;
+            return {DocumentLoad::Missing, systemErrorText(ENOENT)};
+        }
+        return inaccessible(systemErrorText(errno));
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcStore) << "cannot open" << fileName << file.errorString();
-        return false;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        qCWarning(lcStore) << "cannot read" << fileName << file.errorString();
-        return false;
+    struct stat info = {};
+    QByteArray bytes;
+    int error = 0;
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+        error = -1;
+    else
+        error = readAll(fd, info.st_size, bytes);
+    ::close(fd);
+    if (error == -1)
+        return inaccessible(QStringLiteral("not a regular file"));
+    if (error != 0)
+        return inaccessible(systemErrorText(error));
+
+    if (bytes.isEmpty()) {
+        document.clear();
+        return {DocumentLoad::Damaged, QStringLiteral("the file is empty")};
     }
     UnscrambleStream(bytes);
     if (!document.parse(bytes)) {
-        qCWarning(lcStore) << fileName << "is no XML document:" << document.errorText();
-        return false;
+        qCWarning(lcStore) << fileName << "is no data file:" << document.errorText();
+        return {DocumentLoad::Damaged, document.errorText()};
     }
-    return true;
+    return {DocumentLoad::Loaded, QString()};
 }
 
-bool SaveDocument(const QString &fileName, const XmlDocument &document)
+bool LoadDocument(const QString &fileName, XmlDocument &document)
 {
+    return ReadDocument(fileName, document).loaded();
+}
+
+bool SaveDocument(const QString &fileName, const XmlDocument &document, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
     if (fileName.isEmpty()) {
         qCWarning(lcStore) << "save: no file name";
-        return false;
+        return fail(QStringLiteral("no file name"));
+    }
+    if (SavesRefused(fileName)) {
+        qCWarning(lcStore) << "save of" << fileName
+                           << "refused: the file there could not be read, so it is kept as it is";
+        return fail(QStringLiteral("the file there could not be read, so it is not written over"));
     }
     QByteArray bytes = document.serialize();
     ScrambleStream(bytes);
@@ -130,24 +198,44 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document)
     // mkstemp creates the file with mode 0600: the configuration holds passwords.
     const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
     if (fd < 0) {
+        const int cause = errno;
         qCWarning(lcStore, "save of %s failed: cannot create a temporary file: %s",
-                  targetPath.constData(), std::strerror(errno));
-        return false;
+                  targetPath.constData(), std::strerror(cause));
+        return fail(QString::fromLocal8Bit(std::strerror(cause)));
     }
-    bool ok = writeAll(fd, bytes.constData(), bytes.size());
-    ok = (::fsync(fd) == 0) && ok;
-    ok = (::close(fd) == 0) && ok;
+    // The first failing step's errno is the reason; a later step may set another.
+    int cause = 0;
+    const auto step = [&cause](bool done) {
+        if (!done && cause == 0)
+            cause = errno;
+        return done;
+    };
+    bool ok = step(writeAll(fd, bytes.constData(), bytes.size()));
+    ok = step(::fsync(fd) == 0) && ok;
+    ok = step(::close(fd) == 0) && ok;
     if (ok)
-        ok = ::rename(tempPath.constData(), targetPath.constData()) == 0;
+        ok = step(::rename(tempPath.constData(), targetPath.constData()) == 0);
     if (!ok) {
-        qCWarning(lcStore, "save of %s failed: %s", targetPath.constData(), std::strerror(errno));
+        qCWarning(lcStore, "save of %s failed: %s", targetPath.constData(), std::strerror(cause));
         ::unlink(tempPath.constData());
-        return false;
+        return fail(QString::fromLocal8Bit(std::strerror(cause)));
     }
     qCDebug(lcStore, "saved %s (%lld bytes)", targetPath.constData(), qlonglong(bytes.size()));
     // The folder is not synced: after a power cut the rename may be lost,
     // which leaves the previous complete file, never a truncated one.
     return true;
+}
+
+void RefuseSaves(const QString &fileName)
+{
+    const QMutexLocker lock(&refusedMutex);
+    refusedTargets().insert(saveTarget(fileName));
+}
+
+bool SavesRefused(const QString &fileName)
+{
+    const QMutexLocker lock(&refusedMutex);
+    return !refusedTargets().isEmpty() && refusedTargets().contains(saveTarget(fileName));
 }
 
 bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
@@ -156,7 +244,7 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
     if (!info.exists() || !info.isFile() || info.size() == 0)
         return false;
     XmlDocument probe;
-    if (LoadDocument(fileName, probe))
+    if (ReadDocument(fileName, probe).outcome != DocumentLoad::Damaged)
         return false;
 
     const QString stamp = clock.now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -176,7 +264,8 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
 
 int RemoveInterruptedSaves(const QString &dataFolder)
 {
-    return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
-           removeTempFiles(dataFolder, QFileInfo(RunningJournal::pathIn(dataFolder)).fileName()) +
+    // Every data file the program keeps in the data folder (the configuration,
+    // the journal of the running connection, the plan alerts) ends in .xml.
+    return removeTempFiles(dataFolder, QStringLiteral("*.xml")) +
            removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }

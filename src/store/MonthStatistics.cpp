@@ -1,6 +1,14 @@
 #include "store/MonthStatistics.h"
 
+#include "core/DataFolder.h"
+#include "core/LogCategories.h"
+#include "core/TextForms.h"
 #include "store/StatisticsLog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,23 +24,55 @@ bool isXmlName(const QString &name)
     return true;
 }
 
+QDate firstOfMonth(const QDate &date)
+{
+    return QDate(date.year(), date.month(), 1);
+}
+
 } // namespace
 
-MonthStatistics::MonthStatistics(QString filePath) : m_filePath(std::move(filePath)) {}
+MonthStatistics::MonthStatistics(QString filePath)
+    : m_filePath(std::move(filePath)), m_month(statsFileMonth(QFileInfo(m_filePath).fileName()))
+{
+}
 
 MonthStatistics::MonthStatistics(QString filePath, const Clock &clock)
-    : m_filePath(std::move(filePath)), m_clock(&clock)
+    : m_filePath(std::move(filePath)), m_clock(&clock),
+      m_month(statsFileMonth(QFileInfo(m_filePath).fileName()))
 {
+}
+
+QDateTime MonthStatistics::now() const
+{
+    return m_clock ? m_clock->now() : QDateTime::currentDateTime();
 }
 
 QString MonthStatistics::open()
 {
     const SystemClock systemClock;
-    OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
-                   m_clock ? *m_clock : systemClock);
+    const DocumentLoad load = OpenStatistics(m_filePath, m_document, UnreadableFile::Preserve,
+                                             m_clock ? *m_clock : systemClock);
+    QString error = fillTable();
+    // OpenStatistics refused saves over such a file; the user hears it once, here.
+    if (load.outcome == DocumentLoad::Inaccessible) {
+        error = QStringLiteral("The statistics file \"%1\" cannot be opened: %2. The file is left "
+                               "as it is and not written while the program runs, so this month's "
+                               "connections are kept in memory only.")
+                    .arg(QDir::toNativeSeparators(m_filePath), load.reason);
+    }
+    return error;
+}
+
+QString MonthStatistics::fillTable()
+{
     QString error;
     LoadStatisticsTable(m_document, m_table, &error);
+    sumMonthTotals();
+    return error;
+}
 
+void MonthStatistics::sumMonthTotals()
+{
     // Rows with an empty Cost or Duration (only a damaged or hand-edited
     // file has them) add nothing.
     m_monthTime = 0;
@@ -47,10 +87,35 @@ QString MonthStatistics::open()
         if (!d.isNull())
             m_monthTime += d.toDouble();
     }
-    return error;
 }
 
 void MonthStatistics::AppendSession(const QStringList &record)
+{
+    if (!m_followsCalendar) {
+        m_table.insertFirstRow(appendRecord(record));
+        saveAll();
+        return;
+    }
+    const QDate current = firstOfMonth(now().date());
+    const QDate month = recordMonth(record);
+    if (!month.isValid() || month == m_month) {
+        m_table.insertFirstRow(appendRecord(record));
+    } else {
+        if (month == current) {
+            turnTo(current);
+            m_table.insertFirstRow(appendRecord(record));
+        } else {
+            appendToOtherMonth(record, month);
+        }
+        // The caller added the session to the totals of the month it left.
+        sumMonthTotals();
+    }
+    saveAll();
+    if (current != m_month)
+        turnTo(current);
+}
+
+SessionTable::Row MonthStatistics::appendRecord(const QStringList &record)
 {
     pugi::xml_node data = m_document.root().child("Data");
     if (!data) {
@@ -78,13 +143,116 @@ void MonthStatistics::AppendSession(const QStringList &record)
         const int out = m_table.columnIndex(QStringLiteral("TrafficOut"));
         row[sum] = (in >= 0 && out >= 0) ? TrafficSumOf(row[in], row[out]) : QVariant();
     }
-    m_table.insertFirstRow(row);
-    save();
+    return row;
+}
+
+QDate MonthStatistics::recordMonth(const QStringList &record) const
+{
+    const int column = m_table.columnIndex(QStringLiteral("Time"));
+    for (const QString &text : record) {
+        if (column < 0 || PairName(text, QLatin1Char('=')) != QLatin1String("Time"))
+            continue;
+        const QVariant days = SessionTable::convertText(m_table.columns().at(column),
+                                                        PairValue(text, QLatin1Char('=')));
+        QDate date;
+        QTime time;
+        if (!days.isNull() && TextForms::splitDays(days.toDouble(), &date, &time))
+            return firstOfMonth(date);
+    }
+    return {}; // no start time: the record stays in the month at hand
+}
+
+QString MonthStatistics::monthFilePath(const QDate &month) const
+{
+    return QDir(QFileInfo(m_filePath).absolutePath()).filePath(statsFileName(month));
+}
+
+bool MonthStatistics::takeLeftBehind(const QString &filePath, XmlDocument &document)
+{
+    const auto kept = std::find_if(m_leftBehind.begin(), m_leftBehind.end(),
+                                   [&](const UnsavedMonth &m) { return m.filePath == filePath; });
+    if (kept == m_leftBehind.end())
+        return false;
+    document = kept->document;
+    m_leftBehind.erase(kept);
+    return true;
+}
+
+void MonthStatistics::appendToOtherMonth(const QStringList &record, const QDate &month)
+{
+    const QString filePath = monthFilePath(month);
+    const SystemClock systemClock;
+    MonthStatistics other(filePath, m_clock ? *m_clock : systemClock);
+    // A month still waiting to be written has newer records than its file.
+    if (takeLeftBehind(filePath, other.m_document))
+        other.fillTable();
+    else
+        other.open();
+    other.m_table.insertFirstRow(other.appendRecord(record));
+    m_leftBehind.push_back({filePath, other.m_document});
 }
 
 bool MonthStatistics::save()
 {
-    return SaveStatistics(m_filePath, m_document);
+    return saveAll();
+}
+
+bool MonthStatistics::saveAll()
+{
+    QString failedFile;
+    QString reason;
+    for (auto it = m_leftBehind.begin(); it != m_leftBehind.end();) {
+        QString error;
+        if (SaveStatistics(it->filePath, it->document, &error)) {
+            it = m_leftBehind.erase(it);
+        } else {
+            if (failedFile.isEmpty()) {
+                failedFile = it->filePath;
+                reason = error;
+            }
+            ++it;
+        }
+    }
+    QString error;
+    m_unsaved = !SaveStatistics(m_filePath, m_document, &error);
+    if (m_unsaved && failedFile.isEmpty()) {
+        failedFile = m_filePath;
+        reason = error;
+    }
+    if (failedFile.isEmpty()) {
+        m_failing = false;
+        return true;
+    }
+    if (!m_failing) {
+        m_failing = true;
+        if (m_saveFailed)
+            m_saveFailed(failedFile, reason);
+    }
+    return false;
+}
+
+void MonthStatistics::followCalendar()
+{
+    m_followsCalendar = true;
+}
+
+QString MonthStatistics::turnTo(const QDate &month)
+{
+    const QDate first = firstOfMonth(month);
+    if (first == m_month)
+        return {};
+    if (m_unsaved)
+        m_leftBehind.push_back({m_filePath, m_document});
+    const QString filePath = monthFilePath(first);
+    qCInfo(lcStore) << "the month's statistics turn from" << m_filePath << "to" << filePath;
+    m_filePath = filePath;
+    m_month = first;
+    // The clock set back to a month still waiting to be written takes it up.
+    m_unsaved = takeLeftBehind(filePath, m_document);
+    if (m_unsaved)
+        return fillTable();
+    m_document = XmlDocument();
+    return open();
 }
 
 void MonthStatistics::addToMonthTotals(double days, double cost)

@@ -20,16 +20,22 @@ const QStringList SessionRecordNames = {
     QStringLiteral("ConnectName"), QStringLiteral("UserName"),
 };
 
-void OpenStatistics(const QString &fileName, XmlDocument &document, UnreadableFile unreadable,
-                    const Clock &clock)
+DocumentLoad OpenStatistics(const QString &fileName, XmlDocument &document,
+                            UnreadableFile unreadable, const Clock &clock)
 {
-    if (LoadDocument(fileName, document)) {
+    const DocumentLoad load = ReadDocument(fileName, document);
+    if (load.loaded()) {
         EnsureStatisticsStructure(document);
-        return;
+        return load;
     }
-    if (unreadable == UnreadableFile::Preserve)
-        PreserveUnreadableFile(fileName, clock);
+    if (unreadable == UnreadableFile::Preserve) {
+        if (load.outcome == DocumentLoad::Damaged)
+            PreserveUnreadableFile(fileName, clock);
+        else if (load.outcome == DocumentLoad::Inaccessible)
+            RefuseSaves(fileName);
+    }
     NewStatistics(document);
+    return load;
 }
 
 void NewStatistics(XmlDocument &document)
@@ -61,9 +67,9 @@ void EnsureStatisticsStructure(XmlDocument &document)
         root.append_child("Data");
 }
 
-bool SaveStatistics(const QString &fileName, const XmlDocument &document)
+bool SaveStatistics(const QString &fileName, const XmlDocument &document, QString *error)
 {
-    return SaveDocument(fileName, document);
+    return SaveDocument(fileName, document, error);
 }
 
 QVariant TrafficSumOf(const QVariant &trafficIn, const QVariant &trafficOut)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
 #include <QChar>
@@ -22,22 +23,23 @@ extern const QStringList SessionRecordNames;
 // What OpenStatistics does with a file that exists but cannot be loaded.
 enum class UnreadableFile {
     Leave,    // a viewer: the file is not touched
-    Preserve, // the file will be saved over: keep it aside first
+    Preserve, // the file will be saved over: keep a damaged one aside first,
+              // and refuse saves over one that cannot be opened or read
 };
 
 // Loads a statistics file, or builds a fresh document when the file is
 // missing or unreadable; afterwards the document has the standard Struct and
-// a Data.
-void OpenStatistics(const QString &fileName, XmlDocument &document,
-                    UnreadableFile unreadable = UnreadableFile::Leave,
-                    const Clock &clock = SystemClock());
+// a Data. Returns how reading the file went.
+DocumentLoad OpenStatistics(const QString &fileName, XmlDocument &document,
+                            UnreadableFile unreadable = UnreadableFile::Leave,
+                            const Clock &clock = SystemClock());
 // A fresh statistics document (whatever the document held is dropped).
 void NewStatistics(XmlDocument &document);
 // Rewrites Struct with the eight standard definitions; adds the root and Data
 // when missing. Line elements are never touched.
 void EnsureStatisticsStructure(XmlDocument &document);
-// Writes the statistics file; true on success (the program ignores it).
-bool SaveStatistics(const QString &fileName, const XmlDocument &document);
+// Writes the statistics file; true on success, else *error (when given) says why.
+bool SaveStatistics(const QString &fileName, const XmlDocument &document, QString *error = nullptr);
 
 // Rebuilds table from document: the columns of Struct plus TrafficSum, one
 // row per Line, most recent first. A structural fault (no root, Struct or

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <string>
 
@@ -102,6 +103,59 @@ bool convertToUtf8(const QByteArray &in, const QByteArray &encoding, QByteArray 
     return ok;
 }
 
+// The offset of the first byte that does not belong to well-formed UTF-8
+// (no overlong forms, no surrogates, nothing above U+10FFFF), or -1.
+qsizetype invalidUtf8Offset(const QByteArray &text)
+{
+    const auto *b = reinterpret_cast<const unsigned char *>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        // Mostly ASCII: skip eight such bytes at a time.
+        if (i + 8 <= n) {
+            quint64 word;
+            std::memcpy(&word, b + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = b[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return i;
+        }
+        if (i + length > n || b[i + 1] < low || b[i + 1] > high)
+            return i;
+        for (int k = 2; k < length; ++k) {
+            if (b[i + k] < 0x80 || b[i + k] > 0xBF)
+                return i;
+        }
+        i += length;
+    }
+    return -1;
+}
+
 } // namespace
 
 XmlDocument::XmlDocument(const XmlDocument &other) : m_error(other.m_error)
@@ -143,20 +197,35 @@ bool XmlDocument::parse(const QByteArray &bytes)
 
     QByteArray text;
     pugi::xml_encoding encoding = pugi::encoding_utf8;
+    bool declared = true;
     if (isWideEncoding(bytes)) {
         text = bytes;
         encoding = pugi::encoding_auto;
     } else if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
         text = bytes.mid(3);
     } else {
-        const QByteArray declared = declaredEncoding(bytes);
-        if (declared.isEmpty() || isUtf8Name(declared)) {
+        const QByteArray name = declaredEncoding(bytes);
+        declared = !name.isEmpty();
+        if (name.isEmpty() || isUtf8Name(name)) {
             text = bytes;
-        } else if (declared.toLower().startsWith("utf-16") ||
-                   declared.toLower().startsWith("utf-32")) {
+        } else if (name.toLower().startsWith("utf-16") || name.toLower().startsWith("utf-32")) {
             // Single-byte text cannot be what it claims; read it as UTF-8.
             text = bytes;
-        } else if (!convertToUtf8(bytes, declared, text, m_error)) {
+        } else if (!convertToUtf8(bytes, name, text, m_error)) {
+            return false;
+        }
+    }
+
+    // The parser copies bytes that are not UTF-8 as they are; read back they
+    // turn into replacement characters, which the next save would write for
+    // good. Text in some other encoding that does not say so is refused.
+    if (encoding == pugi::encoding_utf8) {
+        const qsizetype bad = invalidUtf8Offset(text);
+        if (bad >= 0) {
+            m_error = declared ? QStringLiteral("the text is not valid UTF-8 at byte %1").arg(bad)
+                               : QStringLiteral("the text is not valid UTF-8 at byte %1 and "
+                                                "declares no other encoding")
+                                     .arg(bad);
             return false;
         }
     }

@@ -24,8 +24,9 @@ public:
     void clear();
 
     // Replaces the content with the parsed bytes. The encoding is taken from a
-    // byte-order mark or the declaration (UTF-8 when neither says). On failure
-    // the document is left empty and errorText() says why.
+    // byte-order mark or the declaration (UTF-8 when neither says); text read
+    // as UTF-8 that is not valid UTF-8 is refused. On failure the document is
+    // left empty and errorText() says why.
     bool parse(const QByteArray &bytes);
     // The plain element tree: no declaration, no indentation, UTF-8.
     QByteArray serialize() const;

@@ -89,6 +89,71 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
+    // Only a damaged file is kept aside. One that cannot be opened stays as it
+    // is and is never saved over: the fresh configuration in its place lacks
+    // what it holds.
+    void openOutcomes_data()
+    {
+        QTest::addColumn<QByteArray>("plain"); // scrambled on disk; null: a folder instead
+        QTest::addColumn<bool>("shutOut");     // made unreadable for the program
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("provider"); // the provider's name as opened
+        const QByteArray latin1("<MainContent><ISP><Item Name=\"M\xFCller\"/></ISP></MainContent>");
+        QTest::newRow("Latin-1 without declaration")
+            << latin1 << false << int(DocumentLoad::Damaged) << QString();
+        QTest::newRow("Latin-1 declared")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>") + latin1 << false
+            << int(DocumentLoad::Loaded) << QStringLiteral("Müller");
+        QTest::newRow("folder in its place")
+            << QByteArray() << false << int(DocumentLoad::Inaccessible) << QString();
+        QTest::newRow("no permission")
+            << kFreshConfig << true << int(DocumentLoad::Inaccessible) << QString();
+    }
+
+    void openOutcomes()
+    {
+        QFETCH(QByteArray, plain);
+        QFETCH(bool, shutOut);
+        QFETCH(int, outcome);
+        QFETCH(QString, provider);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("dialometer.cfg"));
+        if (plain.isNull())
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dialometer.cfg")));
+        else
+            writeScrambled(fileName, plain);
+        if (shutOut)
+            makeUnreadable(fileName, dir.path());
+        const QByteArray before = readRaw(fileName);
+
+        const auto work = [&] {
+            XmlDocument document;
+            const DocumentLoad load = OpenConfig(
+                fileName, document, ManualClock(QDateTime(QDate(2026, 1, 2), QTime(0, 0))));
+            const bool named =
+                attributeText(document.root().child("ISP").child("Item"), "Name") == provider;
+            return int(load.outcome) | (named ? 4 : 0) | (SaveConfig(fileName, document) ? 8 : 0);
+        };
+        const int result = shutOut ? runUnprivileged(work) : work();
+        if (result < 0)
+            QSKIP("cannot drop root's privileges to meet a file root keeps to itself");
+        QCOMPARE(result & 3, outcome);
+        QVERIFY(result & 4);
+        const bool refused = outcome == DocumentLoad::Inaccessible;
+        QCOMPARE(bool(result & 8), !refused);
+        QCOMPARE(QFileInfo::exists(fileName + QStringLiteral(".unreadable-20260102-000000")),
+                 outcome == DocumentLoad::Damaged);
+        if (refused) {
+            QCOMPARE(QFileInfo(fileName).isDir(), plain.isNull());
+            QCOMPARE(readRaw(fileName), before);
+        } else {
+            // What is saved holds no replacement character.
+            XmlDocument saved;
+            QVERIFY(LoadDocument(fileName, saved));
+            QVERIFY(!QString::fromUtf8(saved.serialize()).contains(QChar::ReplacementCharacter));
+        }
+    }
+
     void generalValueIsCreatedByReading()
     {
         XmlDocument document = parsed(kFreshConfig);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -167,6 +169,12 @@ private slots:
             << QStringLiteral("Café");
         QTest::newRow("unknown encoding refused")
             << QByteArray("<?xml version=\"1.0\" encoding=\"no-such-code\"?><Item/>") << QString();
+        // Read as UTF-8 they would come back with replacement characters.
+        QTest::newRow("Latin-1 without declaration refused")
+            << QByteArray("<Item Name=\"M\xFCller\"/>") << QString();
+        QTest::newRow("Latin-1 declared as UTF-8 refused")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><Item Name=\"M\xFCller\"/>")
+            << QString();
         QTest::newRow("declared UTF-8")
             << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") +
                    QStringLiteral("<Item Name=\"Связь №1\"/>").toUtf8()
@@ -186,6 +194,47 @@ private slots:
         QCOMPARE(attributeText(document.root(), "Name"), expected);
         // Written back, it is UTF-8 without a declaration.
         QVERIFY(document.serialize().startsWith("<Item "));
+    }
+
+    // Why a file did not load; only a damaged one is kept aside, and nothing
+    // in the file's place holds the program up.
+    void loadOutcomes_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("good") << "good" << int(DocumentLoad::Loaded) << QString();
+        QTest::newRow("missing") << "missing" << int(DocumentLoad::Missing) << QString();
+        QTest::newRow("damaged") << "damaged" << int(DocumentLoad::Damaged) << QString();
+        QTest::newRow("folder") << "folder" << int(DocumentLoad::Inaccessible)
+                                << QString::fromLocal8Bit(std::strerror(EISDIR));
+        QTest::newRow("named pipe")
+            << "pipe" << int(DocumentLoad::Inaccessible) << QStringLiteral("not a regular file");
+    }
+
+    void loadOutcomes()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, outcome);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("26_12.sn2"));
+        if (kind == QLatin1String("good"))
+            writeScrambled(fileName, "<MainContent/>");
+        else if (kind == QLatin1String("damaged"))
+            writeRaw(fileName, "<MainContent/>");
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("26_12.sn2")));
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(fileName).constData(), 0600), 0);
+
+        XmlDocument document;
+        const DocumentLoad load = ReadDocument(fileName, document);
+        QCOMPARE(int(load.outcome), outcome);
+        if (!reason.isEmpty())
+            QCOMPARE(load.reason, reason);
+        const ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(5, 6, 7)));
+        QCOMPARE(PreserveUnreadableFile(fileName, clock), outcome == DocumentLoad::Damaged);
     }
 
     void failedSaves_data()

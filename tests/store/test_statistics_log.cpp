@@ -1,3 +1,4 @@
+#include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
 #include "store/DataFileEnvelope.h"
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -115,6 +118,53 @@ private slots:
         XmlDocument saved;
         QVERIFY(LoadDocument(month.filePath(), saved));
         QVERIFY(saved.root().child("Data").first_child().empty());
+    }
+
+    // A log that follows the calendar writes each record to the month its
+    // Time falls in, and keeps to the clock's month.
+    void recordGoesToItsMonth_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<double>("time"); // NaN: the record has no Time
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("rows"); // the log's table afterwards
+        const QDateTime december(QDate(2025, 12, 20), QTime(8, 0));
+        QTest::newRow("this month") << december << kStart << "25_12.sn2" << 1;
+        QTest::newRow("no time") << december << qQNaN() << "25_12.sn2" << 1;
+        QTest::newRow("began last month")
+            << QDateTime(QDate(2025, 12, 1), QTime(0, 30)) << 45991 + 23.0 / 24 << "25_11.sn2" << 0;
+        QTest::newRow("the clock in the next month")
+            << QDateTime(QDate(2026, 1, 1), QTime(12, 0)) << 46023.4 << "26_01.sn2" << 1;
+    }
+
+    void recordGoesToItsMonth()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(double, time);
+        QFETCH(QString, file);
+        QFETCH(int, rows);
+        QTemporaryDir dir;
+        ManualClock clock(now);
+        MonthStatistics log(dir.filePath(QStringLiteral("25_12.sn2")), clock);
+        log.followCalendar();
+        log.open();
+        QStringList session = record(time, 1.0 / 24, 10, 20, 2.5, QStringLiteral("Alpha"));
+        if (qIsNaN(time))
+            session.removeFirst();
+        log.addToMonthTotals(1.0 / 24, 2.5);
+        log.AppendSession(session);
+
+        int written = 0;
+        for (const QString &name : QDir(dir.path()).entryList({statsFileFilter()}, QDir::Files)) {
+            MonthStatistics month(dir.filePath(name));
+            month.open();
+            QCOMPARE(month.table().rowCount(), name == file ? 1 : 0);
+            written += month.table().rowCount();
+        }
+        QCOMPARE(written, 1);
+        QCOMPARE(log.table().rowCount(), rows);
+        QCOMPARE(log.MonthCost(), rows * 2.5);
+        QCOMPARE(log.month(), QDate(now.date().year(), now.date().month(), 1));
     }
 
     void appendAndRestart()
@@ -341,6 +391,48 @@ private slots:
         MonthStatistics systemTimed(other);
         systemTimed.open();
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("other.sn2.unreadable-*")}).size(), 1);
+    }
+
+    // A month file that is there but cannot be opened is reported, left as
+    // it is and never saved over; the month goes on in memory.
+    void monthFileThatCannotBeOpenedStays_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in its place")
+            << true << QString::fromLocal8Bit(std::strerror(EISDIR));
+        QTest::newRow("no permission") << false << QString::fromLocal8Bit(std::strerror(EACCES));
+    }
+
+    void monthFileThatCannotBeOpenedStays()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("25_12.sn2"));
+        if (folder) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("25_12.sn2")));
+        } else {
+            writeScrambled(fileName, "<MainContent><Data><Line Cost=\"1\"/></Data></MainContent>");
+            makeUnreadable(fileName, dir.path());
+        }
+        const QByteArray before = readRaw(fileName);
+
+        const auto work = [&] {
+            const ManualClock clock(QDateTime(QDate(2025, 12, 9), QTime(23, 59, 58)));
+            MonthStatistics month(fileName, clock);
+            const bool told = month.open().contains(QStringLiteral("cannot be opened: ") + reason);
+            month.AppendSession(record(kStart, 0.01, 1, 2, 0.5, QStringLiteral("x")));
+            return (told ? 1 : 0) | (month.table().rowCount() == 1 ? 2 : 0) |
+                   (month.save() ? 4 : 0);
+        };
+        const int result = folder ? work() : runUnprivileged(work);
+        if (result < 0)
+            QSKIP("cannot drop root's privileges to meet a file root keeps to itself");
+        QCOMPARE(result, 1 | 2);
+        QCOMPARE(QFileInfo(fileName).isDir(), folder);
+        QCOMPARE(readRaw(fileName), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
     }
 
     void recordNameThatIsNoXmlNameIsSkipped()
