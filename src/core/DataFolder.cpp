@@ -51,6 +51,11 @@ QString configPath(const QString &folder)
     return folder + QStringLiteral("/dialometer.cfg");
 }
 
+QString planAlertsPath(const QString &folder)
+{
+    return folder + QStringLiteral("/plan-alerts.xml");
+}
+
 QString logsDir(const QString &folder)
 {
     return folder + QStringLiteral("/Logs");

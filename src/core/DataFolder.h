@@ -11,6 +11,8 @@
 QString dataFolder(bool demo = false);
 // folder/dialometer.cfg
 QString configPath(const QString &folder);
+// folder/plan-alerts.xml: the plan alerts already shown
+QString planAlertsPath(const QString &folder);
 // folder/Logs
 QString logsDir(const QString &folder);
 // The month file of a date: "yy_mm.sn2".

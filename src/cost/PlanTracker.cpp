@@ -49,7 +49,7 @@ PlanTracker::PlanTracker(const Clock &clock, const QString &dataFolder, MonitorV
 
 QString PlanTracker::alertsPath(const QString &dataFolder)
 {
-    return QDir(dataFolder).filePath(QStringLiteral("plan-alerts.xml"));
+    return planAlertsPath(dataFolder);
 }
 
 void PlanTracker::readPlans(const XmlDocument &config)

@@ -264,8 +264,7 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
 
 int RemoveInterruptedSaves(const QString &dataFolder)
 {
-    // Every data file the program keeps in the data folder (the configuration,
-    // the journal of the running connection, the plan alerts) ends in .xml.
-    return removeTempFiles(dataFolder, QStringLiteral("*.xml")) +
+    return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
+           removeTempFiles(dataFolder, QFileInfo(planAlertsPath(dataFolder)).fileName()) +
            removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }

@@ -54,8 +54,8 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock);
 
 // Removes what saves cut short by a crash or a power cut left behind: the
 // temporary files SaveDocument names after its target (target + ".saving-"
-// and six letters or digits) beside the data files (*.xml) in dataFolder and
-// beside the month files in its Logs folder. Only regular files of that pattern go;
+// and six letters or digits) beside the configuration and the other data
+// files of dataFolder and beside the month files in its Logs folder. Only regular files of that pattern go;
 // anything else, a kept unreadable file included, stays. Call it once at
 // start-up, while this program is the only one saving there. Returns how
 // many files were removed.
