@@ -56,6 +56,11 @@ QString planAlertsPath(const QString &folder)
     return folder + QStringLiteral("/plan-alerts.xml");
 }
 
+QString runningJournalPath(const QString &folder)
+{
+    return folder + QStringLiteral("/running-connection.xml");
+}
+
 QString logsDir(const QString &folder)
 {
     return folder + QStringLiteral("/Logs");

@@ -13,6 +13,8 @@ QString dataFolder(bool demo = false);
 QString configPath(const QString &folder);
 // folder/plan-alerts.xml: the plan alerts already shown
 QString planAlertsPath(const QString &folder);
+// folder/running-connection.xml: the journal of the running connection
+QString runningJournalPath(const QString &folder);
 // folder/Logs
 QString logsDir(const QString &folder);
 // The month file of a date: "yy_mm.sn2".

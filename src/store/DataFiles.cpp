@@ -266,5 +266,6 @@ int RemoveInterruptedSaves(const QString &dataFolder)
 {
     return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
            removeTempFiles(dataFolder, QFileInfo(planAlertsPath(dataFolder)).fileName()) +
+           removeTempFiles(dataFolder, QFileInfo(runningJournalPath(dataFolder)).fileName()) +
            removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }

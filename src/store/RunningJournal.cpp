@@ -1,12 +1,12 @@
 #include "store/RunningJournal.h"
 
 #include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "core/LogCategories.h"
 #include "core/TextForms.h"
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,7 +16,6 @@
 namespace {
 
 constexpr char kRootName[] = "RunningConnection";
-constexpr char kFileName[] = "running-connection.xml";
 
 // The month files name their year with two digits, 1950 to 2049.
 constexpr int kFirstYear = 1950;
@@ -128,7 +127,7 @@ void RunningJournal::flush()
 
 QString RunningJournal::pathIn(const QString &dataFolder)
 {
-    return QDir(dataFolder).filePath(QLatin1String(kFileName));
+    return runningJournalPath(dataFolder);
 }
 
 void RunningJournal::toDocument(const RunningConnection &c, XmlDocument &document)

@@ -303,6 +303,7 @@ private slots:
         QVERIFY(dir.mkpath(QStringLiteral("Logs/26_12.sn2.saving-Dir123")));
         // What a save killed before its rename leaves, beside what must stay.
         const QStringList gone{QStringLiteral("dialometer.cfg.saving-Ab3dE9"),
+                               QStringLiteral("running-connection.xml.saving-Zz9Yy8"),
                                QStringLiteral("Logs/26_12.sn2.saving-x1Y2z3")};
         const QStringList kept{QStringLiteral("dialometer.cfg"),
                                QStringLiteral("dialometer.cfg.backup"),
