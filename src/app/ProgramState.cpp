@@ -7,6 +7,7 @@
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
+#include "store/RunningJournal.h"
 
 #include <QDir>
 #include <QTimer>
@@ -43,6 +44,7 @@ QString ProgramState::start(MonitorView &view)
     m_configPath = configPath(m_dataFolder);
     OpenConfig(m_configPath, m_config, m_clock);
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
+    openRunningJournal();
     m_timer1->start();
     return tableError;
 }
@@ -53,9 +55,27 @@ void ProgramState::finish()
         return;
     m_finished = true;
     m_timer1->stop();
+    saveRunningJournal();
     if (m_statistics)
         m_statistics->save();
     m_entryList.clear();
+}
+
+void ProgramState::openRunningJournal()
+{
+    m_journal = std::make_unique<RunningJournal>(RunningJournal::pathIn(m_dataFolder), m_clock);
+    m_monitor->setJournal(m_journal.get());
+    // A journal left behind is settled by the monitor's first ticks; an
+    // unreadable one is kept aside and start-up goes on.
+    RunningConnection left;
+    if (m_journal->load(&left) == RunningJournal::LoadResult::Loaded)
+        m_monitor->setLeftJournal(left);
+}
+
+void ProgramState::saveRunningJournal()
+{
+    if (m_monitor)
+        m_monitor->writeJournal();
 }
 
 bool ProgramState::saveConfig() const

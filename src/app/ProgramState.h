@@ -14,6 +14,7 @@ class MonitorView;
 class MonthStatistics;
 class Prompter;
 class QTimer;
+class RunningJournal;
 class SessionMonitor;
 class SessionTable;
 
@@ -91,7 +92,16 @@ public:
     QString StatsFileName() const { return m_statsFileName; }
     QString ConfigPath() const { return m_configPath; }
 
+    // The journal of the running connection, beside the configuration; valid
+    // from start() on. saveRunningJournal() writes it at once while a
+    // connection is up: for ends the program may not survive (the desktop
+    // session's end).
+    const RunningJournal &runningJournal() const { return *m_journal; }
+    void saveRunningJournal();
+
 private:
+    void openRunningJournal();
+
     ConnectionService &m_service;
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -100,6 +110,7 @@ private:
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
     std::unique_ptr<SessionMonitor> m_monitor;
+    std::unique_ptr<RunningJournal> m_journal;
     MonitorView *m_view = nullptr;
     QTimer *m_timer1 = nullptr;
 

@@ -1,3 +1,4 @@
+#include "app/ProgramState.h"
 #include "app/SingleInstance.h"
 #include "app/TMain.h"
 #include "app/WidgetPrompter.h"
@@ -179,6 +180,9 @@ int main(int argc, char *argv[])
     // exit() rather than quit(): a quit request would ask the window to close,
     // and closing only hides it.
     QObject::connect(&window, &TMain::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
+    // The session manager may end the process without a quit after this.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.state().saveRunningJournal(); });
     // Without a tray the window is the only way to reach the program.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         window.show();

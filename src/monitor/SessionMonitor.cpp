@@ -1,4 +1,5 @@
 #include "monitor/SessionMonitor.h"
+#include "monitor/SessionRecord.h"
 
 #include "connection/ConnectionService.h"
 #include "connection/DialupOperations.h"
@@ -44,6 +45,9 @@ SessionMonitor::SessionMonitor(ConnectionService &service, XmlDocument &config,
 
 void SessionMonitor::Timer1Timer()
 {
+    if (m_leftJournal && !settleLeftJournal())
+        return;
+
     // The record is cleared first, so a failed or crowded poll leaves a null
     // handle and an empty name; the snapshot keeps its figures then.
     const SessionCounters previous = m_counters;
@@ -70,8 +74,10 @@ void SessionMonitor::Timer1Timer()
         connectSteps();
     }
 
-    if (IsConnected(m_service))
+    if (IsConnected(m_service)) {
         connectedUpdate();
+        writeJournalIfDue();
+    }
 
     // One graph sample a second, 0 while no connection is up.
     if (!m_connectedThisTick) {
@@ -146,19 +152,8 @@ void SessionMonitor::connectSteps()
 
 QStringList SessionMonitor::sessionRecord() const
 {
-    const SessionCounters &s = m_counters;
-    return {
-        QStringLiteral("Time=") + TextForms::dateTimeText(m_startTime, m_locale),
-        // The platform's connection time, not the time since StartTime.
-        QStringLiteral("Duration=") +
-            TextForms::dateTimeText(double(s.dwConnectDuration) / kMsPerDay, m_locale),
-        QStringLiteral("TrafficIn=") + QString::number(s.dwBytesRcved),
-        QStringLiteral("TrafficOut=") + QString::number(s.dwBytesXmited),
-        QStringLiteral("Cost=") + TextForms::numberText(m_sessionCost, m_locale),
-        QStringLiteral("Speed=") + TextForms::speedText(s.dwBps, m_locale),
-        QStringLiteral("ConnectName=") + m_entryName,
-        QStringLiteral("UserName=") + m_currentUserName,
-    };
+    return SessionRecord(m_startTime, m_counters, m_sessionCost, m_entryName, m_currentUserName,
+                         m_locale);
 }
 
 void SessionMonitor::disconnectSteps()
@@ -170,6 +165,7 @@ void SessionMonitor::disconnectSteps()
     m_watchedHandle = 0;
     m_log.addToMonthTotals(m_sessionTime, m_sessionCost);
     m_log.AppendSession(sessionRecord());
+    dropJournal();
 
     m_view.setTrayHint(QString());
 

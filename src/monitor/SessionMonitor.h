@@ -3,6 +3,9 @@
 #include "connection/ConnectionRecord.h"
 #include "connection/SessionCounters.h"
 #include "monitor/MonitorView.h"
+#include "store/RunningJournal.h"
+
+#include <QDateTime>
 
 #include <QLocale>
 #include <QString>
@@ -11,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class ConnectionService;
@@ -55,6 +59,24 @@ public:
     // The statistics snapshot as of the last successful refresh.
     const SessionCounters &counters() const { return m_counters; }
 
+    // The journal of the running connection: written on the tick a connection
+    // comes up, then whenever a later tick would leave more than
+    // journalIntervalMs() unwritten, and removed once the record is appended.
+    void setJournal(const RunningJournal *journal) { m_journal = journal; }
+    static constexpr int journalIntervalMs() { return 10000; }
+    // A journal an earlier run left. The next ticks settle it before anything
+    // else: when a connection up now accepts its token, the session goes on
+    // from it (no connect steps: no fee, balloon or log-in again); when none
+    // has within resumeTicks() ticks, its record goes to the month file of its
+    // start. Until then the ticks do nothing else.
+    void setLeftJournal(const RunningConnection &connection) { m_leftJournal = connection; }
+    bool hasLeftJournal() const { return m_leftJournal.has_value(); }
+    // Back ends that read their state asynchronously need a moment to list
+    // the connections that are up.
+    static constexpr int resumeTicks() { return 6; }
+    // Writes the journal at once while a connection is up (an orderly end).
+    void writeJournal();
+
 private:
     void connectSteps();
     // The connection watched since the connect steps is gone while the poll
@@ -66,6 +88,14 @@ private:
     void updateTrayImage();
     QStringList sessionRecord() const;
     QString trayHint() const;
+
+    // The journal (SessionMonitorJournal.cpp).
+    bool settleLeftJournal();
+    bool resumeLeftJournal();
+    void takeUpLeftConnection(ConnectionHandle handle);
+    void recordLeftJournal();
+    void writeJournalIfDue();
+    void dropJournal();
 
     ConnectionService &m_service;
     XmlDocument &m_config;
@@ -94,4 +124,9 @@ private:
     qint64 m_graphLastTotal = 0;
     bool m_connectedThisTick = false;
     QString m_currentUserName;
+
+    const RunningJournal *m_journal = nullptr;
+    QDateTime m_journalWrittenAt; // invalid: due at the next connected tick
+    std::optional<RunningConnection> m_leftJournal;
+    int m_leftJournalTicks = 0;
 };

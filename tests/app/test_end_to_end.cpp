@@ -1,5 +1,6 @@
 // The real program on the simulated modem, in a temporary data folder.
 #include "core/DataFolder.h"
+#include "core/TextForms.h"
 #include "store/MonthStatistics.h"
 
 #include <QDir>
@@ -98,6 +99,8 @@ private slots:
     void finishedConnectionIsRecorded_data();
     void finishedConnectionIsRecorded();
     void connectionStillUpIsNotRecorded();
+    void connectionUpAtTheEndIsRecordedAtNextStart_data();
+    void connectionUpAtTheEndIsRecordedAtNextStart();
     void secondStartEndsWithoutTouchingFiles();
     void invalidScenarioStopsStartUp();
     void helpAndVersion();
@@ -159,12 +162,59 @@ void TestEndToEnd::connectionStillUpIsNotRecorded()
     QCOMPARE(recordedSessions(run.home.path()), 0);
 }
 
+void TestEndToEnd::connectionUpAtTheEndIsRecordedAtNextStart_data()
+{
+    QTest::addColumn<int>("signo");
+    QTest::addColumn<int>("runMs");
+    // Killed after the journal's second write; ended in order within its first.
+    QTest::newRow("SIGKILL") << int(SIGKILL) << 12500;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 2500;
+}
+
+void TestEndToEnd::connectionUpAtTheEndIsRecordedAtNextStart()
+{
+    QFETCH(int, signo);
+    QFETCH(int, runMs);
+    Run run;
+    const QDateTime started = QDateTime::currentDateTime();
+    QElapsedTimer alive;
+    alive.start();
+    run.start(QStringLiteral("600"));
+    QTest::qWait(runMs);
+    run.signal(signo);
+    // Alpha came up one second after the start.
+    const double upSeconds = (alive.elapsed() - 1000) / 1000.0;
+    QCOMPARE(recordedSessions(run.home.path()), 0);
+    QVERIFY(QFile::exists(run.home.filePath(QStringLiteral("running-connection.xml"))));
+
+    // The simulated modem's connections ended with it: the next start records
+    // the journal's connection, and only once, beside its own new Alpha.
+    run.start(QStringLiteral("600"));
+    QTRY_VERIFY_WITH_TIMEOUT(recordedSessions(run.home.path()) == 1, 15000);
+    QTest::qWait(1500);
+    run.signal(SIGTERM);
+    QCOMPARE(recordedSessions(run.home.path()), 1);
+
+    MonthStatistics stats(monthFiles(run.home.path()).constFirst());
+    QCOMPARE(stats.open(), QString());
+    const SessionTable &table = stats.table();
+    QCOMPARE(table.value(0, QStringLiteral("ConnectName")).toString(), QStringLiteral("Alpha"));
+    QCOMPARE(table.value(0, QStringLiteral("TrafficIn")).toLongLong(), 10000);
+    const double seconds = table.value(0, QStringLiteral("Duration")).toDouble() * 86400;
+    QVERIFY2(seconds <= upSeconds + 1 && seconds >= upSeconds - 10,
+             qPrintable(QStringLiteral("%1 of %2 s").arg(seconds).arg(upSeconds)));
+    const QDateTime time = TextForms::fromDays(table.value(0, QStringLiteral("Time")).toDouble());
+    QVERIFY2(qAbs(started.secsTo(time)) <= 3, qPrintable(time.toString(Qt::ISODate)));
+}
+
 void TestEndToEnd::secondStartEndsWithoutTouchingFiles()
 {
     Run first;
     first.start(QStringLiteral("600"));
-    // The first instance holds the guard once its data folder is set up.
+    // The first instance holds the guard once its data folder is set up, and
+    // has its journal once Alpha is up.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(logsDir(first.home.path())).exists(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.home.filePath("running-connection.xml")), 10000);
     const QStringList before =
         QDir(first.home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 

@@ -4,13 +4,15 @@
 #include "connection/CallerBuffer.h"
 #include "core/LogCategories.h"
 
+#include <QUuid>
 #include <QVarLengthArray>
 
 #include <algorithm>
 
 SimulatedModemService::SimulatedModemService(SimulationScenario scenario,
                                              std::unique_ptr<ElapsedTime> time, QObject *parent)
-    : ConnectionService(parent), m_scenario(std::move(scenario)), m_time(std::move(time))
+    : ConnectionService(parent), m_scenario(std::move(scenario)), m_time(std::move(time)),
+      m_instance(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     for (const SimulationScenario::ScheduledConnection &c : m_scenario.connections) {
         Session s;
@@ -104,6 +106,26 @@ int SimulatedModemService::connectionStatistics(ConnectionHandle handle, Session
         return InvalidHandle;
     s->traffic.countersAt(m_now - s->upAtMs, out);
     return Success;
+}
+
+QString SimulatedModemService::resumeToken(ConnectionHandle handle) const
+{
+    const Session *s = activeSession(handle);
+    if (!s)
+        return QString();
+    // "sim <instance> <handle> <up at> <entry>": the entry last, as it may hold blanks.
+    return QStringLiteral("sim %1 %2 %3 %4")
+        .arg(m_instance)
+        .arg(s->handle)
+        .arg(s->upAtMs)
+        .arg(s->entry);
+}
+
+bool SimulatedModemService::resume(ConnectionHandle handle, const QString &token)
+{
+    refresh();
+    // The counters count from the connection's start anyway: nothing to adjust.
+    return !token.isEmpty() && token == resumeToken(handle);
 }
 
 int SimulatedModemService::enumEntries(QString *names, int capacity, int *count)

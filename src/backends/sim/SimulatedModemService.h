@@ -35,6 +35,10 @@ public:
     int connectStatus(ConnectionHandle handle) override;
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     QString interfaceName(ConnectionHandle handle) const override;
+    // The connections live in this object only: a token names this instance,
+    // so after a restart no connection accepts it.
+    QString resumeToken(ConnectionHandle handle) const override;
+    bool resume(ConnectionHandle handle, const QString &token) override;
     PhonebookEditing phonebookEditing() const override;
     bool setPhonebookEntries(const QStringList &names) override;
 
@@ -82,5 +86,6 @@ private:
     QList<PendingDial> m_pending;
     ConnectionHandle m_nextHandle = 1;
     QTimer m_dialTimer;
-    qint64 m_now = 0; // the time of the last refresh
+    qint64 m_now = 0;         // the time of the last refresh
+    const QString m_instance; // names this modem in resume tokens
 };

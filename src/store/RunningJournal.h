@@ -1,0 +1,60 @@
+#pragma once
+
+#include "connection/SessionCounters.h"
+
+#include <QString>
+
+class Clock;
+class XmlDocument;
+
+// What the journal keeps of the connection that is up: enough to take it up
+// again after a restart, or to record it when it ended meanwhile.
+struct RunningConnection
+{
+    QString token;            // the back end's resumeToken(); may be empty
+    QString entryName;        // the record's ConnectName
+    QString providerName;     // the provider element's Name; empty when none matched
+    double startTime = 0;     // the record's Time, in days
+    double cost = 0;          // the session's cost so far
+    QString userName;         // the logged-in user of user mode
+    SessionCounters counters; // the figures of the last tick
+
+    bool operator==(const RunningConnection &) const = default;
+};
+
+// The journal of the running connection: one small data file beside the
+// configuration, in the data files' envelope and written by their atomic
+// save, so a crash or a power cut leaves either the previous complete journal
+// or the new one. Numbers are stored in machine form, whatever the locale.
+class RunningJournal
+{
+public:
+    enum class LoadResult {
+        Missing,    // no journal: the last run ended without a connection up
+        Loaded,     // the connection is filled in
+        Unreadable, // kept aside under another name; start-up goes on
+    };
+
+    // clock names the time of a kept unreadable journal; it must outlive this.
+    RunningJournal(QString filePath, const Clock &clock);
+
+    // The journal's place in a data folder.
+    static QString pathIn(const QString &dataFolder);
+
+    QString filePath() const { return m_filePath; }
+    bool write(const RunningConnection &connection) const;
+    LoadResult load(RunningConnection *connection) const;
+    // True when no journal is left afterwards.
+    bool remove() const;
+
+    // The document form, both ways. fromDocument() is false for a document
+    // that is no journal or holds no usable start time, entry or figures.
+    static void toDocument(const RunningConnection &connection, XmlDocument &document);
+    static bool fromDocument(const XmlDocument &document, RunningConnection *connection);
+
+private:
+    void keepAside() const;
+
+    QString m_filePath;
+    const Clock &m_clock;
+};
