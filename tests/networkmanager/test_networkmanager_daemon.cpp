@@ -103,8 +103,8 @@ struct ProgramRun
     explicit ProgramRun(const HarnessProcess &harness) : harness(harness)
     {
         XmlDocument config;
-        config.parse("<MainContent><General/><TariffTypes/><ISP>"
-                     "<Item Name=\"Office LAN\" PayConn=\"5\"/></ISP><Users/><Graph/>"
+        config.parse("<MainContent><General><Calculate Value=\"1\"/></General><TariffTypes/>"
+                     "<ISP><Item Name=\"Office LAN\" PayConn=\"5\"/></ISP><Users/><Graph/>"
                      "</MainContent>");
         QDir().mkpath(home.path());
         SaveConfig(configPath(home.path()), config);
@@ -649,6 +649,8 @@ void TestNetworkManagerDaemon::restartedProgramRecordsOnce()
     // The program saw it come up when its journal is there.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.journal()), 10000);
     QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("10")}));
+    // A record holds the figures of the program's last tick: let one pass.
+    QTest::qWait(2 * SessionMonitor::intervalMs());
     program.end(signo);
     double upSeconds = up.elapsed() / 1000.0;
     QCOMPARE(program.records().size(), 0);
@@ -662,6 +664,7 @@ void TestNetworkManagerDaemon::restartedProgramRecordsOnce()
         // Taken up again: the journal is written afresh at once.
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(program.journal()).lastModified() >= restarted, 10000);
         QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("5")}));
+        QTest::qWait(2 * SessionMonitor::intervalMs());
         pings += 10;
         upSeconds = up.elapsed() / 1000.0;
     }
