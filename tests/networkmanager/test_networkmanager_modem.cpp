@@ -88,6 +88,9 @@ private:
     bool setCounters(const QString &interface, const QByteArray &value);
     // Dials an entry and waits for the attempt to end; true when it connected.
     bool dialConnected(const QString &entry);
+    // Sets the interface's counters, dials and waits until it is listed; 0 on failure.
+    ConnectionHandle dialWithCounters(const QString &entry, const QString &interface,
+                                      const QByteArray &value);
     QStringList activePathsOnBus();
 
     HarnessProcess m_harness;
@@ -155,6 +158,19 @@ bool TestNetworkManagerModem::dialConnected(const QString &entry)
     std::unique_ptr<DialAttempt> attempt = m_service->dial(entry);
     return QTest::qWaitFor([&] { return attempt->isFinished(); }, 5000) &&
            attempt->state() == DialAttempt::State::Connected;
+}
+
+ConnectionHandle TestNetworkManagerModem::dialWithCounters(const QString &entry,
+                                                           const QString &interface,
+                                                           const QByteArray &value)
+{
+    if (!setCounters(interface, value) || !dialConnected(entry))
+        return 0;
+    ConnectionRecord record;
+    SessionCounters counters;
+    (void)QTest::qWaitFor(
+        [&] { return PollConnection(*m_service, record, counters), record.hrasconn != 0; }, 5000);
+    return record.hrasconn;
 }
 
 std::unique_ptr<NetworkManagerService> TestNetworkManagerModem::freshService()
@@ -413,17 +429,14 @@ void TestNetworkManagerModem::takenUpAfterRestart()
     QFETCH(qint64, rxBytes);
     const QString rxFile =
         m_tree.filePath(QStringLiteral("sys/class/net/%1/statistics/rx_bytes").arg(interface));
-    QVERIFY(setCounters(interface, "5000\n"));
-    QVERIFY(dialConnected(entry));
-    ConnectionRecord record;
-    SessionCounters counters;
-    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
-                             5000);
+    const ConnectionHandle first = dialWithCounters(entry, interface, "5000\n");
+    QVERIFY(first != 0);
     QVERIFY(writeFile(rxFile, "5300\n"));
-    QString token = m_service->resumeToken(record.hrasconn);
+    QString token = m_service->resumeToken(first);
     QVERIFY(!token.isEmpty());
     QVERIFY(!token.contains(QLatin1Char('\n')));
-    QCOMPARE(m_service->connectionStatistics(record.hrasconn, &counters), 0);
+    SessionCounters counters;
+    QCOMPARE(m_service->connectionStatistics(first, &counters), 0);
     const qint64 firstDuration = counters.dwConnectDuration;
     if (earlierMs) {
         const QRegularExpression since(QStringLiteral("since=(\\d+)"));
@@ -441,6 +454,7 @@ void TestNetworkManagerModem::takenUpAfterRestart()
         HangUpAll(*m_service);
         QVERIFY(dialConnected(entry));
     }
+    ConnectionRecord record;
     QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
                              5000);
     QVERIFY(writeFile(rxFile, meanwhile == QLatin1String("reset") ? "150\n" : "5500\n"));
@@ -472,17 +486,14 @@ void TestNetworkManagerModem::foreignTokenRefused()
 {
     QFETCH(QString, pattern);
     QFETCH(QString, replacement);
-    QVERIFY(setCounters(QStringLiteral("wwan0"), "5000\n"));
-    QVERIFY(dialConnected(kMobile));
-    ConnectionRecord record;
-    SessionCounters counters;
-    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
-                             5000);
-    QString token = m_service->resumeToken(record.hrasconn);
+    const ConnectionHandle handle = dialWithCounters(kMobile, QStringLiteral("wwan0"), "5000\n");
+    QVERIFY(handle != 0);
+    QString token = m_service->resumeToken(handle);
     token.replace(QRegularExpression(pattern), replacement);
     QVERIFY(setCounters(QStringLiteral("wwan0"), "5200\n"));
-    QVERIFY(!m_service->resume(record.hrasconn, token));
-    QCOMPARE(m_service->connectionStatistics(record.hrasconn, &counters), 0);
+    QVERIFY(!m_service->resume(handle, token));
+    SessionCounters counters;
+    QCOMPARE(m_service->connectionStatistics(handle, &counters), 0);
     QCOMPARE(counters.dwBytesRcved, 200);
     QVERIFY(counters.dwConnectDuration < 5000);
 }
