@@ -45,21 +45,37 @@ void BM_WriteJournal(benchmark::State &state)
 }
 BENCHMARK(BM_WriteJournal)->Unit(benchmark::kMicrosecond);
 
+// What a tick pays: the journal handed to its writer's thread.
+void BM_PostJournal(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ManualClock clock;
+    RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
+    RunningConnection c = sampleConnection();
+    for (auto _ : state) {
+        c.counters.dwConnectDuration += 10000;
+        journal.post(c);
+    }
+    journal.flush();
+}
+BENCHMARK(BM_PostJournal)->Unit(benchmark::kMicrosecond);
+
 // The connected tick on the simulated modem with the journal on: one write in
 // twenty ticks.
 void BM_ConnectedTickWithJournal(benchmark::State &state)
 {
-    SimulationScenario scenario;
-    scenario.phonebook = {QStringLiteral("Provider")};
-    SimulationScenario::ScheduledConnection line;
-    line.entry = QStringLiteral("Provider");
-    line.traffic.speedBps = 115200;
-    line.traffic.receiveRate = 5800;
-    line.traffic.sendRate = 620;
-    scenario.connections.append(line);
+    QString error;
+    const std::optional<SimulationScenario> scenario = SimulationScenario::fromJson(
+        R"({"phonebook": ["Provider"], "connections": [{"entry": "Provider", "start": 0,
+            "speed": 115200, "receiveRate": 5800, "sendRate": 620}]})",
+        QStringLiteral("bench"), &error);
+    if (!scenario) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
     auto time = std::make_unique<ManualElapsedTime>();
     ManualElapsedTime *elapsed = time.get();
-    SimulatedModemService service(scenario, std::move(time));
+    SimulatedModemService service(*scenario, std::move(time));
 
     QTemporaryDir dir;
     XmlDocument config;
@@ -70,7 +86,7 @@ void BM_ConnectedTickWithJournal(benchmark::State &state)
     ManualClock clock(QDateTime(QDate(2009, 3, 2), QTime(10, 0)));
     MonthStatistics log(dir.filePath(QStringLiteral("09_03.sn2")), clock);
     log.open();
-    const RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
+    RunningJournal journal(RunningJournal::pathIn(dir.path()), clock);
     NullMonitorView view;
     SessionMonitor monitor(service, config, log, clock, view);
     monitor.setJournal(&journal);

@@ -76,6 +76,8 @@ void ProgramState::saveRunningJournal()
 {
     if (m_monitor)
         m_monitor->writeJournal();
+    if (m_journal)
+        m_journal->flush();
 }
 
 bool ProgramState::saveConfig() const

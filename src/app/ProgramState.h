@@ -94,9 +94,9 @@ public:
 
     // The journal of the running connection, beside the configuration; valid
     // from start() on. saveRunningJournal() writes it at once while a
-    // connection is up: for ends the program may not survive (the desktop
-    // session's end).
-    const RunningJournal &runningJournal() const { return *m_journal; }
+    // connection is up and waits until it is on disk: for ends the program
+    // may not survive (the desktop session's end).
+    RunningJournal &runningJournal() { return *m_journal; }
     void saveRunningJournal();
 
 private:

@@ -62,7 +62,7 @@ public:
     // The journal of the running connection: written on the tick a connection
     // comes up, then whenever a later tick would leave more than
     // journalIntervalMs() unwritten, and removed once the record is appended.
-    void setJournal(const RunningJournal *journal) { m_journal = journal; }
+    void setJournal(RunningJournal *journal) { m_journal = journal; }
     static constexpr int journalIntervalMs() { return 10000; }
     // A journal an earlier run left. The next ticks settle it before anything
     // else: when a connection up now accepts its token, the session goes on
@@ -125,7 +125,7 @@ private:
     bool m_connectedThisTick = false;
     QString m_currentUserName;
 
-    const RunningJournal *m_journal = nullptr;
+    RunningJournal *m_journal = nullptr;
     QDateTime m_journalWrittenAt; // invalid: due at the next connected tick
     std::optional<RunningConnection> m_leftJournal;
     int m_leftJournalTicks = 0;

@@ -33,8 +33,7 @@ void SessionMonitor::writeJournal()
         m_counters,
     };
     m_journalWrittenAt = m_clock.now();
-    if (!m_journal->write(running))
-        qCWarning(lcMonitor) << "the journal of the running connection could not be written";
+    m_journal->post(running);
 }
 
 void SessionMonitor::writeJournalIfDue()
@@ -52,7 +51,7 @@ void SessionMonitor::dropJournal()
 {
     m_journalWrittenAt = QDateTime();
     if (m_journal)
-        m_journal->remove();
+        m_journal->postRemoval();
 }
 
 bool SessionMonitor::settleLeftJournal()
@@ -140,7 +139,7 @@ void SessionMonitor::recordLeftJournal()
         saved = other.save();
     }
     if (saved && m_journal)
-        m_journal->remove();
+        m_journal->postRemoval();
     else if (!saved)
         qCWarning(lcMonitor) << "the record of the journal's connection could not be saved in"
                              << monthFile;

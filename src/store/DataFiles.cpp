@@ -4,6 +4,7 @@
 #include "core/DataFolder.h"
 #include "core/LogCategories.h"
 #include "store/DataFileEnvelope.h"
+#include "store/RunningJournal.h"
 #include "store/XmlDocument.h"
 
 #include <QDir>
@@ -176,5 +177,6 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock)
 int RemoveInterruptedSaves(const QString &dataFolder)
 {
     return removeTempFiles(dataFolder, QFileInfo(configPath(dataFolder)).fileName()) +
+           removeTempFiles(dataFolder, QFileInfo(RunningJournal::pathIn(dataFolder)).fileName()) +
            removeTempFiles(logsDir(dataFolder), statsFileFilter());
 }

@@ -24,9 +24,10 @@ bool PreserveUnreadableFile(const QString &fileName, const Clock &clock);
 
 // Removes what saves cut short by a crash or a power cut left behind: the
 // temporary files SaveDocument names after its target (target + ".saving-"
-// and six letters or digits) beside the configuration in dataFolder and beside the
-// month files in its Logs folder. Only regular files of that pattern go;
-// anything else, a kept unreadable file included, stays. Call it once at
+// and six letters or digits) beside the configuration and the journal of the
+// running connection in dataFolder and beside the month files in its Logs
+// folder. Only regular files of that pattern go; anything else, a kept
+// unreadable file included, stays. Call it once at
 // start-up, while this program is the only one saving there. Returns how
 // many files were removed.
 int RemoveInterruptedSaves(const QString &dataFolder);

@@ -28,7 +28,7 @@ struct CounterAttribute
     qint64 SessionCounters::*field;
 };
 
-// The 32-bit compression ratios are kept apart: they are percentages.
+// The 64-bit counters; the compression ratios, 32-bit percentages, are read apart.
 constexpr CounterAttribute kCounters[] = {
     {"BytesIn", &SessionCounters::dwBytesRcved},
     {"BytesOut", &SessionCounters::dwBytesXmited},
@@ -72,6 +72,58 @@ bool readCount(const pugi::xml_node &node, const char *name, qint64 max, qint64 
 RunningJournal::RunningJournal(QString filePath, const Clock &clock)
     : m_filePath(std::move(filePath)), m_clock(clock)
 {
+    m_writer.setMaxThreadCount(1);
+}
+
+RunningJournal::~RunningJournal()
+{
+    flush();
+}
+
+void RunningJournal::post(const RunningConnection &connection)
+{
+    schedule(Pending{false, connection});
+}
+
+void RunningJournal::postRemoval()
+{
+    schedule(Pending{true, {}});
+}
+
+void RunningJournal::schedule(Pending pending)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_pending = std::move(pending);
+        if (m_draining)
+            return;
+        m_draining = true;
+    }
+    m_writer.start([this] { drain(); });
+}
+
+void RunningJournal::drain()
+{
+    for (;;) {
+        std::optional<Pending> next;
+        {
+            QMutexLocker lock(&m_mutex);
+            next.swap(m_pending);
+            if (!next) {
+                m_draining = false;
+                return;
+            }
+        }
+        if (next->removal)
+            remove();
+        else if (!write(next->connection))
+            qCWarning(lcStore) << "the journal" << m_filePath << "could not be written";
+    }
+}
+
+void RunningJournal::flush()
+{
+    m_writer.waitForDone();
 }
 
 QString RunningJournal::pathIn(const QString &dataFolder)

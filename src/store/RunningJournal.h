@@ -2,7 +2,11 @@
 
 #include "connection/SessionCounters.h"
 
+#include <QMutex>
 #include <QString>
+#include <QThreadPool>
+
+#include <optional>
 
 class Clock;
 class XmlDocument;
@@ -37,6 +41,8 @@ public:
 
     // clock names the time of a kept unreadable journal; it must outlive this.
     RunningJournal(QString filePath, const Clock &clock);
+    // Waits for what was posted.
+    ~RunningJournal();
 
     // The journal's place in a data folder.
     static QString pathIn(const QString &dataFolder);
@@ -47,14 +53,35 @@ public:
     // True when no journal is left afterwards.
     bool remove() const;
 
+    // The ticks' way: the journal is written, or removed, on a thread of its
+    // own, so a tick never waits for the disk (the save's flush to disk takes
+    // milliseconds). Each call replaces what is still waiting: the newest
+    // state is what ends on disk. Call from one thread only.
+    void post(const RunningConnection &connection);
+    void postRemoval();
+    // Waits until what was posted is on disk (an orderly end).
+    void flush();
+
     // The document form, both ways. fromDocument() is false for a document
-    // that is no journal or holds no usable start time, entry or figures.
+    // that is no journal or holds no usable start time, cost or figures.
     static void toDocument(const RunningConnection &connection, XmlDocument &document);
     static bool fromDocument(const XmlDocument &document, RunningConnection *connection);
 
 private:
+    struct Pending
+    {
+        bool removal = false;
+        RunningConnection connection;
+    };
+
     void keepAside() const;
+    void schedule(Pending pending);
+    void drain();
 
     QString m_filePath;
     const Clock &m_clock;
+    QMutex m_mutex;                   // guards the two below
+    std::optional<Pending> m_pending; // waiting for the writer
+    bool m_draining = false;          // the writer runs
+    QThreadPool m_writer;             // one thread
 };

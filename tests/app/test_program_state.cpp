@@ -105,6 +105,12 @@ private:
                 clock.advanceMs(500);
             }
         }
+        // The journal as it is on disk once the writer is done.
+        RunningJournal::LoadResult onDisk(RunningConnection *written)
+        {
+            state.runningJournal().flush();
+            return journal.load(written);
+        }
         QStringList records(const QString &monthFile) const
         {
             MonthStatistics stats(QDir(logsDir(dir.path())).filePath(monthFile), clock);
@@ -158,7 +164,7 @@ void TestProgramState::journalFollowsTheConnection()
         f.service.connections[0].counters.dwConnectDuration = i * 500;
         f.tick();
         RunningConnection written;
-        QCOMPARE(f.journal.load(&written), RunningJournal::LoadResult::Loaded);
+        QCOMPARE(f.onDisk(&written), RunningJournal::LoadResult::Loaded);
         QVERIFY2(i * 500 - written.counters.dwConnectDuration <= 10000,
                  qPrintable(QString::number(i)));
         QCOMPARE(written.token, QStringLiteral("fake 7"));
@@ -167,7 +173,7 @@ void TestProgramState::journalFollowsTheConnection()
     f.tick();
     f.state.finish(); // an orderly end writes the last tick's figures
     RunningConnection written;
-    QCOMPARE(f.journal.load(&written), RunningJournal::LoadResult::Loaded);
+    QCOMPARE(f.onDisk(&written), RunningJournal::LoadResult::Loaded);
     QCOMPARE(written.counters.dwBytesRcved, 123);
     QCOMPARE(written.cost, f.state.monitor().SessionCost());
 }
@@ -195,6 +201,7 @@ void TestProgramState::connectionStillUpGoesOn()
     QCOMPARE(qRound64(f.state.MemTable().value(0, QStringLiteral("Time")).toDouble() * 86400),
              qRound64(f.left.startTime * 86400));
     QCOMPARE(f.records(QStringLiteral("09_03.sn2")), QStringList{QStringLiteral("Alpha")});
+    f.state.runningJournal().flush();
     QVERIFY(!QFile::exists(f.journal.filePath()));
 }
 
@@ -238,7 +245,7 @@ void TestProgramState::connectionGoneIsRecorded()
     QCOMPARE(f.state.monitor().WasConnected(), otherUp);
     QCOMPARE(f.view.balloons.size(), otherUp ? 1 : 0);
     RunningConnection written;
-    QCOMPARE(f.journal.load(&written),
+    QCOMPARE(f.onDisk(&written),
              otherUp ? RunningJournal::LoadResult::Loaded : RunningJournal::LoadResult::Missing);
     if (otherUp)
         QCOMPARE(written.token, QStringLiteral("fake 8"));

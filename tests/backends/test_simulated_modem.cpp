@@ -77,6 +77,7 @@ private slots:
     void demoScenario();
     void phonebookIsEditable();
     void documentedExample();
+    void resumeOnlyInTheSameRun();
 };
 
 void TestSimulatedModem::invalidScenario_data()
@@ -424,6 +425,23 @@ void TestSimulatedModem::documentedExample()
     auto attempt = h.service->dial("Night Tariff");
     h.at(190);
     QCOMPARE(attempt->message(), QStringLiteral("NO CARRIER"));
+}
+
+void TestSimulatedModem::resumeOnlyInTheSameRun()
+{
+    const QByteArray json = R"({"connections": [{"entry": "A", "start": 0},
+                                                {"entry": "B", "start": 0}]})";
+    Harness h(json);
+    h.at(1.0);
+    const QString tokenA = h.service->resumeToken(1);
+    QVERIFY(!tokenA.isEmpty());
+    QVERIFY(h.service->resume(1, tokenA));
+    QVERIFY(!h.service->resume(2, tokenA));
+    QCOMPARE(h.service->resumeToken(99), QString());
+    // A restart: the same scenario, but its connections are new ones.
+    Harness restarted(json);
+    restarted.at(1.0);
+    QVERIFY(!restarted.service->resume(1, tokenA));
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedModem)
