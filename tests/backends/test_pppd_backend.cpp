@@ -119,6 +119,8 @@ private slots:
     void stalePidFilesAreIgnored();
     void statisticsFromTheInterface();
     void hangUpEndsPppd();
+    void takenUpAfterRestart_data();
+    void takenUpAfterRestart();
     void dial_data();
     void dial();
     void cancelStopsTheDial();
@@ -256,6 +258,60 @@ void TestPppdBackend::hangUpEndsPppd()
     QCOMPARE(ActiveConnectionCount(service), 0);
     QVERIFY(!QFile::exists(tree.path("run/ppp0.pid")));
     QVERIFY(!QFile::exists(tree.path("run/ppp1.pid")));
+}
+
+void TestPppdBackend::takenUpAfterRestart_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<bool>("resumed");
+    QTest::newRow("same pppd") << QString() << true;
+    // With persist, pppd redials and writes its pid file anew: another link.
+    QTest::newRow("pppd redialled") << QStringLiteral("redial") << false;
+    QTest::newRow("another pppd") << QStringLiteral("restart") << false;
+    QTest::newRow("garbage token") << QStringLiteral("garbage") << false;
+}
+
+void TestPppdBackend::takenUpAfterRestart()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, resumed);
+    FakePppTree tree;
+    const auto setUpSince = [&](int secondsAgo) {
+        QFile pidFile(tree.path("run/ppp0.pid"));
+        return pidFile.open(QIODevice::ReadWrite) &&
+               pidFile.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                                   QFileDevice::FileModificationTime);
+    };
+    const qint64 pid = tree.startPppd({"call", "isp"});
+    QVERIFY(pid > 0);
+    QVERIFY(setUpSince(90));
+    QString token;
+    {
+        PppdService first(tree.paths());
+        ConnectionRecord record;
+        SessionCounters counters;
+        PollConnection(first, record, counters);
+        token = first.resumeToken(record.hrasconn);
+        QVERIFY(!token.isEmpty());
+    }
+
+    if (meanwhile == QLatin1String("redial")) {
+        QVERIFY(setUpSince(30));
+    } else if (meanwhile == QLatin1String("restart")) {
+        ::kill(pid_t(pid), SIGTERM);
+        QTRY_VERIFY(!QFile::exists(tree.path("run/ppp0.pid")));
+        QVERIFY(tree.startPppd({"call", "isp"}) > 0);
+        QVERIFY(setUpSince(90));
+    } else if (meanwhile == QLatin1String("garbage")) {
+        token = QStringLiteral("pppd 1 pid=x pid=%1 ==").arg(pid);
+    }
+    PppdService second(tree.paths());
+    ConnectionRecord record;
+    SessionCounters counters;
+    PollConnection(second, record, counters);
+    QVERIFY(record.hrasconn != 0);
+    QCOMPARE(second.resume(record.hrasconn, token), resumed);
+    QVERIFY(!second.resume(record.hrasconn + 1, token));
 }
 
 void TestPppdBackend::dial_data()

@@ -60,6 +60,16 @@ public:
         return run(QStringList{name, m_dir.path()} + extra);
     }
 
+    // Starts program where a program on the daemon's machine runs (see
+    // "exec"); the process's pid is the program's own.
+    void startInside(QProcess &process, const QString &program,
+                     const QStringList &arguments = {}) const
+    {
+        process.start(QStringLiteral("bash"),
+                      QStringList{script(), QStringLiteral("exec"), m_dir.path(), program} +
+                          arguments);
+    }
+
     void down()
     {
         if (m_started)

@@ -16,6 +16,10 @@
 #   nm-stop WORKDIR          stops the daemon, leaving its devices as they are
 #   ping WORKDIR COUNT       pings the peer across the veth from the daemon's side
 #   metered WORKDIR PROFILE yes|no   sets the profile's connection.metered
+#   exec WORKDIR PROGRAM [ARGS]  runs PROGRAM (in place of this script, so with
+#                            its pid) in the daemon's network namespace, with
+#                            that namespace's /sys and the daemon's bus as the
+#                            system bus: where a program on that machine would be
 #   down WORKDIR             stops everything and removes the namespaces
 #   check                    exits 0 when this machine can run the daemon here
 set -uo pipefail
@@ -306,6 +310,12 @@ metered)
     load_state
     DBUS_SYSTEM_BUS_ADDRESS=$BUS_ADDRESS nmcli --wait 10 connection modify "${3:?profile}" \
         connection.metered "${4:?yes or no}"
+    ;;
+exec)
+    load_state
+    shift 2
+    # ip netns exec mounts the namespace's own /sys and execs without a fork.
+    exec ip netns exec "$NS" env DBUS_SYSTEM_BUS_ADDRESS="$BUS_ADDRESS" "$@"
     ;;
 down) down ;;
 *) die "unknown command '$cmd'" ;;

@@ -8,8 +8,10 @@
 #include "backends/networkmanager/NetworkManagerService.h"
 #include "connection/DialupOperations.h"
 #include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "monitor/RecordingMonitorView.h"
 #include "monitor/SessionMonitor.h"
+#include "store/ConfigDocument.h"
 #include "store/MonthStatistics.h"
 #include "store/XmlDocument.h"
 
@@ -19,11 +21,15 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -90,6 +96,65 @@ struct MonitorRig
     SessionMonitor monitor;
 };
 
+// The real program in the daemon's namespace, with a data folder of its own
+// where the metered line's provider charges a fee of 5 per connection.
+struct ProgramRun
+{
+    explicit ProgramRun(const HarnessProcess &harness) : harness(harness)
+    {
+        XmlDocument config;
+        config.parse("<MainContent><General><Calculate Value=\"1\"/></General><TariffTypes/>"
+                     "<ISP><Item Name=\"Office LAN\" PayConn=\"5\"/></ISP><Users/><Graph/>"
+                     "</MainContent>");
+        QDir().mkpath(home.path());
+        SaveConfig(configPath(home.path()), config);
+    }
+    ~ProgramRun() { end(SIGKILL); }
+    bool start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("DIALOMETER_HOME"), home.path());
+        env.insert(QStringLiteral("DIALOMETER_BACKEND"), QStringLiteral("networkmanager"));
+        process.setProcessEnvironment(env);
+        harness.startInside(process, QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer"));
+        return process.waitForStarted();
+    }
+    void end(int signo)
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(process.processId()), signo);
+        process.waitForFinished(10000);
+    }
+    QString journal() const { return home.filePath(QStringLiteral("running-connection.xml")); }
+    // The month files' records, as name -> value.
+    QList<QHash<QString, QString>> records() const
+    {
+        static const QStringList names = {QStringLiteral("ConnectName"),
+                                          QStringLiteral("TrafficOut"), QStringLiteral("Cost"),
+                                          QStringLiteral("Duration")};
+        QList<QHash<QString, QString>> list;
+        const QDir logs(logsDir(home.path()));
+        for (const QString &name : logs.entryList({QStringLiteral("*.sn2")}, QDir::Files)) {
+            MonthStatistics stats(logs.filePath(name));
+            if (!stats.open().isEmpty())
+                continue;
+            for (int row = 0; row < stats.table().rowCount(); ++row) {
+                QHash<QString, QString> record;
+                for (const QString &column : names)
+                    record.insert(column, stats.table().value(row, column).toString());
+                list.append(record);
+            }
+        }
+        return list;
+    }
+
+    const HarnessProcess &harness;
+    QTemporaryDir home;
+    QProcess process;
+};
+
 } // namespace
 
 class TestNetworkManagerDaemon : public QObject
@@ -112,6 +177,8 @@ private slots:
     void profileMadeMeteredIsPickedUp();
     void firstOfTwoWatchedEnds();
     void daemonRestart();
+    void restartedProgramRecordsOnce_data();
+    void restartedProgramRecordsOnce();
 
 private:
     QStringList activeIdsOnBus();
@@ -550,6 +617,75 @@ void TestNetworkManagerDaemon::firstOfTwoWatchedEnds()
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[1].value(QStringLiteral("ConnectName")), kHome);
     QCOMPARE(activeIdsOnBus(), QStringList{kHome});
+}
+
+void TestNetworkManagerDaemon::restartedProgramRecordsOnce_data()
+{
+    QTest::addColumn<int>("signo");
+    QTest::addColumn<bool>("lineStaysUp");
+    // Killed while the line is up and started again while it still is: the
+    // session goes on. Ended in order, the line dropped meanwhile: the journal
+    // is recorded at the next start.
+    QTest::newRow("killed, line stays up") << int(SIGKILL) << true;
+    QTest::newRow("ended, line dropped meanwhile") << int(SIGTERM) << false;
+}
+
+void TestNetworkManagerDaemon::restartedProgramRecordsOnce()
+{
+    QFETCH(int, signo);
+    QFETCH(bool, lineStaysUp);
+    if (!QFileInfo::exists(QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer")))
+        QSKIP("the dialometer program is not built");
+    ProgramRun program(m_harness);
+    QVERIFY(program.start());
+    QTest::qWait(1000);
+    const InterfaceCounters::Values before = kernelCounters();
+    DialAttempt::State state;
+    QString reason;
+    QVERIFY(dialAndWait(kOffice, &state, &reason));
+    QCOMPARE(state, DialAttempt::State::Connected);
+    QElapsedTimer up;
+    up.start();
+    // The program saw it come up when its journal is there.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.journal()), 10000);
+    QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("10")}));
+    // A record holds the figures of the program's last tick: let one pass.
+    QTest::qWait(2 * SessionMonitor::intervalMs());
+    program.end(signo);
+    double upSeconds = up.elapsed() / 1000.0;
+    QCOMPARE(program.records().size(), 0);
+
+    int pings = 10;
+    if (lineStaysUp) {
+        // Traffic while no program watches is the connection's all the same.
+        QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("5")}));
+        const QDateTime restarted = QDateTime::currentDateTime();
+        QVERIFY(program.start());
+        // Taken up again: the journal is written afresh at once.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(program.journal()).lastModified() >= restarted, 10000);
+        QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("5")}));
+        QTest::qWait(2 * SessionMonitor::intervalMs());
+        pings += 10;
+        upSeconds = up.elapsed() / 1000.0;
+    }
+    HangUpAll(*m_service);
+    const InterfaceCounters::Values after = kernelCounters();
+    if (!lineStaysUp)
+        QVERIFY(program.start());
+    QTRY_COMPARE_WITH_TIMEOUT(program.records().size(), 1, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(program.journal()), 5000);
+    program.end(SIGTERM);
+
+    const QList<QHash<QString, QString>> records = program.records();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].value(QStringLiteral("ConnectName")), kOffice);
+    QCOMPARE(records[0].value(QStringLiteral("Cost")).toDouble(), 5.0);
+    const qint64 sent = records[0].value(QStringLiteral("TrafficOut")).toLongLong();
+    QVERIFY2(sent >= pings * 98 && sent <= after.txBytes - before.txBytes,
+             qPrintable(QStringLiteral("%1 of %2").arg(sent).arg(after.txBytes - before.txBytes)));
+    const double seconds = records[0].value(QStringLiteral("Duration")).toDouble() * 86400;
+    QVERIFY2(seconds >= upSeconds - 2 && seconds <= upSeconds + 2,
+             qPrintable(QStringLiteral("%1 of %2 s").arg(seconds).arg(upSeconds)));
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerDaemon)

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -67,6 +68,10 @@ private slots:
     void countersFollowTheKernel();
     void ownCounters_data();
     void ownCounters();
+    void takenUpAfterRestart_data();
+    void takenUpAfterRestart();
+    void foreignTokenRefused_data();
+    void foreignTokenRefused();
     void wifiBitRateFollowsTheDevice();
     void busyLineFails();
     void cancelDeactivatesPendingActivation();
@@ -83,6 +88,9 @@ private:
     bool setCounters(const QString &interface, const QByteArray &value);
     // Dials an entry and waits for the attempt to end; true when it connected.
     bool dialConnected(const QString &entry);
+    // Sets the interface's counters, dials and waits until it is listed; 0 on failure.
+    ConnectionHandle dialWithCounters(const QString &entry, const QString &interface,
+                                      const QByteArray &value);
     QStringList activePathsOnBus();
 
     HarnessProcess m_harness;
@@ -150,6 +158,19 @@ bool TestNetworkManagerModem::dialConnected(const QString &entry)
     std::unique_ptr<DialAttempt> attempt = m_service->dial(entry);
     return QTest::qWaitFor([&] { return attempt->isFinished(); }, 5000) &&
            attempt->state() == DialAttempt::State::Connected;
+}
+
+ConnectionHandle TestNetworkManagerModem::dialWithCounters(const QString &entry,
+                                                           const QString &interface,
+                                                           const QByteArray &value)
+{
+    if (!setCounters(interface, value) || !dialConnected(entry))
+        return 0;
+    ConnectionRecord record;
+    SessionCounters counters;
+    (void)QTest::qWaitFor(
+        [&] { return PollConnection(*m_service, record, counters), record.hrasconn != 0; }, 5000);
+    return record.hrasconn;
 }
 
 std::unique_ptr<NetworkManagerService> TestNetworkManagerModem::freshService()
@@ -373,6 +394,108 @@ void TestNetworkManagerModem::ownCounters()
     QCOMPARE(counters.dwBytesRcved, wholeCounts ? 5300 : 0);
     QVERIFY2(counters.dwConnectDuration >= 1000 && counters.dwConnectDuration < 10000,
              qPrintable(QString::number(counters.dwConnectDuration)));
+}
+
+void TestNetworkManagerModem::takenUpAfterRestart_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("interface");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<qint64>("earlierMs"); // how much earlier than seen the line came up
+    QTest::addColumn<bool>("resumed");
+    QTest::addColumn<qint64>("rxBytes");
+    // Counters at 5000 when it came up, 5300 when the program died, 5500 now.
+    QTest::newRow("wwan0 goes on")
+        << kMobile << QStringLiteral("wwan0") << QString() << qint64(0) << true << qint64(500);
+    QTest::newRow("ppp0 goes on, up long before")
+        << kProvider << QStringLiteral("ppp0") << QString() << qint64(60000) << true
+        << qint64(5500);
+    // Reset to 100 while no program ran, 150 now: the old zero is gone.
+    QTest::newRow("wwan0 counters reset")
+        << kMobile << QStringLiteral("wwan0") << QStringLiteral("reset") << qint64(0) << true
+        << qint64(50);
+    // A new activation of the same profile is another connection.
+    QTest::newRow("came up again") << kMobile << QStringLiteral("wwan0") << QStringLiteral("redial")
+                                   << qint64(0) << false << qint64(200);
+}
+
+void TestNetworkManagerModem::takenUpAfterRestart()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, interface);
+    QFETCH(QString, meanwhile);
+    QFETCH(qint64, earlierMs);
+    QFETCH(bool, resumed);
+    QFETCH(qint64, rxBytes);
+    const QString rxFile =
+        m_tree.filePath(QStringLiteral("sys/class/net/%1/statistics/rx_bytes").arg(interface));
+    const ConnectionHandle first = dialWithCounters(entry, interface, "5000\n");
+    QVERIFY(first != 0);
+    QVERIFY(writeFile(rxFile, "5300\n"));
+    QString token = m_service->resumeToken(first);
+    QVERIFY(!token.isEmpty());
+    QVERIFY(!token.contains(QLatin1Char('\n')));
+    SessionCounters counters;
+    QCOMPARE(m_service->connectionStatistics(first, &counters), 0);
+    const qint64 firstDuration = counters.dwConnectDuration;
+    if (earlierMs) {
+        const QRegularExpression since(QStringLiteral("since=(\\d+)"));
+        const qint64 ms = since.match(token).captured(1).toLongLong();
+        QVERIFY(ms > 0);
+        token.replace(since, QStringLiteral("since=%1").arg(ms - earlierMs));
+    }
+
+    // The program dies; the line stays up.
+    m_service.reset();
+    if (meanwhile == QLatin1String("reset"))
+        QVERIFY(setCounters(interface, "100\n"));
+    m_service = freshService();
+    if (meanwhile == QLatin1String("redial")) {
+        HangUpAll(*m_service);
+        QVERIFY(dialConnected(entry));
+    }
+    ConnectionRecord record;
+    QTRY_VERIFY_WITH_TIMEOUT((PollConnection(*m_service, record, counters), record.hrasconn != 0),
+                             5000);
+    QVERIFY(writeFile(rxFile, meanwhile == QLatin1String("reset") ? "150\n" : "5500\n"));
+    QCOMPARE(m_service->resume(record.hrasconn, token), resumed);
+    QCOMPARE(m_service->connectionStatistics(record.hrasconn, &counters), 0);
+    QCOMPARE(counters.dwBytesRcved, rxBytes);
+    if (resumed)
+        QVERIFY2(counters.dwConnectDuration >= firstDuration + earlierMs &&
+                     counters.dwConnectDuration < firstDuration + earlierMs + 5000,
+                 qPrintable(QString::number(counters.dwConnectDuration)));
+}
+
+void TestNetworkManagerModem::foreignTokenRefused_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+    QTest::newRow("other profile")
+        << QStringLiteral("profile=\\S+") << QStringLiteral("profile=%2Fx%2FSettings%2F9");
+    QTest::newRow("newer format") << QStringLiteral("^networkmanager 1")
+                                  << QStringLiteral("networkmanager 2");
+    QTest::newRow("pppd's") << QStringLiteral("^networkmanager") << QStringLiteral("pppd");
+    QTest::newRow("cut short") << QStringLiteral(" profile=.*") << QString();
+    QTest::newRow("field twice") << QStringLiteral("$") << QStringLiteral(" rx=0");
+    QTest::newRow("garbage") << QStringLiteral(".+") << QStringLiteral("\u00ff= =%zz\t\r");
+    QTest::newRow("empty") << QStringLiteral(".+") << QString();
+}
+
+void TestNetworkManagerModem::foreignTokenRefused()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    const ConnectionHandle handle = dialWithCounters(kMobile, QStringLiteral("wwan0"), "5000\n");
+    QVERIFY(handle != 0);
+    QString token = m_service->resumeToken(handle);
+    token.replace(QRegularExpression(pattern), replacement);
+    QVERIFY(setCounters(QStringLiteral("wwan0"), "5200\n"));
+    QVERIFY(!m_service->resume(handle, token));
+    SessionCounters counters;
+    QCOMPARE(m_service->connectionStatistics(handle, &counters), 0);
+    QCOMPARE(counters.dwBytesRcved, 200);
+    QVERIFY(counters.dwConnectDuration < 5000);
 }
 
 void TestNetworkManagerModem::wifiBitRateFollowsTheDevice()

@@ -1,5 +1,6 @@
 #include "backends/networkmanager/NetworkManagerService.h"
 
+#include "backends/ResumeToken.h"
 #include "backends/networkmanager/NetworkManagerDBus.h"
 #include "backends/networkmanager/NetworkManagerDialAttempt.h"
 #include "connection/CallerBuffer.h"
@@ -26,6 +27,9 @@ namespace {
 
 // While pppd's pid file is missing, how often to look for it again.
 constexpr qint64 kPidFileRetryMs = 1000;
+
+const QString kTokenKind = QStringLiteral("networkmanager");
+constexpr int kTokenVersion = 1;
 
 } // namespace
 
@@ -392,6 +396,11 @@ qint64 NetworkManagerService::monotonicFromEpochMs(qint64 epochMs) const
     return now - std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - epochMs);
 }
 
+qint64 NetworkManagerService::epochFromMonotonicMs(qint64 monotonicMs) const
+{
+    return QDateTime::currentMSecsSinceEpoch() - (m_clock.elapsed() - monotonicMs);
+}
+
 void NetworkManagerService::takeBaseline(Active &active)
 {
     active.hasBaseline = false;
@@ -502,6 +511,64 @@ QString NetworkManagerService::interfaceName(ConnectionHandle handle) const
 {
     const Active *active = findActive(handle);
     return active ? active->interface : QString();
+}
+
+QString NetworkManagerService::resumeToken(ConnectionHandle handle) const
+{
+    const Active *active = findActive(handle);
+    if (!active)
+        return QString();
+    ResumeToken token(kTokenKind, kTokenVersion);
+    token.insert(QStringLiteral("active"), active->path);
+    token.insert(QStringLiteral("profile"), active->profilePath);
+    token.insert(QStringLiteral("iface"), active->interface);
+    if (active->startMs)
+        token.insert(QStringLiteral("since"), epochFromMonotonicMs(*active->startMs));
+    // A ppp interface counts whole: it has no zero to keep.
+    if (!active->isPpp && active->hasBaseline) {
+        token.insert(QStringLiteral("rx"), active->baseline.rxBytes);
+        token.insert(QStringLiteral("tx"), active->baseline.txBytes);
+        token.insert(QStringLiteral("rxp"), active->baseline.rxPackets);
+        token.insert(QStringLiteral("txp"), active->baseline.txPackets);
+    }
+    return token.text();
+}
+
+bool NetworkManagerService::resume(ConnectionHandle handle, const QString &text)
+{
+    Active *active = findActive(handle);
+    const std::optional<ResumeToken> token = ResumeToken::parse(text, kTokenKind, kTokenVersion);
+    // The daemon names each activation anew: the same path and profile is
+    // the same connection, one that went down and came up again is not.
+    if (!active || !token || token->value(QStringLiteral("active")) != active->path ||
+        token->value(QStringLiteral("profile")) != active->profilePath)
+        return false;
+
+    const std::optional<qint64> since = token->number(QStringLiteral("since"));
+    if (since && *since > 0)
+        active->startMs = monotonicFromEpochMs(*since);
+
+    const std::optional<qint64> rx = token->number(QStringLiteral("rx"));
+    const std::optional<qint64> tx = token->number(QStringLiteral("tx"));
+    const std::optional<qint64> rxp = token->number(QStringLiteral("rxp"));
+    const std::optional<qint64> txp = token->number(QStringLiteral("txp"));
+    if (!active->isPpp && rx && tx && rxp && txp &&
+        token->value(QStringLiteral("iface")) == active->interface) {
+        if (!active->counters)
+            active->counters =
+                std::make_unique<InterfaceCounters>(m_options.sysfsRoot, active->interface);
+        // Counters below the old zero were reset meanwhile (the interface came
+        // anew): then the zero taken now stands.
+        InterfaceCounters::Values now;
+        if (active->counters->read(&now) && now.rxBytes >= *rx && now.txBytes >= *tx &&
+            now.rxPackets >= *rxp && now.txPackets >= *txp && *rx >= 0 && *tx >= 0 && *rxp >= 0 &&
+            *txp >= 0) {
+            active->baseline = {*rx, *tx, *rxp, *txp};
+            active->hasBaseline = true;
+        }
+    }
+    qCDebug(lcNetworkManager) << "taking up" << active->id << "handle" << handle << "again";
+    return true;
 }
 
 qint64 NetworkManagerService::connectDurationMs(Active &active)

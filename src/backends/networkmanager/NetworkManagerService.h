@@ -62,6 +62,8 @@ public:
     int hangUp(ConnectionHandle handle) override;
     int connectStatus(ConnectionHandle handle) override;
     QString interfaceName(ConnectionHandle handle) const override;
+    QString resumeToken(ConnectionHandle handle) const override;
+    bool resume(ConnectionHandle handle, const QString &token) override;
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     PhonebookEditing phonebookEditing() const override;
     void waitForChange(int ms) override;
@@ -126,6 +128,7 @@ private:
     const Profile *profileAt(const QString &path) const;
     void takeBaseline(Active &active);
     qint64 monotonicFromEpochMs(qint64 epochMs) const;
+    qint64 epochFromMonotonicMs(qint64 monotonicMs) const;
     void dropState();
     // Only the connections that count exist for the program's calls.
     Active *findActive(ConnectionHandle handle);

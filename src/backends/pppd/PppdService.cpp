@@ -1,6 +1,7 @@
 #include "backends/pppd/PppdService.h"
 
 #include "backends/PppPidFile.h"
+#include "backends/ResumeToken.h"
 #include "backends/pppd/PppdDialAttempt.h"
 #include "connection/CallerBuffer.h"
 #include "core/LogCategories.h"
@@ -32,6 +33,9 @@ bool processExists(qint64 pid)
 {
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
+
+const QString kTokenKind = QStringLiteral("pppd");
+constexpr int kTokenVersion = 1;
 
 qint64 wallNowMs()
 {
@@ -329,6 +333,34 @@ QString PppdService::interfaceName(ConnectionHandle handle) const
 {
     const Link *link = find(handle);
     return link ? link->interfaceName : QString();
+}
+
+QString PppdService::resumeToken(ConnectionHandle handle) const
+{
+    const Link *link = find(handle);
+    if (!link)
+        return QString();
+    ResumeToken token(kTokenKind, kTokenVersion);
+    token.insert(QStringLiteral("pid"), link->pid);
+    token.insert(QStringLiteral("iface"), link->interfaceName);
+    token.insert(QStringLiteral("entry"), link->entry);
+    token.insert(QStringLiteral("since"), link->upSinceMs);
+    return token.text();
+}
+
+bool PppdService::resume(ConnectionHandle handle, const QString &text)
+{
+    refresh();
+    const Link *link = find(handle);
+    const std::optional<ResumeToken> token = ResumeToken::parse(text, kTokenKind, kTokenVersion);
+    // The same pppd on the same interface since the same time is the same
+    // link: its interface counts whole and its pid file dates it, so there
+    // is nothing to restore. A pppd that redialled (persist) wrote its pid
+    // file anew; a new pppd may have been given the old one's pid.
+    return link && token && token->number(QStringLiteral("pid")) == link->pid &&
+           token->value(QStringLiteral("iface")) == link->interfaceName &&
+           token->value(QStringLiteral("entry")) == link->entry &&
+           token->number(QStringLiteral("since")) == link->upSinceMs;
 }
 
 ConnectionService::PhonebookEditing PppdService::phonebookEditing() const

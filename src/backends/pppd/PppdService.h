@@ -32,6 +32,8 @@ public:
     int connectStatus(ConnectionHandle handle) override;
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     QString interfaceName(ConnectionHandle handle) const override;
+    QString resumeToken(ConnectionHandle handle) const override;
+    bool resume(ConnectionHandle handle, const QString &token) override;
     PhonebookEditing phonebookEditing() const override;
 
     const PppdPaths &paths() const { return m_paths; }
