@@ -128,7 +128,10 @@ void SessionMonitor::recordLeftJournal()
     qCDebug(lcMonitor) << "the journal's connection" << left.entryName << "is gone; recorded in"
                        << monthFile;
     bool saved = true;
-    if (logInfo.fileName() == monthFile) {
+    // A log that follows the calendar files a record of another month in
+    // that month's file itself and keeps it in memory until it is written,
+    // like every other record; the journal has done its part then.
+    if (m_log.followsCalendar() || logInfo.fileName() == monthFile) {
         m_log.addToMonthTotals(double(left.counters.dwConnectDuration) / kMsPerDay, left.cost);
         m_log.AppendSession(record);
     } else {

@@ -48,6 +48,7 @@ public:
     // The first day of the month the file holds; invalid when its name is
     // not a month file's.
     QDate month() const { return m_month; }
+    bool followsCalendar() const { return m_followsCalendar; }
     // Makes month's file (opened, or created at the next save) the log's
     // file, table and totals. A month left with unsaved records stays in
     // memory and is written by every later save. Returns what open() returns.
