@@ -54,6 +54,7 @@ void SessionMonitor::Timer1Timer()
     const SessionCounters previous = m_counters;
     m_polled = ConnectionRecord{};
     PollConnection(m_service, m_polled, m_counters);
+    followWatchedConnection(previous);
 
     const bool connected = IsConnected(m_service);
     if (connected != m_wasConnected) {
@@ -87,6 +88,20 @@ void SessionMonitor::Timer1Timer()
         m_graphPhase = !m_graphPhase;
     }
     m_connectedThisTick = false;
+}
+
+void SessionMonitor::followWatchedConnection(const SessionCounters &previous)
+{
+    // A connection taken up again after a restart need not be the first one
+    // listed; one that came up later may be listed before it.
+    if (m_watchedHandle == 0 || m_polled.hrasconn == 0 || m_polled.hrasconn == m_watchedHandle)
+        return;
+    SessionCounters watched = previous;
+    if (m_service.connectStatus(m_watchedHandle) != ConnectionService::Success ||
+        m_service.connectionStatistics(m_watchedHandle, &watched) != ConnectionService::Success)
+        return; // gone: watchedConnectionEnded() takes it from here
+    m_counters = watched;
+    m_polled = ConnectionRecord{m_watchedHandle, m_entryName};
 }
 
 bool SessionMonitor::watchedConnectionEnded()

@@ -86,6 +86,9 @@ private:
     // The connection watched since the connect steps is gone while the poll
     // names another one.
     bool watchedConnectionEnded();
+    // While the watched connection is up, its figures are the ones shown and
+    // priced, also when the back end lists another connection first.
+    void followWatchedConnection(const SessionCounters &previous);
     void disconnectSteps();
     void connectedUpdate();
     void updateLight(qint64 current, qint64 &last, int &state, MonitorView::Light light);

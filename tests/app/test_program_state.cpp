@@ -227,6 +227,7 @@ private:
 private slots:
     void startWritesMonthFileNameOnly();
     void journalFollowsTheConnection();
+    void connectionStillUpGoesOn_data();
     void connectionStillUpGoesOn();
     void connectionGoneIsRecorded_data();
     void connectionGoneIsRecorded();
@@ -285,13 +286,25 @@ void TestProgramState::journalFollowsTheConnection()
     QCOMPARE(written.cost, f.state.monitor().SessionCost());
 }
 
+void TestProgramState::connectionStillUpGoesOn_data()
+{
+    QTest::addColumn<bool>("listedSecond");
+    QTest::newRow("alone") << false;
+    QTest::newRow("another connection listed first") << true;
+}
+
 void TestProgramState::connectionStillUpGoesOn()
 {
+    QFETCH(bool, listedSecond);
     JournalFixture f;
     f.service.connections = {{7, QStringLiteral("Alpha"), f.left.counters}};
+    if (listedSecond) // its figures must not become the resumed connection's
+        f.service.connections.prepend(
+            {8, QStringLiteral("Beta"), {1 << 30, 1 << 30, 0, 0, 0, 0, 0, 1000}});
     f.start();
     f.tick();
     SessionMonitor &monitor = f.state.monitor();
+    QCOMPARE(monitor.counters().dwBytesRcved, f.left.counters.dwBytesRcved);
     QVERIFY(monitor.WasConnected());
     QCOMPARE(monitor.StartTime(), f.left.startTime);
     QCOMPARE(monitor.CurrentUserName(), QStringLiteral("ann"));
@@ -305,6 +318,8 @@ void TestProgramState::connectionStillUpGoesOn()
     f.service.connections.clear();
     f.tick();
     QCOMPARE(f.state.MemTable().rowCount(), 1);
+    QCOMPARE(f.state.MemTable().value(0, QStringLiteral("TrafficIn")).toLongLong(),
+             f.left.counters.dwBytesRcved);
     QCOMPARE(qRound64(f.state.MemTable().value(0, QStringLiteral("Time")).toDouble() * 86400),
              qRound64(f.left.startTime * 86400));
     QCOMPARE(f.records(QStringLiteral("09_03.sn2")), QStringList{QStringLiteral("Alpha")});
