@@ -1,6 +1,7 @@
 #include "backends/sim/DemoConfiguration.h"
 
 #include "core/TextForms.h"
+#include "cost/ProviderPlan.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlDocument.h"
 
@@ -40,6 +41,7 @@ struct DemoProvider
     double fee;
     int defaultType;
     QList<DemoRange> ranges;
+    double trafficCapMB = 0; // a metered plan, 0: none
 };
 
 const QList<DemoProvider> &providers()
@@ -50,7 +52,7 @@ const QList<DemoProvider> &providers()
          0.10,
          1,
          {{"xxxxx..", 0, 0, 7, 0, 2}, {"xxxxx..", 19, 0, 23, 59, 2}, {".....xx", 0, 0, 23, 59, 2}}},
-        {"Mobile GPRS", 0.0, 4, {{"xxxxxxx", 0, 0, 6, 0, 2}}},
+        {"Mobile GPRS", 0.0, 4, {{"xxxxxxx", 0, 0, 6, 0, 2}}, 2048},
     };
     return list;
 }
@@ -101,6 +103,12 @@ void BuildDemoConfiguration(XmlDocument &config)
         setAttributeText(item, "Name", QString::fromLatin1(provider.name));
         setAttributeText(item, "PayConn", amount(provider.fee));
         setAttributeText(item, "DefCost", QString::number(provider.defaultType));
+        if (provider.trafficCapMB > 0) {
+            ProviderPlan plan;
+            plan.name = QString::fromLatin1(provider.name);
+            plan.trafficCapMB = provider.trafficCapMB;
+            WriteProviderPlan(item, plan);
+        }
         for (int day = 0; day < DayNames.size(); ++day) {
             pugi::xml_node dayElement = item.append_child(DayNames[day].toLatin1().constData());
             for (const DemoRange &range : provider.ranges) {
