@@ -37,6 +37,12 @@ bool processExists(qint64 pid)
 const QString kTokenKind = QStringLiteral("pppd");
 constexpr int kTokenVersion = 1;
 
+// How long one look at the run folders and the pppds stands. A poll's calls
+// (list, statistics, status) come microseconds apart and ask the same thing;
+// a look costs a stat per folder and a signal per pppd, several times the
+// counters' reads. The next poll, half a second on, always looks afresh.
+constexpr qint64 kLookValidMs = 10;
+
 qint64 wallNowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
@@ -58,7 +64,7 @@ PppdService::PppdService(PppdPaths paths, QObject *parent)
         seen.append(key);
         m_stamps.push_back(DirStamp{QFile::encodeName(key), -1, -1});
     }
-    refresh();
+    look();
 }
 
 PppdService::~PppdService() = default;
@@ -85,6 +91,13 @@ bool PppdService::runDirsChanged()
 
 void PppdService::refresh()
 {
+    if (m_steady.elapsed() - m_lookedAtMs >= kLookValidMs)
+        look();
+}
+
+void PppdService::look()
+{
+    m_lookedAtMs = m_steady.elapsed();
     bool stale = runDirsChanged() || wallNowMs() < m_racyUntilMs;
     for (const Link &link : m_links) {
         if (stale)
@@ -279,7 +292,7 @@ int PppdService::enumEntries(QString *names, int capacity, int *count)
 
 bool PppdService::isPeerConnected(const QString &peer)
 {
-    refresh();
+    look();
     return std::any_of(m_links.cbegin(), m_links.cend(),
                        [&](const Link &l) { return l.entry == peer; });
 }

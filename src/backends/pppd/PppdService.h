@@ -64,9 +64,12 @@ private:
         qint64 size = -1;
     };
 
-    // Rescans only when a run folder changed or a known pppd has gone:
-    // the tick asks three times a second for the same answer.
+    // The calls of one poll share a look at the system: refresh() looks
+    // again only when the last look is older than kLookValidMs; look()
+    // always does, and rescans only when a run folder changed or a known
+    // pppd has gone.
     void refresh();
+    void look();
     void rescan();
     bool runDirsChanged();
     Link *find(ConnectionHandle handle);
@@ -80,4 +83,5 @@ private:
     std::vector<Link> m_links; // in the order they came up
     ConnectionHandle m_nextHandle = 1;
     qint64 m_racyUntilMs = 0; // rescan until then: a change in the same clock tick may be unseen
+    qint64 m_lookedAtMs = 0;  // m_steady's time of the last look
 };
