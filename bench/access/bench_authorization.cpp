@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../WidgetsBenchmarkMain.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -148,9 +150,5 @@ BENCHMARK(BM_ConnectedTickWithDialogsOpen)->Arg(0)->Arg(1)->Arg(3)->Unit(benchma
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetsBenchmarks(argc, argv);
 }

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../WidgetsBenchmarkMain.h"
+
 #include "../BenchDoubles.h"
 
 namespace {
@@ -97,11 +99,5 @@ BENCHMARK(BM_ApplyStateCheck)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetsBenchmarks(argc, argv);
 }

@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../WidgetsBenchmarkMain.h"
+
 #include "../BenchDoubles.h"
 
 #include <memory>
@@ -136,14 +138,8 @@ BENCHMARK(BM_FooterSums)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The window keeps its layout in the user's settings: keep those out of it.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetsBenchmarks(argc, argv);
 }

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../WidgetsBenchmarkMain.h"
+
 #include <cmath>
 
 namespace {
@@ -69,11 +71,5 @@ BENCHMARK(BM_AddValue);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetsBenchmarks(argc, argv);
 }
