@@ -5,7 +5,10 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 const char kUnreadableNote[] = "<p><b>This expression cannot be read; it filters nothing.</b></p>";
@@ -119,6 +122,8 @@ bool FilterHeader::eventFilter(QObject *watched, QEvent *event)
         return QHeaderView::eventFilter(watched, event);
     }
     auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (edit && event->type() == QEvent::FocusIn)
+        showColumnOf(edit);
     if (edit && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // Return applies and Escape undoes an edit here; neither may reach
         // the window's default button or its cancel.
@@ -134,6 +139,18 @@ bool FilterHeader::eventFilter(QObject *watched, QEvent *event)
             return restoreApplied(edit);
     }
     return QHeaderView::eventFilter(watched, event);
+}
+
+void FilterHeader::showColumnOf(QLineEdit *edit)
+{
+    // A cell reached by Tab may lie in a column scrolled out of view.
+    const int c = int(m_editors.indexOf(edit));
+    const int left = sectionViewportPosition(c);
+    if (c < 0 || (left >= 0 && left + sectionSize(c) <= viewport()->width()))
+        return;
+    auto *view = qobject_cast<QTableView *>(parentWidget());
+    if (view && view->model() && view->model()->rowCount() > 0)
+        view->scrollTo(view->model()->index(std::max(0, view->rowAt(0)), c));
 }
 
 void FilterHeader::clearFilters()

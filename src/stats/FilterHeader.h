@@ -44,6 +44,7 @@ protected:
 private:
     void applyNow();
     bool restoreApplied(QLineEdit *edit);
+    void showColumnOf(QLineEdit *edit);
     void placeEditors();
     void orderEditors();
     int titleHeight() const;

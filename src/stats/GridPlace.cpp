@@ -35,9 +35,12 @@ GridPlace GridPlace::take(const QTableView &view, const StatisticModel &model)
 void GridPlace::restore(QTableView &view, const StatisticModel &model) const
 {
     // Grid rows of the sessions that are still shown.
-    QList<int> rowOf(model.table().rowCount(), -1);
-    for (int r = 0; r < model.rowCount(); ++r)
-        rowOf[model.sourceRow(r)] = r;
+    QList<int> rowOf;
+    if (m_currentSession >= 0 || !m_selectedSessions.isEmpty()) {
+        rowOf.fill(-1, model.table().rowCount());
+        for (int r = 0; r < model.rowCount(); ++r)
+            rowOf[model.sourceRow(r)] = r;
+    }
     auto rowOfSession = [&](int session) {
         return session >= 0 && session < rowOf.size() ? rowOf[session] : -1;
     };
