@@ -34,6 +34,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -215,7 +216,7 @@ QWidget *TSettings::buildTariffsTab()
     GroupBox1 = new QGroupBox(page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     QLabel *defLabel = nullptr;
-    cmbDefCost = FormParts::labelledCombo(GroupBox1, QStringLiteral("&Default cost"), "Label3",
+    cmbDefCost = FormParts::labelledCombo(GroupBox1, QStringLiteral("Default &cost"), "Label3",
                                           "cmbDefCost", &defLabel);
     btnEditTariff =
         FormParts::ellipsisButton(GroupBox1, "btnEditTariff", QStringLiteral("Edit tariff type"));
@@ -228,12 +229,13 @@ QWidget *TSettings::buildTariffsTab()
     TreeView1->setHeaderHidden(true);
     TreeView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->installEventFilter(this);
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, &TSettings::TreeView1DblClick);
-    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        keepSelectionInOneDay();
-        ctnUpdateTariffUpdate();
-    });
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TSettings::ctnUpdateTariffUpdate);
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &added) {
+                keepSelectionInOneDay(added);
+                ctnUpdateTariffUpdate();
+            });
 
     btnAddT = FormParts::button(GroupBox1, QStringLiteral("A&dd"), "btnAddT");
     btnEditT = FormParts::button(GroupBox1, QStringLiteral("&Edit"), "btnEditT");
@@ -442,6 +444,19 @@ QWidget *TSettings::buildGraphTab()
     layout->addWidget(chbHorizontalAxis);
     layout->addStretch();
     return page;
+}
+
+bool TSettings::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the tree edits the selected range, as a double click does.
+    if (watched == TreeView1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TreeView1DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TSettings::keyPressEvent(QKeyEvent *event)
@@ -798,10 +813,15 @@ void TSettings::editPlan(const std::function<void(ProviderPlan &)> &change)
 void TSettings::btnEditISPClick()
 {
     const int position = cmbISP->currentIndex();
-    EditISPList(FWorkConfig, m_context.service, m_context.prompter, this);
-    // The choice follows the position, not the provider.
+    pugi::xml_node added;
+    EditISPList(FWorkConfig, m_context.service, m_context.prompter, this, &added);
+    // A provider just added is shown; otherwise the choice follows the
+    // position, not the provider.
     ConfigLists::fill(cmbISP, FWorkConfig, QStringLiteral("ISP"));
-    cmbISP->setCurrentIndex(position < cmbISP->count() ? position : -1);
+    const int addedIndex = ConfigLists::indexOf(cmbISP, added);
+    cmbISP->setCurrentIndex(addedIndex >= 0              ? addedIndex
+                            : position < cmbISP->count() ? position
+                                                         : -1);
     providersChanged();
     cmbISPSelect();
 }
@@ -813,32 +833,42 @@ void TSettings::btnEditTariffClick()
     changed();
 }
 
-void TSettings::keepSelectionInOneDay()
+void TSettings::keepSelectionInOneDay(const QItemSelection &added)
 {
-    if (m_keepingSelection)
+    if (m_keepingSelection || added.isEmpty())
         return;
-    const QTreeWidgetItem *current = TreeView1->currentItem();
-    if (!current)
-        return;
+    // The nodes just selected choose the parent: the current node when it is
+    // one of them (the one clicked), else the first.
+    QModelIndex chosen = TreeView1->currentIndex();
+    if (!added.contains(chosen))
+        chosen = added.indexes().constFirst();
+    const QModelIndex parent = chosen.parent();
     m_keepingSelection = true;
-    const QTreeWidgetItem *parent = current->parent();
-    for (QTreeWidgetItem *item : TreeView1->selectedItems())
-        if (item->parent() != parent)
-            item->setSelected(false);
+    QItemSelectionModel *selection = TreeView1->selectionModel();
+    for (const QModelIndex &index : selection->selectedIndexes())
+        if (index.parent() != parent)
+            selection->select(index, QItemSelectionModel::Deselect);
     m_keepingSelection = false;
+}
+
+QTreeWidgetItem *TSettings::selectedRange() const
+{
+    const QList<QTreeWidgetItem *> selected = TreeView1->selectedItems();
+    return selected.size() == 1 && selected.first()->parent() ? selected.first() : nullptr;
 }
 
 void TSettings::ctnUpdateTariffUpdate()
 {
+    // The buttons follow the selection; the current node may lie elsewhere
+    // (Ctrl and an arrow key move it alone).
     const QList<QTreeWidgetItem *> selected = TreeView1->selectedItems();
-    const QTreeWidgetItem *current = TreeView1->currentItem();
-    if (!current && !selected.isEmpty())
-        current = selected.first();
-    const bool any = !selected.isEmpty() && current;
-    const bool days = any && !current->parent();
+    const auto isDay = [](const QTreeWidgetItem *node) { return !node->parent(); };
+    const bool days = !selected.isEmpty() && std::all_of(selected.begin(), selected.end(), isDay);
+    const bool ranges =
+        !selected.isEmpty() && std::none_of(selected.begin(), selected.end(), isDay);
     btnAddT->setEnabled(days);
-    btnEditT->setEnabled(any && !days && selected.size() == 1);
-    btnDelT->setEnabled(any && !days);
+    btnEditT->setEnabled(selectedRange() != nullptr);
+    btnDelT->setEnabled(ranges);
 }
 
 void TSettings::TreeView1DblClick()
@@ -882,8 +912,8 @@ void TSettings::btnAddTClick()
 
 void TSettings::EditTClick()
 {
-    QTreeWidgetItem *node = TreeView1->currentItem();
-    if (!node || !node->parent())
+    QTreeWidgetItem *node = selectedRange();
+    if (!node)
         return;
     pugi::xml_node range = ConfigLists::elementOf(node->data(0, Qt::UserRole));
     QStringList list;
@@ -929,7 +959,7 @@ void TSettings::btnDelTClick()
 
 void TSettings::ctnUpdateUserUpdate()
 {
-    const bool selected = lstUser->currentItem() && lstUser->currentItem()->isSelected();
+    const bool selected = ConfigLists::selectedRow(lstUser) >= 0;
     btnEditUser->setEnabled(selected);
     btnDelUser->setEnabled(selected);
     btnPasswordUser->setEnabled(selected);
@@ -965,7 +995,7 @@ void TSettings::btnAddUserClick()
 
 void TSettings::btnEditUserClick()
 {
-    const int row = lstUser->currentRow();
+    const int row = ConfigLists::selectedRow(lstUser);
     pugi::xml_node user = ConfigLists::element(lstUser, row);
     if (!user)
         return;
@@ -987,7 +1017,7 @@ void TSettings::btnEditUserClick()
 
 void TSettings::btnDelUserClick()
 {
-    const int row = lstUser->currentRow();
+    const int row = ConfigLists::selectedRow(lstUser);
     pugi::xml_node user = ConfigLists::element(lstUser, row);
     if (!user)
         return;
@@ -1003,7 +1033,7 @@ void TSettings::btnDelUserClick()
 
 void TSettings::btnPasswordUserClick()
 {
-    pugi::xml_node user = ConfigLists::element(lstUser, lstUser->currentRow());
+    pugi::xml_node user = ConfigLists::element(lstUser, ConfigLists::selectedRow(lstUser));
     if (!user)
         return;
     const QString first = InputPassword(m_context.prompter, QStringLiteral("Enter new password"));

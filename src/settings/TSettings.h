@@ -16,6 +16,7 @@ class Prompter;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QItemSelection;
 class QListWidget;
 class QLineEdit;
 class QPushButton;
@@ -102,6 +103,7 @@ public:
     void ctnUpdateUserUpdate();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -113,7 +115,11 @@ private:
     QWidget *buildGraphTab();
     pugi::xml_node currentProvider() const;
     void refreshDefaultTariffList();
-    void keepSelectionInOneDay();
+    // Keeps the selection among nodes of one parent, that of the nodes just
+    // selected.
+    void keepSelectionInOneDay(const QItemSelection &added);
+    // The one selected node when it is a range, else null.
+    QTreeWidgetItem *selectedRange() const;
     // Sets a flag setting from a check box ("1" ticked, "0" not).
     void storeFlag(const ConfigKey &key, const QCheckBox *box);
     // Recompute Apply after a change of the working copy: anywhere but the
