@@ -25,15 +25,14 @@
 TariffsPage::TariffsPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet2"));
-    QWidget *page = this;
 
     QLabel *ispLabel = nullptr;
-    cmbISP = FormParts::labelledCombo(page, QStringLiteral("&ISP"), "Label4", "cmbISP", &ispLabel);
-    btnEditISP = FormParts::ellipsisButton(page, "btnEditISP", QStringLiteral("Edit ISP"));
+    cmbISP = FormParts::labelledCombo(this, QStringLiteral("&ISP"), "Label4", "cmbISP", &ispLabel);
+    btnEditISP = FormParts::ellipsisButton(this, "btnEditISP", QStringLiteral("Edit ISP"));
     connect(cmbISP, &QComboBox::activated, this, &TariffsPage::cmbISPSelect);
     connect(btnEditISP, &QPushButton::clicked, this, &TariffsPage::btnEditISPClick);
 
-    GroupBox1 = new QGroupBox(page);
+    GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     QLabel *defLabel = nullptr;
     cmbDefCost = FormParts::labelledCombo(GroupBox1, QStringLiteral("Default &cost"), "Label3",
@@ -103,11 +102,11 @@ TariffsPage::TariffsPage(SettingsPageHost &host, QWidget *parent) : QWidget(pare
     groupLayout->addLayout(payRow);
 
     m_boxes = new QVBoxLayout;
-    auto *layout = new QVBoxLayout(page);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(ispRow);
     layout->addWidget(GroupBox1, 1);
     layout->addLayout(m_boxes);
-    addProviderBox(new PlanBox(page));
+    addProviderBox(new PlanBox(this));
 }
 
 void TariffsPage::addProviderBox(ProviderBox *box)
