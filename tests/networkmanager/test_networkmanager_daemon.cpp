@@ -207,6 +207,9 @@ private:
     bool dialAndWait(const QString &entry, DialAttempt::State *state, QString *reason);
     ConnectionHandle waitForConnection(const QString &entry);
     qint64 wiredSpeedMbps();
+    // Starts the program, dials the office line and waits until the program
+    // keeps it in its journal.
+    bool programWatchesOffice(ProgramRun &program);
 
     HarnessProcess m_harness;
     QString m_busName = QStringLiteral("dialometer-nm-test");
@@ -709,6 +712,17 @@ void TestNetworkManagerDaemon::restartedProgramRecordsOnce()
              qPrintable(QStringLiteral("%1 of %2 s").arg(seconds).arg(upSeconds)));
 }
 
+bool TestNetworkManagerDaemon::programWatchesOffice(ProgramRun &program)
+{
+    if (!program.start())
+        return false;
+    QTest::qWait(1000);
+    DialAttempt::State state;
+    QString reason;
+    return dialAndWait(kOffice, &state, &reason) && state == DialAttempt::State::Connected &&
+           QTest::qWaitFor([&] { return QFileInfo::exists(program.journal()); }, 10000);
+}
+
 void TestNetworkManagerDaemon::restartGapIsPriced()
 {
     if (!QFileInfo::exists(QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer")))
@@ -719,13 +733,7 @@ void TestNetworkManagerDaemon::restartGapIsPriced()
                                       "<TariffTypes><Item ID=\"1\" Minute=\"6\"/></TariffTypes>"
                                       "<ISP><Item Name=\"Office LAN\" PayConn=\"1#25\" "
                                       "DefCost=\"1\"/></ISP><Users/><Graph/></MainContent>"));
-    QVERIFY(program.start());
-    QTest::qWait(1000);
-    DialAttempt::State state;
-    QString reason;
-    QVERIFY(dialAndWait(kOffice, &state, &reason));
-    QCOMPARE(state, DialAttempt::State::Connected);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.journal()), 10000);
+    QVERIFY(programWatchesOffice(program));
     QTest::qWait(3000);
     program.end(SIGKILL);
     // The line stays up while nobody watches it.
@@ -762,13 +770,7 @@ void TestNetworkManagerDaemon::toolCountsAsTheProgramDoes()
         !QFileInfo::exists(tool))
         QSKIP("the dialometer programs are not built");
     ProgramRun program(m_harness);
-    QVERIFY(program.start());
-    QTest::qWait(1000);
-    DialAttempt::State state;
-    QString reason;
-    QVERIFY(dialAndWait(kOffice, &state, &reason));
-    QCOMPARE(state, DialAttempt::State::Connected);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.journal()), 10000);
+    QVERIFY(programWatchesOffice(program));
     QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("10")}));
     RunningConnection journal;
     QTRY_VERIFY_WITH_TIMEOUT(
