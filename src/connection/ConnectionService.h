@@ -102,6 +102,16 @@ public:
         return false;
     }
 
+    // True when the connection's counters are its own since it came up;
+    // false when they count from when this process first counted it (an
+    // interface that outlives its connections, found up already, and not
+    // taken up again through resume()).
+    virtual bool countsSinceConnect(ConnectionHandle handle) const
+    {
+        Q_UNUSED(handle);
+        return true;
+    }
+
     virtual PhonebookEditing phonebookEditing() const = 0;
     // Replaces the phonebook where editableHere is true; false otherwise.
     virtual bool setPhonebookEntries(const QStringList &names)

@@ -204,9 +204,11 @@ QString PlanTracker::connectedTick(const SessionMonitor &monitor)
     const SessionCounters &counters = monitor.counters();
     const bool inPeriod = monitor.StartTime() >= tracked->startDays;
     const double used[CapCount] = {
+        // Summed as doubles: counters from a damaged journal may be near
+        // the largest 64-bit count.
         tracked->usage.trafficMB() + (inPeriod
-                                          ? double(std::max<qint64>(counters.dwBytesRcved, 0) +
-                                                   std::max<qint64>(counters.dwBytesXmited, 0)) /
+                                          ? (double(std::max<qint64>(counters.dwBytesRcved, 0)) +
+                                             double(std::max<qint64>(counters.dwBytesXmited, 0))) /
                                                 PlanUsage::kBytesPerMB
                                           : 0.0),
         tracked->usage.cost() + (inPeriod ? monitor.SessionCost() : 0.0),

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -76,8 +77,13 @@ bool PlanUsage::add(const PlanSession &session)
         return false;
     ++m_sessions;
     m_durationDays += session.durationDays;
-    // Traffic counters are never negative; a damaged value counts nothing.
-    m_bytes += std::max<qint64>(session.bytesIn, 0) + std::max<qint64>(session.bytesOut, 0);
+    // Traffic counters are never negative; a damaged value counts nothing,
+    // and counters near the largest a damaged month file holds stop there
+    // instead of overflowing.
+    for (const qint64 bytes : {session.bytesIn, session.bytesOut}) {
+        if (__builtin_add_overflow(m_bytes, std::max<qint64>(bytes, 0), &m_bytes))
+            m_bytes = std::numeric_limits<qint64>::max();
+    }
     m_cost += session.cost;
     return true;
 }
