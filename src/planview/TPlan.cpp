@@ -19,6 +19,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -34,10 +35,19 @@ QString money(double value)
 }
 
 // Room above the highest figure, so that the top bar or the cap line stays
-// inside the plot.
+// inside the plot: the next of 1, 2, 5 times a power of ten, so that the
+// axis keeps its scale while a connection adds to the figures.
 double axisTop(double highest)
 {
-    return highest > 0 ? highest * 1.1 : 1.0;
+    if (!(highest > 0))
+        return 1.0;
+    const double wanted = highest * 1.05;
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    for (double step : {1.0, 2.0, 5.0}) {
+        if (step * power >= wanted)
+            return step * power;
+    }
+    return 10.0 * power;
 }
 
 } // namespace
@@ -151,8 +161,10 @@ QChartView *TPlan::buildChart()
     m_axisDays = new QBarCategoryAxis;
     m_axisDay = new QValueAxis;
     m_axisTotal = new QValueAxis;
-    m_axisDay->setLabelFormat(QStringLiteral("%.4g"));
-    m_axisTotal->setLabelFormat(QStringLiteral("%.4g"));
+    for (QValueAxis *axis : {m_axisDay, m_axisTotal}) {
+        axis->setLabelFormat(QStringLiteral("%.4g"));
+        axis->setRange(0, 1);
+    }
     m_chart->addAxis(m_axisDays, Qt::AlignBottom);
     m_chart->addAxis(m_axisDay, Qt::AlignLeft);
     m_chart->addAxis(m_axisTotal, Qt::AlignRight);
@@ -289,17 +301,27 @@ void TPlan::showChart(const PlanTracker::DailyUse &use, bool traffic)
     const std::optional<double> projected = days.projected(total);
 
     m_bars->setLabel(traffic ? tr("MB a day") : tr("Cost a day"));
-    m_bars->remove(0, m_bars->count());
-    m_bars->append(values);
-    m_axisDays->setCategories(categories);
+    // Only what changed: a live connection changes today's bar alone, and
+    // new categories or bars lay the whole chart out again.
+    if (m_bars->count() == values.size()) {
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (m_bars->at(int(i)) != values[i])
+                m_bars->replace(int(i), values[i]);
+        }
+    } else {
+        m_bars->remove(0, m_bars->count());
+        m_bars->append(values);
+    }
+    if (m_axisDays->categories() != categories)
+        m_axisDays->setCategories(categories);
     m_used->replace(cumulative);
     m_cap->replace({QPointF(0, cap), QPointF(double(length - 1), cap)});
     if (projected && !cumulative.isEmpty())
         m_projection->replace({cumulative.last(), QPointF(double(length - 1), *projected)});
     else
         m_projection->clear();
-    m_axisDay->setRange(0, axisTop(highestDay));
-    m_axisTotal->setRange(0, axisTop(std::max({cap, total, projected.value_or(0)})));
+    m_axisDay->setMax(axisTop(highestDay));
+    m_axisTotal->setMax(axisTop(std::max({cap, total, projected.value_or(0)})));
 
     chartDays->setAccessibleDescription((traffic ? tr("Traffic by day: %1") : tr("Cost by day: %1"))
                                             .arg(described.join(QStringLiteral("; "))));
