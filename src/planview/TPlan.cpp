@@ -2,9 +2,9 @@
 
 #include "core/TextForms.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -22,6 +22,8 @@
 #include <cmath>
 
 namespace {
+
+constexpr qsizetype kDaysPerLabel = 3;
 
 // A traffic figure in MB: whole MB from 10 on, else one decimal.
 QString megabytes(double value)
@@ -145,6 +147,7 @@ QChartView *TPlan::buildChart()
     m_bars = new QBarSet(QString());
     m_barSeries = new QBarSeries;
     m_barSeries->append(m_bars);
+    m_barSeries->setBarWidth(0.7);
     m_used = new QLineSeries;
     m_used->setName(tr("Used"));
     m_cap = new QLineSeries;
@@ -158,7 +161,9 @@ QChartView *TPlan::buildChart()
     m_chart->addSeries(m_cap);
     m_chart->addSeries(m_projection);
 
-    m_axisDays = new QBarCategoryAxis;
+    // Bars and lines at the day's index; the labels name every few days.
+    m_axisDays = new QCategoryAxis;
+    m_axisDays->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_axisDay = new QValueAxis;
     m_axisTotal = new QValueAxis;
     for (QValueAxis *axis : {m_axisDay, m_axisTotal}) {
@@ -279,12 +284,14 @@ void TPlan::showChart(const PlanTracker::DailyUse &use, bool traffic)
     double highestDay = 0;
     for (qsizetype i = 0; i < length; ++i) {
         const QDate date = first.addDays(i);
-        // Day numbers; a period that holds a day number twice (28 February
-        // to 30 March) shows the whole date for the second.
-        QString category = QString::number(date.day());
-        if (categories.contains(category))
-            category = TextForms::shortDateText(date);
-        categories.append(category);
+        // Day numbers of every few days; a period that holds a day number
+        // twice (28 February to 30 March) shows the whole date for the second.
+        if (i % kDaysPerLabel == 0) {
+            QString category = QString::number(date.day());
+            if (categories.contains(category))
+                category = TextForms::shortDateText(date);
+            categories.append(category);
+        }
         if (i < days.days().size()) {
             const double value = figure(days.days()[i]);
             total += value;
@@ -312,8 +319,13 @@ void TPlan::showChart(const PlanTracker::DailyUse &use, bool traffic)
         m_bars->remove(0, m_bars->count());
         m_bars->append(values);
     }
-    if (m_axisDays->categories() != categories)
-        m_axisDays->setCategories(categories);
+    if (m_axisDays->categoriesLabels() != categories) {
+        for (const QString &label : m_axisDays->categoriesLabels())
+            m_axisDays->remove(label);
+        for (qsizetype i = 0; i < categories.size(); ++i)
+            m_axisDays->append(categories[i], double(i * kDaysPerLabel));
+        m_axisDays->setRange(-0.5, double(length) - 0.5);
+    }
     m_used->replace(cumulative);
     m_cap->replace({QPointF(0, cap), QPointF(double(length - 1), cap)});
     if (projected && !cumulative.isEmpty())

@@ -7,9 +7,9 @@
 
 #include <optional>
 
-class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -70,7 +70,7 @@ private:
     QLineSeries *m_used = nullptr;
     QLineSeries *m_cap = nullptr;
     QLineSeries *m_projection = nullptr;
-    QBarCategoryAxis *m_axisDays = nullptr;
+    QCategoryAxis *m_axisDays = nullptr;
     QValueAxis *m_axisDay = nullptr;
     QValueAxis *m_axisTotal = nullptr;
 };
