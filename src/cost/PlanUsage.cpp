@@ -116,7 +116,8 @@ std::optional<double> PlanUsage::projectedCost() const
     return projected(m_cost);
 }
 
-void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
+void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages,
+                     const CountedSession &counted)
 {
     // The months the periods need, each read once for all providers; the
     // providers' names as the files hold them (UTF-8), so that a Line of
@@ -157,8 +158,10 @@ void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
             TextForms::parseNumber(lineText(line, "Cost"), &session.cost);
             session.bytesIn = lineCount(line, "TrafficIn");
             session.bytesOut = lineCount(line, "TrafficOut");
-            for (qsizetype i : found.value())
-                usages[i].add(session);
+            for (qsizetype i : found.value()) {
+                if (usages[i].add(session) && counted)
+                    counted(i, session);
+            }
         }
     }
 }
