@@ -4,7 +4,7 @@
 #include "core/Prompter.h"
 #include "core/TextForms.h"
 #include "core/Version.h"
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 #include "settings/AutostartEntry.h"
 #include "settings/ConfigLists.h"
 #include "settings/FormParts.h"

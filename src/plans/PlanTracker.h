@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
 #include "monitor/SessionObserver.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 
 #include <QList>
 #include <QLocale>
