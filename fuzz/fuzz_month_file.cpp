@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "core/Clock.h"
-#include "cost/PlanUsage.h"
+#include "plans/PlanUsage.h"
 #include "store/DataFileEnvelope.h"
 #include "store/MonthStatistics.h"
 #include "store/StatisticsLog.h"

@@ -7,9 +7,9 @@
 #include "core/DataFolder.h"
 #include "core/MachineText.h"
 #include "core/TextForms.h"
-#include "cost/PlanDays.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/XmlDocument.h"
 
 #include <QJsonArray>

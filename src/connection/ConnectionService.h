@@ -2,8 +2,8 @@
 
 #include "connection/ConnectionRecord.h"
 #include "connection/DialAttempt.h"
-#include "connection/SessionCounters.h"
 #include "connection/WatchPolicy.h"
+#include "core/SessionCounters.h"
 
 #include <QObject>
 #include <QStringList>

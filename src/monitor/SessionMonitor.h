@@ -1,7 +1,7 @@
 #pragma once
 
 #include "connection/ConnectionRecord.h"
-#include "connection/SessionCounters.h"
+#include "core/SessionCounters.h"
 #include "monitor/MonitorView.h"
 #include "store/RunningJournal.h"
 

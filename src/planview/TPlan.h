@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cost/PlanTracker.h"
+#include "plans/PlanTracker.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cost/PlanDays.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
 #include "monitor/SessionObserver.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 
 #include <QList>
 #include <QLocale>

@@ -2,8 +2,8 @@
 // with daylight-saving changes) and their use counted from real month files.
 // Numbers are written as the locale writes them ("#" is its decimal separator).
 #include "core/TextForms.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 
 #include <QDate>
 #include <QDateTime>

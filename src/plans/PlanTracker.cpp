@@ -1,4 +1,4 @@
-#include "cost/PlanTracker.h"
+#include "plans/PlanTracker.h"
 
 #include "core/Clock.h"
 #include "core/DataFolder.h"

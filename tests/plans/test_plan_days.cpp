@@ -2,8 +2,8 @@
 // zone with daylight-saving changes, and the daily budget.
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
-#include "cost/PlanDays.h"
-#include "cost/PlanUsage.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 

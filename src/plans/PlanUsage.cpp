@@ -1,4 +1,4 @@
-#include "cost/PlanUsage.h"
+#include "plans/PlanUsage.h"
 
 #include "core/DataFolder.h"
 #include "core/LogCategories.h"

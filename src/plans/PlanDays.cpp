@@ -1,4 +1,4 @@
-#include "cost/PlanDays.h"
+#include "plans/PlanDays.h"
 
 #include "core/TextForms.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cost/PlanUsage.h"
+#include "plans/PlanUsage.h"
 
 #include <QDate>
 #include <QList>

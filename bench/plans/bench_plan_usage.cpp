@@ -4,9 +4,9 @@
 // attributes and with plans whose periods need one and two month files.
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
-#include "cost/PlanDays.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/StatisticsLog.h"
