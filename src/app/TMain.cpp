@@ -319,13 +319,14 @@ void TMain::FormCreate()
     // User mode: every connection that comes up opens its own log-in dialog.
     m_state->monitor().setAuthorizationHook([this](XmlDocument &config) {
         ShowAuthorization(
-            AuthorizationContext{
-                m_state->service(), config, m_state->ConfigPath(),
-                [this](const QString &name) { m_state->setCurrentUserName(name); }, nullptr,
-                [this](const QString &title, const QString &text) {
-                    m_state->view().showBalloon(title, text, kAuthorizationBalloonSeconds);
-                },
-                nullptr},
+            AuthorizationContext{m_state->service(), config, m_state->ConfigPath(),
+                                 [this](const QString &name) { m_state->setCurrentUserName(name); },
+                                 &m_state->prompter(),
+                                 [this](const QString &title, const QString &text) {
+                                     m_state->view().showBalloon(title, text,
+                                                                 kAuthorizationBalloonSeconds);
+                                 },
+                                 nullptr},
             m_state.get());
     });
     setText(Field::MonthTime, TextForms::durationText(m_state->MonthTime()));
@@ -407,8 +408,33 @@ void TMain::FormDestroy()
     m_state->finish();
 }
 
+QWidget *TMain::modalWindowInFront() const
+{
+    // Each of these windows is opened from the one in front and is a child of
+    // it or of the main window, created after it: the last one in the tree's
+    // order is in front.
+    QWidget *front = nullptr;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (widget->isWindow() && widget->isVisible() && widget->windowModality() != Qt::NonModal)
+            front = widget;
+    }
+    return front;
+}
+
+bool TMain::bringModalWindowForward()
+{
+    QWidget *front = modalWindowInFront();
+    if (!front)
+        return false;
+    front->raise();
+    front->activateWindow();
+    return true;
+}
+
 void TMain::SettingsClick()
 {
+    if (bringModalWindowForward())
+        return;
     ProgramState &state = *m_state;
     // Each Apply takes effect at once (which connections count, WatchAll);
     // after the dialog, whatever it changed, the next ticks price with the
@@ -422,6 +448,8 @@ void TMain::SettingsClick()
 
 void TMain::StatisticsClick()
 {
+    if (bringModalWindowForward())
+        return;
     ProgramState &program = state();
     TStatistic::ShowStatistics(program.MemTable(), program.LogsDir(),
                                program.statistics().filePath(), program.prompter(), this);
@@ -429,6 +457,8 @@ void TMain::StatisticsClick()
 
 void TMain::AboutClick()
 {
+    if (bringModalWindowForward())
+        return;
     m_state->prompter().message(
         QStringLiteral("About %1").arg(QString::fromLatin1(kApplicationName)),
         QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
@@ -443,7 +473,9 @@ void TMain::ShowcounterClick()
     else
         show();
     raise();
-    activateWindow();
+    // A window open over the main window comes with it, in front.
+    if (!bringModalWindowForward())
+        activateWindow();
 }
 
 void TMain::DisconnectClick()
@@ -473,6 +505,8 @@ void TMain::DialEntryClick(QAction *item)
 
 void TMain::PhonebookClick()
 {
+    if (bringModalWindowForward())
+        return;
     // Not a dial: Exit stays possible while the phonebook is edited.
     PhonebookDialog::run(m_state->service(), m_state->prompter(), this);
 }

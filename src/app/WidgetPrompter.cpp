@@ -22,11 +22,19 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// A box with a parent blocks the parent's window (and the windows it stands
+// over) only; exec() alone would block every window of the program.
+void setModality(QWidget *box, QWidget *parent)
+{
+    box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
 } // namespace
 
 void WidgetPrompter::message(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    setModality(&box, m_parent);
     box.exec();
 }
 
@@ -43,6 +51,7 @@ Prompter::Button WidgetPrompter::question(const QString &title, const QString &t
     if (buttons & No)
         standard |= QMessageBox::No;
     QMessageBox box(boxIcon(icon), title, text, standard, m_parent);
+    setModality(&box, m_parent);
     // Closing the box counts as the "no" answer of the question.
     const Button escape = (buttons & Cancel) ? Cancel : (buttons & No) ? No : NoButton;
     if (escape == Cancel)
@@ -77,6 +86,7 @@ std::optional<QString> WidgetPrompter::editText(const QString &title, const QStr
                                                 const QString &preset)
 {
     QInputDialog dialog(m_parent);
+    setModality(&dialog, m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
@@ -84,4 +94,10 @@ std::optional<QString> WidgetPrompter::editText(const QString &title, const QStr
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::unique_ptr<Prompter> WidgetPrompter::forWindow(QObject *window)
+{
+    auto *widget = qobject_cast<QWidget *>(window);
+    return std::make_unique<WidgetPrompter>(widget ? widget : m_parent);
 }

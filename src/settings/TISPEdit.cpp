@@ -76,5 +76,6 @@ void EditISPList(XmlDocument &config, ConnectionService &service, Prompter &prom
                  QWidget *parent)
 {
     TISPEdit editor(config, service, prompter, parent);
+    editor.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     editor.exec();
 }
