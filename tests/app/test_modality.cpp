@@ -1,14 +1,23 @@
+#include "support/AcceleratorCheck.h"
 #include "support/FakeConnectionService.h"
 #include "support/RealInput.h"
 
 #include "access/TfrmAuthorization.h"
+#include "access/TfrmPasswordBox.h"
+#include "app/DialDialog.h"
+#include "app/PhonebookDialog.h"
 #include "app/ProgramState.h"
 #include "app/TMain.h"
 #include "app/TrayIcon.h"
 #include "app/WidgetPrompter.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "settings/TISPEdit.h"
+#include "settings/TISPList.h"
+#include "settings/TRangeTimeEdit.h"
 #include "settings/TSettings.h"
+#include "settings/TTariffTypesEdit.h"
+#include "settings/TTypesEdit.h"
 #include "stats/TStatistic.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlDocument.h"
@@ -26,6 +35,22 @@
 using namespace RealInput;
 
 namespace {
+
+// A dial that is still going on, so the dial dialog stays up.
+class PendingDial final : public DialAttempt
+{
+public:
+    void cancel() override { finish(State::Cancelled); }
+};
+
+class DiallingService final : public FakeConnectionService
+{
+public:
+    std::unique_ptr<DialAttempt> dial(const QString &) override
+    {
+        return std::make_unique<PendingDial>();
+    }
+};
 
 // The program as it runs: the main window shown, message boxes from the
 // program's own prompter, user mode on with two users, ticks by hand.
@@ -95,7 +120,7 @@ struct Program
 
     QTemporaryDir dir;
     ManualClock clock{QDateTime(QDate(2009, 3, 5), QTime(10, 0))};
-    FakeConnectionService service;
+    DiallingService service;
     WidgetPrompter prompter;
     std::unique_ptr<TMain> window;
 };
@@ -124,6 +149,8 @@ private slots:
     void messageBoxOfALogInBlocksThatDialogOnly();
     void trayCommandsWhileAWindowIsOpen_data();
     void trayCommandsWhileAWindowIsOpen();
+    void noTwoControlsShareAnAccelerator_data();
+    void noTwoControlsShareAnAccelerator();
 
 private:
     QTemporaryDir m_home;
@@ -239,6 +266,66 @@ void TestModality::trayCommandsWhileAWindowIsOpen()
               });
     program.window->StatisticsClick();
     QCOMPARE(opened, QStringList());
+}
+
+void TestModality::noTwoControlsShareAnAccelerator_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"main window", "statistics window", "settings dialog",
+                               "provider list", "phonebook picker", "time range", "tariff types",
+                               "tariff type", "about box", "exit question", "authorization dialog",
+                               "password prompt", "dial dialog", "phonebook dialog"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestModality::noTwoControlsShareAnAccelerator()
+{
+    QFETCH(QString, window);
+
+    Program program;
+    TMain *main = program.window.get();
+    XmlDocument &config = main->state().config();
+    Prompter &prompter = program.prompter;
+    QStringList list;
+    const QHash<QString, std::function<void()>> open = {
+        {"statistics window", [&] { main->StatisticsClick(); }},
+        {"settings dialog", [&] { main->SettingsClick(); }},
+        {"provider list", [&] { EditISPList(config, program.service, prompter, main); }},
+        {"phonebook picker", [&] { SelectPhonebookEntry(program.service, main); }},
+        {"time range", [&] { EditTimeRange(config, list, prompter, main); }},
+        {"tariff types", [&] { EditTariffTypes(config, prompter, main); }},
+        {"tariff type", [&] { EditTariffType(list, prompter, main); }},
+        {"about box", [&] { main->AboutClick(); }},
+        {"exit question", [&] { main->ExitClick(); }},
+        {"password prompt", [&] { InputPassword(prompter, QStringLiteral("Enter password")); }},
+        {"dial dialog", [&] { DialDialog::run(program.service, QStringLiteral("Home"), main); }},
+        {"phonebook dialog",
+         [&] {
+             program.service.editing.editableHere = true;
+             PhonebookDialog::run(program.service, prompter, main);
+         }},
+    };
+
+    QStringList shared;
+    if (window == QLatin1String("main window")) {
+        shared = duplicateAccelerators(main);
+    } else if (window == QLatin1String("authorization dialog")) {
+        QPointer<TfrmAuthorization> dialog = program.lineUp(1);
+        QVERIFY(dialog);
+        shared = duplicateAccelerators(dialog);
+        delete dialog;
+    } else {
+        bool shown = false;
+        whenModalShown([&](QWidget *w) {
+            shown = true;
+            shared = duplicateAccelerators(w);
+        });
+        open.value(window)();
+        QVERIFY(shown);
+    }
+    QEXPECT_FAIL("settings dialog", "Alt+D: \"Default cost\" and \"Add\" of the Tariffs tab",
+                 Continue);
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestModality)
