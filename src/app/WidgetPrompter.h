@@ -25,5 +25,8 @@ public:
     std::unique_ptr<Prompter> forWindow(QObject *window) override;
 
 private:
+    // The parent's window in front: the parent, or the window open over it.
+    QWidget *owner() const;
+
     QWidget *m_parent;
 };
