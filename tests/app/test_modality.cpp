@@ -114,7 +114,12 @@ struct Program
             window->StatisticsClick();
         else if (kind == QLatin1String("settings"))
             window->SettingsClick();
-        else
+        else if (kind == QLatin1String("settings password")) {
+            XmlDocument &config = window->state().config();
+            GetGeneralValue(config, QStringLiteral("Password"));
+            SetGeneralValue(config, QStringLiteral("Password"), QStringLiteral("x"));
+            window->SettingsClick();
+        } else
             window->AboutClick();
     }
 
@@ -170,6 +175,8 @@ void TestModality::logInWhileAWindowIsOpen_data()
                                        << "TStatistic";
     QTest::newRow("settings dialog") << "settings"
                                      << "TSettings";
+    QTest::newRow("password prompt") << "settings password"
+                                     << "TfrmPasswordBox";
     QTest::newRow("about box") << "about"
                                << "QMessageBox";
 }
