@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -129,6 +130,22 @@ struct Program
     WidgetPrompter prompter;
     std::unique_ptr<TMain> window;
 };
+
+// The shared accelerators of window, each page of its tabs shown in turn
+// (controls on a hidden page answer no key).
+QStringList sharedOnEveryPage(QWidget *window)
+{
+    QStringList found = duplicateAccelerators(window);
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            for (const QString &line : duplicateAccelerators(window))
+                if (!found.contains(line))
+                    found << line;
+        }
+    }
+    return found;
+}
 
 // Logs in by keyboard: the first letter of the user name in the list, Tab,
 // the password, Return.
@@ -325,13 +342,11 @@ void TestModality::noTwoControlsShareAnAccelerator()
         bool shown = false;
         whenModalShown([&](QWidget *w) {
             shown = true;
-            shared = duplicateAccelerators(w);
+            shared = sharedOnEveryPage(w);
         });
         open.value(window)();
         QVERIFY(shown);
     }
-    QEXPECT_FAIL("settings dialog", "Alt+D: \"Default cost\" and \"Add\" of the Tariffs tab",
-                 Continue);
     QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
 }
 

@@ -5,130 +5,129 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
-#include <QList>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QWidget>
 
 namespace AcceleratorCheckDetail {
 
-// One &-letter of a window: what carries it and the tab page it sits on
-// (null outside every page, where it competes with every page).
-struct Accelerator
+// The key after the "&" of a caption ("&&" is a plain "&"), upper case; a
+// null character when the caption has none.
+inline QChar mnemonicKey(const QString &text)
 {
-    QChar letter;
-    QString text;
-    const QWidget *page = nullptr;
-};
-
-inline QChar letterOf(const QString &text)
-{
-    const QKeySequence mnemonic = QKeySequence::mnemonic(text);
-    if (mnemonic.isEmpty())
-        return {};
-    return QKeySequence(mnemonic[0].key()).toString().at(0).toLower();
-}
-
-inline const QWidget *pageOf(const QWidget *widget, const QWidget *window)
-{
-    for (const QWidget *w = widget; w && w != window; w = w->parentWidget()) {
-        const QWidget *parent = w->parentWidget();
-        // A tab widget's pages sit in its stack, a child of the tab widget.
-        if (parent && qobject_cast<const QTabWidget *>(parent->parentWidget()))
-            return w;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toUpper();
+        ++i;
     }
-    return nullptr;
+    return QChar();
 }
 
-inline bool shown(const QWidget *widget, const QWidget *window, const QWidget *page)
+inline QString describe(const QObject *object, const QString &text)
 {
-    return page ? widget->isVisibleTo(page) : widget->isVisibleTo(window);
+    QString caption = text;
+    caption.remove(QLatin1Char('&'));
+    return object->objectName().isEmpty()
+               ? QStringLiteral("\"%1\"").arg(caption)
+               : QStringLiteral("\"%1\" (%2)").arg(caption, object->objectName());
 }
 
-inline void add(QList<Accelerator> &list, const QString &text, const QWidget *page)
+// Key -> the controls that answer it within one scope.
+using Scope = QMap<QString, QStringList>;
+
+inline void addMnemonic(Scope &scope, const QObject *object, const QString &text)
 {
-    const QChar letter = letterOf(text);
-    if (!letter.isNull())
-        list.append({letter, text, page});
+    const QChar key = mnemonicKey(text);
+    if (!key.isNull())
+        scope[QStringLiteral("Alt+") + key].append(describe(object, text));
 }
 
-// The letters shared within one set, as "window: Alt+X: text, text".
-inline QStringList sharedLetters(const QString &where, const QList<Accelerator> &all,
-                                 const QWidget *page)
+inline void addActions(Scope &scope, const QWidget *widget)
 {
-    QMap<QChar, QStringList> byLetter;
-    for (const Accelerator &a : all) {
-        if (!a.page || a.page == page)
-            byLetter[a.letter].append(a.text);
+    for (const QAction *action : widget->actions()) {
+        if (!action->isVisible() || action->shortcutContext() == Qt::WidgetShortcut)
+            continue;
+        for (const QKeySequence &keys : action->shortcuts())
+            scope[keys.toString()].append(describe(action, action->text()));
     }
-    QStringList found;
-    for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it) {
+}
+
+// The items of an open menu answer their letters alone.
+inline void addMenuItems(Scope &scope, const QMenu *menu)
+{
+    for (const QAction *action : menu->actions()) {
+        if (!action->isVisible() || action->isSeparator())
+            continue;
+        const QChar key = mnemonicKey(action->text());
+        if (!key.isNull())
+            scope[QString(key)].append(describe(action, action->text()));
+    }
+}
+
+inline void report(const QString &where, const Scope &scope, QStringList &clashes)
+{
+    for (auto it = scope.cbegin(); it != scope.cend(); ++it)
         if (it.value().size() > 1)
-            found << QStringLiteral("%1: Alt+%2: %3")
-                         .arg(where, QString(it.key()).toUpper(),
-                              it.value().join(QStringLiteral(", ")));
-    }
-    return found;
+            clashes.append(QStringLiteral("%1%2: %3")
+                               .arg(where, it.key(), it.value().join(QStringLiteral(", "))));
 }
 
 } // namespace AcceleratorCheckDetail
 
-// The &-letters that two controls or actions of window share, each as
-// "window: Alt+X: text, text". Controls count when shown (on a tab page:
-// shown when that page is), with the tab captions and the menu bar's titles;
-// each menu of the window is checked on its own.
+// The keys that more than one visible control or action of window answers:
+// mnemonics of buttons, check boxes, labels with a buddy, group boxes, tabs
+// and menu bar items, and the shortcuts of actions; and, within each menu of
+// the window (or window itself when it is a menu), the letters of its items.
+// One line per clash, "Alt+D: "Default cost" (Label3), "Add" (btnAddT)";
+// empty when there is none. Show the window (and the tab to check) first:
+// controls hidden in another tab page answer no key.
 inline QStringList duplicateAccelerators(QWidget *window)
 {
     using namespace AcceleratorCheckDetail;
-    const QString name = window->objectName().isEmpty()
-                             ? QString::fromLatin1(window->metaObject()->className())
-                             : window->objectName();
-    QList<Accelerator> controls;
-    QList<const QWidget *> pages;
+    QStringList clashes;
+    if (auto *menu = qobject_cast<QMenu *>(window)) {
+        Scope items;
+        addMenuItems(items, menu);
+        report(QString(), items, clashes);
+        return clashes;
+    }
+    Scope keys;
+    addActions(keys, window);
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (widget->window() != window)
+        if (auto *menu = qobject_cast<QMenu *>(widget)) {
+            // A menu of another window (an open dialog) is that window's.
+            if (menu->parentWidget() && menu->parentWidget()->window() != window)
+                continue;
+            Scope items;
+            addMenuItems(items, menu);
+            report(QStringLiteral("menu \"%1\": ").arg(menu->title().remove(QLatin1Char('&'))),
+                   items, clashes);
             continue;
-        const QWidget *page = pageOf(widget, window);
-        if (page && !pages.contains(page))
-            pages.append(page);
-        if (!shown(widget, window, page))
+        }
+        if (widget->window() != window || !widget->isVisibleTo(window))
             continue;
-        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-            add(controls, button->text(), page);
-        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
-            if (label->buddy())
-                add(controls, label->text(), page);
-        } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
-            add(controls, group->title(), page);
-        } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+        addActions(keys, widget);
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            addMnemonic(keys, button, button->text());
+        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            addMnemonic(keys, label, label->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            addMnemonic(keys, group, group->title());
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
             for (int i = 0; i < tabs->count(); ++i)
                 if (tabs->isTabVisible(i))
-                    add(controls, tabs->tabText(i), page);
+                    addMnemonic(keys, tabs, tabs->tabText(i));
         } else if (auto *bar = qobject_cast<QMenuBar *>(widget)) {
             for (const QAction *action : bar->actions())
                 if (action->isVisible())
-                    add(controls, action->text(), page);
+                    addMnemonic(keys, action, action->text());
         }
     }
-
-    QStringList found = sharedLetters(name, controls, nullptr);
-    for (const QWidget *page : std::as_const(pages)) {
-        for (const QString &line : sharedLetters(name, controls, page))
-            if (!found.contains(line))
-                found << line;
-    }
-    for (const QMenu *menu : window->findChildren<QMenu *>()) {
-        QList<Accelerator> items;
-        for (const QAction *action : menu->actions())
-            if (action->isVisible() && !action->isSeparator())
-                add(items, action->text(), nullptr);
-        const QString where = name + QLatin1Char('/') +
-                              (menu->objectName().isEmpty() ? menu->title() : menu->objectName());
-        found << sharedLetters(where, items, nullptr);
-    }
-    return found;
+    report(QString(), keys, clashes);
+    return clashes;
 }
