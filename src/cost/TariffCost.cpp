@@ -3,7 +3,11 @@
 #include "core/TextForms.h"
 #include "store/ConfigDocument.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -66,6 +70,66 @@ QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDa
     return type;
 }
 
+namespace {
+
+// The price of the quantities under the tariff type of that ID; nothing when
+// no tariff type has it.
+std::optional<double> priceUnderType(const XmlDocument &config, const QString &type,
+                                     const IntervalQuantities &quantities)
+{
+    if (type.isEmpty())
+        return std::nullopt;
+    const pugi::xml_node tariffTypes = config.root().child("TariffTypes");
+    const pugi::xml_node tariff = FindChildByAttribute(tariffTypes, QStringLiteral("ID"), type);
+    if (!tariff)
+        return std::nullopt;
+    double cost = 0.0;
+    const std::pair<const char *, double> used[] = {{"Minute", quantities.minutes},
+                                                    {"Input", quantities.megabytesIn},
+                                                    {"Output", quantities.megabytesOut}};
+    for (const auto &[name, quantity] : used) {
+        if (!hasAttribute(tariff, name) || !std::isfinite(quantity))
+            continue;
+        double unitPrice = 0.0;
+        if (TextForms::parseNumber(attributeText(tariff, name), &unitPrice))
+            cost += unitPrice * quantity;
+    }
+    return cost;
+}
+
+// One day's schedule as pieces [startMs, next piece's startMs) of one tariff
+// type each: the tariff in force changes only where a range starts or ends.
+struct DayPiece
+{
+    qint64 startMs;
+    QString type;
+};
+
+QList<DayPiece> dayPieces(pugi::xml_node provider, const QDate &date)
+{
+    QList<qint64> starts{0};
+    const int weekday = date.dayOfWeek();
+    if (weekday >= 1 && weekday <= DayNames.size()) {
+        const QByteArray dayName = DayNames.at(weekday - 1).toUtf8();
+        for (pugi::xml_node range : provider.child(dayName.constData()).children()) {
+            for (const char *name : {"Time1", "Time2"}) {
+                double at = 0.0;
+                if (TextForms::parseTimeOfDay(attributeText(range, name), &at) && toMs(at) > 0 &&
+                    toMs(at) < qint64(kMsPerDay))
+                    starts.append(toMs(at));
+            }
+        }
+    }
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    QList<DayPiece> pieces;
+    for (qint64 start : std::as_const(starts))
+        pieces.append({start, TariffTypeAt(provider, date, double(start) / kMsPerDay)});
+    return pieces;
+}
+
+} // namespace
+
 IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
                             const IntervalQuantities &quantities, double timeOfDay,
                             const Clock &clock)
@@ -77,24 +141,52 @@ IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
     if (now.timeSpec() != Qt::LocalTime)
         now = now.toLocalTime();
     const QString type = TariffTypeAt(provider, now.date(), timeOfDay);
-    if (type.isEmpty())
-        return price;
-    const pugi::xml_node tariffTypes = config.root().child("TariffTypes");
-    const pugi::xml_node tariff = FindChildByAttribute(tariffTypes, QStringLiteral("ID"), type);
-    if (!tariff)
-        return price;
-    price.tariffType = type;
-    const std::pair<const char *, double> used[] = {{"Minute", quantities.minutes},
-                                                    {"Input", quantities.megabytesIn},
-                                                    {"Output", quantities.megabytesOut}};
-    for (const auto &[name, quantity] : used) {
-        if (!hasAttribute(tariff, name) || !std::isfinite(quantity))
-            continue;
-        double unitPrice = 0.0;
-        if (TextForms::parseNumber(attributeText(tariff, name), &unitPrice))
-            price.cost += unitPrice * quantity;
+    if (const std::optional<double> cost = priceUnderType(config, type, quantities)) {
+        price.cost = *cost;
+        price.tariffType = type;
     }
     return price;
+}
+
+double SpanCost(const XmlDocument &config, pugi::xml_node provider, const QDateTime &from,
+                const QDateTime &to, double megabytesIn, double megabytesOut)
+{
+    const qint64 endMs = to.toMSecsSinceEpoch();
+    const qint64 spanMs = endMs - from.toMSecsSinceEpoch();
+    if (!provider || spanMs <= 0)
+        return 0.0;
+    // The schedule repeats every week: each weekday's pieces are read once.
+    QList<DayPiece> byWeekday[7];
+    double cost = 0.0;
+    for (qint64 atMs = from.toMSecsSinceEpoch(); atMs < endMs;) {
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(atMs).toLocalTime();
+        const QDate date = at.date();
+        QList<DayPiece> &pieces = byWeekday[date.dayOfWeek() - 1];
+        if (pieces.isEmpty())
+            pieces = dayPieces(provider, date);
+        const qint64 clockMs = at.time().msecsSinceStartOfDay();
+        const auto next =
+            std::upper_bound(pieces.cbegin(), pieces.cend(), clockMs,
+                             [](qint64 ms, const DayPiece &piece) { return ms < piece.startMs; });
+        const QString &type = std::prev(next)->type;
+        const qint64 boundaryMs = next == pieces.cend() ? qint64(kMsPerDay) : next->startMs;
+        const QDateTime boundary =
+            next == pieces.cend()
+                ? date.addDays(1).startOfDay()
+                : QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(boundaryMs)));
+        qint64 nextMs = boundary.isValid() ? boundary.toMSecsSinceEpoch() : atMs;
+        // An hour that the clock repeats at the end of summer time: the
+        // boundary's first occurrence lies behind, its second one ahead.
+        if (nextMs <= atMs)
+            nextMs = atMs + (boundaryMs - clockMs);
+        nextMs = std::min(nextMs, endMs);
+        const double share = double(nextMs - atMs) / double(spanMs);
+        const IntervalQuantities quantities{double(nextMs - atMs) / 60000.0, megabytesIn * share,
+                                            megabytesOut * share};
+        cost += priceUnderType(config, type, quantities).value_or(0.0);
+        atMs = nextMs;
+    }
+    return cost;
 }
 
 double IntervalCost(const XmlDocument &config, pugi::xml_node provider,

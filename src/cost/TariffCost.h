@@ -47,6 +47,13 @@ IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
 double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
                     const IntervalQuantities &quantities, double timeOfDay, const Clock &clock);
 
+// The cost of a stretch of connection from `from` to `to`, however long: each
+// moment's minutes at the tariff in force then (the stretch is split where a
+// range starts or ends and at midnight, in local time), the traffic spread
+// over it evenly, as nobody watched when it passed.
+double SpanCost(const XmlDocument &config, pugi::xml_node provider, const QDateTime &from,
+                const QDateTime &to, double megabytesIn, double megabytesOut);
+
 // The same with the quantities as "Minute=…", "Input=…", "Output=…" number
 // texts under the user's locale; a quantity that is missing or not a number
 // counts as none.

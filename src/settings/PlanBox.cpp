@@ -1,7 +1,7 @@
 #include "settings/PlanBox.h"
 
 #include "core/TextForms.h"
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 #include "settings/FormParts.h"
 #include "settings/NumericPriceBox.h"
 
