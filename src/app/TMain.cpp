@@ -461,6 +461,9 @@ void TMain::StatisticsClick()
 
 void TMain::PlanClick()
 {
+    // A window of the main window's would be blocked like the main window.
+    if (bringModalWindowForward())
+        return;
     ProgramState &program = state();
     const bool connected = program.isStarted() && program.monitor().WasConnected();
     TPlan::ShowPlan(program.plans(), connected ? program.EntryName() : QString(), this);

@@ -54,7 +54,7 @@ public:
     QWidget *modalWindowInFront() const;
 
     // Handlers. While a window is open over the main window, the commands
-    // that open one (Statistic, Settings, About, the phonebook's Setting)
+    // that open one (Statistic, Plan, Settings, About, the phonebook's Setting)
     // bring it forward instead of opening another one over it: the tray menu
     // still reaches them. Show counter brings it forward with the main
     // window; dialling, Disconnect and Exit work as ever.

@@ -12,6 +12,7 @@
 #include "app/WidgetPrompter.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "planview/TPlan.h"
 #include "settings/TISPEdit.h"
 #include "settings/TISPList.h"
 #include "settings/TRangeTimeEdit.h"
@@ -260,7 +261,7 @@ void TestModality::messageBoxOfALogInBlocksThatDialogOnly()
 void TestModality::trayCommandsWhileAWindowIsOpen_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char *name : {"Statistic1", "Settings1", "About1", "Showcounter1"})
+    for (const char *name : {"Statistic1", "Plan1", "Settings1", "About1", "Showcounter1"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -295,10 +296,11 @@ void TestModality::trayCommandsWhileAWindowIsOpen()
 void TestModality::noTwoControlsShareAnAccelerator_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *window : {"main window", "statistics window", "settings dialog",
-                               "provider list", "phonebook picker", "time range", "tariff types",
-                               "tariff type", "about box", "exit question", "authorization dialog",
-                               "password prompt", "dial dialog", "phonebook dialog"})
+    for (const char *window :
+         {"main window", "statistics window", "settings dialog", "provider list",
+          "phonebook picker", "time range", "tariff types", "tariff type", "about box",
+          "exit question", "plan window", "authorization dialog", "password prompt", "dial dialog",
+          "phonebook dialog"})
         QTest::newRow(window) << QString::fromLatin1(window);
 }
 
@@ -333,6 +335,8 @@ void TestModality::noTwoControlsShareAnAccelerator()
     QStringList shared;
     if (window == QLatin1String("main window")) {
         shared = duplicateAccelerators(main);
+    } else if (window == QLatin1String("plan window")) {
+        shared = duplicateAccelerators(TPlan::ShowPlan(main->state().plans(), QString(), main));
     } else if (window == QLatin1String("authorization dialog")) {
         QPointer<TfrmAuthorization> dialog = program.lineUp(1);
         QVERIFY(dialog);
