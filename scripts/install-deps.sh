@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need.
 # The one place that lists them: both README commands and CI call this script.
+# A minimal Debian 12 root (mmdebstrap --variant=minbase) brings only the
+# essential packages and apt, so every other tool a script, a test or CPack
+# calls is named here, also those a fuller install has anyway (file, mount,
+# tzdata, mawk).
 set -euo pipefail
 
 PACKAGES=(
@@ -14,6 +18,7 @@ PACKAGES=(
   network-manager iproute2 iputils-ping util-linux procps
   python3 python3-dbus python3-gi
   dpkg-dev appstream desktop-file-utils mmdebstrap groff-base
+  file mount tzdata mawk
 )
 
 missing=()

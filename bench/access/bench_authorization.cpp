@@ -1,4 +1,5 @@
 #include "access/TfrmAuthorization.h"
+#include "app/WidgetPrompter.h"
 #include "connection/ConnectionService.h"
 #include "core/Clock.h"
 #include "monitor/MonitorView.h"
@@ -81,14 +82,15 @@ struct UserModeRig
         monitor.setAuthorizationHook([this](XmlDocument &doc) {
             dialogs.append(ShowAuthorization(AuthorizationContext{
                 service, doc, dir.filePath(QStringLiteral("dialometer.cfg")),
-                [this](const QString &name) { monitor.setCurrentUserName(name); }, nullptr, nullptr,
-                nullptr}));
+                [this](const QString &name) { monitor.setCurrentUserName(name); }, &prompter,
+                nullptr, nullptr}));
         });
     }
     ~UserModeRig() { qDeleteAll(dialogs); }
 
     QTemporaryDir dir;
     SwitchedLineService service;
+    WidgetPrompter prompter;
     XmlDocument config;
     ManualClock clock{QDateTime(QDate(2009, 3, 2), QTime(10, 0))};
     MonthStatistics log{dir.filePath(QStringLiteral("09_03.sn2")), clock};

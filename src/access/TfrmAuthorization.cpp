@@ -1,6 +1,5 @@
 #include "access/TfrmAuthorization.h"
 
-#include "app/WidgetPrompter.h"
 #include "connection/DialupOperations.h"
 #include "core/Prompter.h"
 #include "store/ConfigDocument.h"
@@ -95,10 +94,8 @@ TfrmAuthorization::TfrmAuthorization(const AuthorizationContext &context)
         m_context.elapsedMs = [steady] { return steady->elapsed(); };
     }
     m_startMs = m_context.elapsedMs();
-    if (!m_context.prompter) {
-        m_ownPrompter = std::make_unique<WidgetPrompter>(this);
-        m_context.prompter = m_ownPrompter.get();
-    }
+    Q_ASSERT(m_context.prompter);
+    m_prompter = m_context.prompter->forWindow(this);
 
     setObjectName(QStringLiteral("frmAuthorization"));
     setWindowTitle(QStringLiteral("Authorization"));
@@ -208,7 +205,7 @@ bool TfrmAuthorization::say(const QString &text)
 {
     QPointer<TfrmAuthorization> self(this);
     ++m_promptDepth;
-    m_context.prompter->message(kTitle, text, Prompter::Icon::Warning);
+    m_prompter->message(kTitle, text, Prompter::Icon::Warning);
     if (!self)
         return false;
     --m_promptDepth;

@@ -27,8 +27,9 @@ struct AuthorizationContext
     QString configPath;
     // Takes the name of the user who logged in (the monitor's CurrentUserName).
     std::function<void(const QString &)> setCurrentUserName;
-    // The dialog's messages. Null: message boxes over the dialog itself, so
-    // that they are not hidden behind it.
+    // The program's prompter; required. The dialog's messages go through its
+    // forWindow(dialog): boxes over the dialog itself, which block the dialog
+    // alone (not hidden behind it, and the rest of the program goes on).
     Prompter *prompter = nullptr;
     // Shows a tray balloon (title, text); may be empty.
     std::function<void(const QString &, const QString &)> showBalloon;
@@ -40,8 +41,10 @@ class TfrmAuthorization;
 
 // Opens a log-in dialog for a connection that just came up and returns at
 // once: the dialog is modeless, stays on top, counts down 30 seconds and then
-// hangs up. It frees itself when it closes, and is freed without hanging up
-// when owner (if any) is destroyed first.
+// hangs up. It is a top-level window of its own, child of no other window, so
+// that no window modal to the main window (statistics, settings, a message
+// box) blocks it. It frees itself when it closes, and is freed without
+// hanging up when owner (if any) is destroyed first.
 TfrmAuthorization *ShowAuthorization(const AuthorizationContext &context, QObject *owner = nullptr);
 
 // The log-in dialog of user mode: who is at the computer names themselves and
@@ -86,7 +89,8 @@ private:
     bool say(const QString &text);
 
     AuthorizationContext m_context;
-    std::unique_ptr<Prompter> m_ownPrompter;
+    // The context's prompter over this dialog.
+    std::unique_ptr<Prompter> m_prompter;
     qint64 m_startMs = 0;
     bool m_authorized = false;
     int m_secondsLeft = kSeconds;

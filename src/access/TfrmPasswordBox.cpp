@@ -62,7 +62,7 @@ QString TfrmPasswordBox::password() const
 void TfrmPasswordBox::btnOkClick()
 {
     if (edtPassword->text().isEmpty()) {
-        m_prompter.message(QString::fromLatin1(kApplicationName), kEnterPassword);
+        m_prompter.forWindow(this)->message(QString::fromLatin1(kApplicationName), kEnterPassword);
         return;
     }
     accept();
@@ -72,6 +72,9 @@ std::optional<QString> TfrmPasswordBox::ask(const QString &prompt, Prompter &pro
                                             QWidget *parent)
 {
     TfrmPasswordBox box(prompt, prompter, parent);
+    // Over a window it blocks that window only, so a log-in dialog that
+    // comes up meanwhile still takes input.
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.password();

@@ -323,13 +323,14 @@ void TMain::FormCreate()
     // User mode: every connection that comes up opens its own log-in dialog.
     m_state->monitor().setAuthorizationHook([this](XmlDocument &config) {
         ShowAuthorization(
-            AuthorizationContext{
-                m_state->service(), config, m_state->ConfigPath(),
-                [this](const QString &name) { m_state->setCurrentUserName(name); }, nullptr,
-                [this](const QString &title, const QString &text) {
-                    m_state->view().showBalloon(title, text, kAuthorizationBalloonSeconds);
-                },
-                nullptr},
+            AuthorizationContext{m_state->service(), config, m_state->ConfigPath(),
+                                 [this](const QString &name) { m_state->setCurrentUserName(name); },
+                                 &m_state->prompter(),
+                                 [this](const QString &title, const QString &text) {
+                                     m_state->view().showBalloon(title, text,
+                                                                 kAuthorizationBalloonSeconds);
+                                 },
+                                 nullptr},
             m_state.get());
     });
     setText(Field::MonthTime, TextForms::durationText(m_state->MonthTime()));
@@ -411,8 +412,33 @@ void TMain::FormDestroy()
     m_state->finish();
 }
 
+QWidget *TMain::modalWindowInFront() const
+{
+    // Each of these windows is opened from the one in front and is a child of
+    // it or of the main window, created after it: the last one in the tree's
+    // order is in front.
+    QWidget *front = nullptr;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (widget->isWindow() && widget->isVisible() && widget->windowModality() != Qt::NonModal)
+            front = widget;
+    }
+    return front;
+}
+
+bool TMain::bringModalWindowForward()
+{
+    QWidget *front = modalWindowInFront();
+    if (!front)
+        return false;
+    front->raise();
+    front->activateWindow();
+    return true;
+}
+
 void TMain::SettingsClick()
 {
+    if (bringModalWindowForward())
+        return;
     ProgramState &state = *m_state;
     // Each Apply takes effect at once (which connections count, WatchAll);
     // after the dialog, whatever it changed, the next ticks price with the
@@ -426,6 +452,8 @@ void TMain::SettingsClick()
 
 void TMain::StatisticsClick()
 {
+    if (bringModalWindowForward())
+        return;
     ProgramState &program = state();
     TStatistic::ShowStatistics(program.MemTable(), program.LogsDir(),
                                program.statistics().filePath(), program.prompter(), this);
@@ -433,6 +461,9 @@ void TMain::StatisticsClick()
 
 void TMain::PlanClick()
 {
+    // A window of the main window's would be blocked like the main window.
+    if (bringModalWindowForward())
+        return;
     ProgramState &program = state();
     const bool connected = program.isStarted() && program.monitor().WasConnected();
     TPlan::ShowPlan(program.plans(), connected ? program.EntryName() : QString(), this);
@@ -440,6 +471,8 @@ void TMain::PlanClick()
 
 void TMain::AboutClick()
 {
+    if (bringModalWindowForward())
+        return;
     m_state->prompter().message(
         QStringLiteral("About %1").arg(QString::fromLatin1(kApplicationName)),
         QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
@@ -454,7 +487,9 @@ void TMain::ShowcounterClick()
     else
         show();
     raise();
-    activateWindow();
+    // A window open over the main window comes with it, in front.
+    if (!bringModalWindowForward())
+        activateWindow();
 }
 
 void TMain::DisconnectClick()
@@ -484,6 +519,8 @@ void TMain::DialEntryClick(QAction *item)
 
 void TMain::PhonebookClick()
 {
+    if (bringModalWindowForward())
+        return;
     // Not a dial: Exit stays possible while the phonebook is edited.
     PhonebookDialog::run(m_state->service(), m_state->prompter(), this);
 }

@@ -46,7 +46,18 @@ public:
     ProgramState &state() { return *m_state; }
     TrayIcon &tray() { return *m_tray; }
 
-    // Handlers.
+    // The window open over the main window and in front (the statistics
+    // window, the settings dialog or an editor of it, a message box, the
+    // password prompt, the dial or phonebook dialog), null when there is
+    // none. These block the main window and its windows only; log-in dialogs
+    // are windows of their own and go on taking input.
+    QWidget *modalWindowInFront() const;
+
+    // Handlers. While a window is open over the main window, the commands
+    // that open one (Statistic, Plan, Settings, About, the phonebook's Setting)
+    // bring it forward instead of opening another one over it: the tray menu
+    // still reaches them. Show counter brings it forward with the main
+    // window; dialling, Disconnect and Exit work as ever.
     void FormDestroy(); // saves the statistics once; later calls do nothing
     void CloseClick();
     void ExitClick();
@@ -82,6 +93,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Raises the window in front and gives it the keyboard; false when none.
+    bool bringModalWindowForward();
     void buildLayout();
     void buildMenus();
     void FormCreate();

@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// The program's Prompter: message boxes and text input dialogs, modal to the
-// given parent (or application-modal when there is none).
+// The program's Prompter: message boxes and text input dialogs over the given
+// parent, modal to its window only (other top-level windows, such as a log-in
+// dialog, go on taking input), or application-modal when there is none.
 class WidgetPrompter final : public Prompter
 {
 public:
@@ -20,7 +21,12 @@ public:
                                      bool password = false) override;
     std::optional<QString> editText(const QString &title, const QString &label,
                                     const QString &preset) override;
+    // Boxes over window when it is a widget, else over this prompter's parent.
+    std::unique_ptr<Prompter> forWindow(QObject *window) override;
 
 private:
+    // The parent's window in front: the parent, or the window open over it.
+    QWidget *owner() const;
+
     QWidget *m_parent;
 };

@@ -3,7 +3,10 @@
 #include <QFlags>
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+class QObject;
 
 // Every modal message, question and text prompt goes through this interface.
 // The program answers it with message boxes; tests answer it from a script.
@@ -33,6 +36,12 @@ public:
         Q_UNUSED(preset);
         return textInput(title, label);
     }
+
+    // A prompter whose boxes stand over window (a window of the program) and
+    // block that window only, not the rest of the program. window is the
+    // widget as a QObject, so that this layer stays free of widgets. The
+    // default answers through this prompter, which must outlive the result.
+    virtual std::unique_ptr<Prompter> forWindow(QObject *window);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Prompter::Buttons)

@@ -83,6 +83,7 @@ void EditISPList(XmlDocument &config, ConnectionService &service, Prompter &prom
                  QWidget *parent, pugi::xml_node *added)
 {
     TISPEdit editor(config, service, prompter, parent);
+    editor.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     editor.exec();
     if (added)
         *added = editor.addedProvider();

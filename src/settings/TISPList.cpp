@@ -44,6 +44,7 @@ QString TISPList::selectedEntry() const
 QString SelectPhonebookEntry(ConnectionService &service, QWidget *parent)
 {
     TISPList picker(service, parent);
+    picker.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (picker.exec() != QDialog::Accepted)
         return QString();
     return picker.selectedEntry();

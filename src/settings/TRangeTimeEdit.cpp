@@ -150,6 +150,7 @@ void TRangeTimeEdit::btnEditTariffClick()
 bool EditTimeRange(XmlDocument &config, QStringList &list, Prompter &prompter, QWidget *parent)
 {
     TRangeTimeEdit editor(config, list, prompter, parent);
+    editor.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (editor.exec() != QDialog::Accepted)
         return false;
     list = editor.exchangeList();

@@ -270,6 +270,7 @@ bool ShowSettingsDialog(const SettingsContext &context, QWidget *parent)
         }
     }
     TSettings dialog(context, parent);
+    dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (dialog.exec() == QDialog::Accepted)
         dialog.ApplySettings();
     return true;

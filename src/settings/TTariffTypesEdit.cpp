@@ -120,5 +120,6 @@ void TTariffTypesEdit::btnDelClick()
 void EditTariffTypes(XmlDocument &config, Prompter &prompter, QWidget *parent)
 {
     TTariffTypesEdit editor(config, prompter, parent);
+    editor.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     editor.exec();
 }

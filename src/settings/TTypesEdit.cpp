@@ -166,6 +166,7 @@ void TTypesEdit::btnOkClick()
 bool EditTariffType(QStringList &list, Prompter &prompter, QWidget *parent)
 {
     TTypesEdit editor(list, prompter, parent);
+    editor.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (editor.exec() != QDialog::Accepted)
         return false;
     list = editor.exchangeList();

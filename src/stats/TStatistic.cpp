@@ -98,6 +98,7 @@ void TStatistic::ShowStatistics(const SessionTable &memTable, const QString &log
                                 const QString &monthFile, Prompter &prompter, QWidget *parent)
 {
     TStatistic window(memTable, logsDir, monthFile, prompter, parent);
+    window.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     window.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "ScriptedPrompter.h"
 #include "TestProcesses.h"
 #include "support/FakeConnectionService.h"
+#include "support/RealInput.h"
 
 #include "app/ProgramState.h"
 #include "app/TMain.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -52,6 +54,15 @@ bool startDesktop()
     return g_trayer != 0;
 }
 
+// The widget of the icon inside the tray.
+QWidget *trayIconWidget()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (QByteArray(w->metaObject()->className()) == "QSystemTrayIconSys")
+            return w;
+    return nullptr;
+}
+
 } // namespace
 
 class TestTrayDesktop : public QObject
@@ -59,6 +70,7 @@ class TestTrayDesktop : public QObject
     Q_OBJECT
 private slots:
     void iconDocksAndOpensWindow();
+    void menuWorksWhileAWindowIsOpen();
 };
 
 void TestTrayDesktop::iconDocksAndOpensWindow()
@@ -102,10 +114,7 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
 
     // The icon widget inside the tray receives the double click as the tray
     // host passes it on.
-    QWidget *iconWidget = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (QByteArray(w->metaObject()->className()) == "QSystemTrayIconSys")
-            iconWidget = w;
+    QWidget *iconWidget = trayIconWidget();
     QVERIFY(iconWidget);
     QTest::mouseDClick(iconWidget, Qt::LeftButton, {}, iconWidget->rect().center());
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
@@ -137,6 +146,45 @@ void TestTrayDesktop::iconDocksAndOpensWindow()
 
     window.tray().Timer2Timer();
     QTRY_VERIFY_WITH_TIMEOUT(balloon() == nullptr, 5000);
+}
+
+void TestTrayDesktop::menuWorksWhileAWindowIsOpen()
+{
+    if (!g_skipReason.isEmpty())
+        QSKIP(qPrintable(g_skipReason));
+    QTemporaryDir home;
+    ManualClock clock;
+    FakeConnectionService service;
+    ScriptedPrompter prompter;
+    TMain window(service, prompter, clock, home.path());
+    QTRY_VERIFY_WITH_TIMEOUT(trayIconWidget() && trayIconWidget()->isVisible(), 10000);
+
+    // The statistics window is open; the menu is opened on the icon with the
+    // right button and its Statistic clicked, all through the X server.
+    QWidget *second = nullptr;
+    RealInput::whenShown(
+        [&] { return window.modalWindowInFront(); },
+        [&](QWidget *statistics) {
+            QWidget *icon = trayIconWidget();
+            QTest::mouseClick(icon->windowHandle(), Qt::RightButton, {}, icon->rect().center());
+            QMenu *menu = window.tray().PopupMenu1();
+            QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 5000);
+            auto *item = menu->findChild<QAction *>(QStringLiteral("Statistic1"));
+            QTimer::singleShot(500, [&] {
+                if (QWidget *front = window.modalWindowInFront(); front != statistics) {
+                    second = front;
+                    if (front)
+                        front->close();
+                }
+            });
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                              menu->actionGeometry(item).center());
+            QTRY_VERIFY_WITH_TIMEOUT(!menu->isVisible(), 5000);
+            QTest::qWait(700);
+            QCOMPARE(window.modalWindowInFront(), statistics);
+        });
+    window.StatisticsClick();
+    QVERIFY(!second);
 }
 
 int main(int argc, char *argv[])
