@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/dialometer/dialometer")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager | ppp")
+# Qt's own texts (standard buttons, dialogs) in the languages the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager | ppp, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "network-manager-gnome, bash-completion")
 # Owned by root whatever user builds the package.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -10,6 +10,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libqt6opengl6-dev libgl-dev
   libpugixml-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -7,6 +7,7 @@
 #include "connection/ConnectionService.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
+#include "core/Translations.h"
 #include "core/Version.h"
 
 #include <QApplication>
@@ -128,6 +129,7 @@ int main(int argc, char *argv[])
     const bool demo = parser.isSet(demoOption);
 
     QApplication app(argc, argv);
+    Translations::installTranslations(app);
     QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("dialometer"));

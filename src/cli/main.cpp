@@ -6,6 +6,7 @@
 #include "cli/StatisticsCommands.h"
 #include "cli/UsageCommand.h"
 #include "core/DataFolder.h"
+#include "core/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ const char *const kUsage =
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    Translations::installTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("dialometer-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DIALOMETER_VERSION));
 

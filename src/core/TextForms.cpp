@@ -489,4 +489,14 @@ QString timeSeparator(const QLocale &locale)
     return formsFor(locale).timeSeparator;
 }
 
+QString regionalFormsName()
+{
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return QLocale(value).name();
+    }
+    return QLocale::c().name();
+}
+
 } // namespace TextForms

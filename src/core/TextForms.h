@@ -62,4 +62,10 @@ bool parseTimeOfDay(const QString &text, double *fraction,
 // The locale's time separator (":" in most locales).
 QString timeSeparator(const QLocale &locale = QLocale::system());
 
+// The name ("de_DE") of the locale whose numbers QLocale::system() writes:
+// LC_ALL, else LC_NUMERIC, else LANG. QLocale::system().name() and
+// language() follow the language of texts (LANGUAGE, LC_MESSAGES) instead,
+// and say "en_US" for a German who reads English texts.
+QString regionalFormsName();
+
 } // namespace TextForms

@@ -57,7 +57,7 @@ for lib in libc6 libqt6core6 libqt6widgets6 libqt6charts6 libqt6svg6 libqt6dbus6
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-[[ $recommends == "network-manager | ppp" ]] || fail "Recommends: $recommends"
+[[ $recommends == "network-manager | ppp, qt6-translations-l10n" ]] || fail "Recommends: $recommends"
 
 # --- A fresh Debian 12 root ---------------------------------------------------
 finish_or_skip() { finish; skip "$*"; }
