@@ -48,8 +48,7 @@ std::unique_ptr<ConnectionService> chosenService(const QString &home, QTextStrea
     return service;
 }
 
-int runStatus(const CommandArguments &args, const QString &home, QTextStream &out,
-              QTextStream &err)
+int runStatus(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
         err << "dialometer-cli: status: unexpected argument \"" << args.positional().first() << "\""
@@ -141,8 +140,7 @@ int runStatus(const CommandArguments &args, const QString &home, QTextStream &ou
     return ExitSuccess;
 }
 
-int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
-            QTextStream &err)
+int runDial(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     const QStringList &arguments = args.positional();
     if (arguments.size() != 1 || arguments[0].isEmpty()) {
@@ -175,8 +173,7 @@ int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
     return ExitDataError;
 }
 
-int runHangUp(const CommandArguments &args, const QString &home, QTextStream &out,
-              QTextStream &err)
+int runHangUp(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
         err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;

@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandArguments.h"
 #include "cli/DataFileReader.h"
+#include "cli/ReportOptions.h"
 #include "cli/TableOutput.h"
 #include "core/DataFolder.h"
 #include "core/MachineText.h"
@@ -91,30 +92,18 @@ int runUsage(const QStringList &arguments, const CliContext &context)
 {
     const QString command = QStringLiteral("usage");
     const CommandArguments args = CommandArguments::forCommand(command, arguments);
-    if (!args.error().isEmpty() || !args.positional().isEmpty()) {
-        context.complain(command, args.error().isEmpty()
-                                      ? QStringLiteral("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
-                                                       "[--provider NAME] [--format text|json]")
-                                      : args.error());
-        return ExitUsage;
-    }
-    const QString formatName = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     TableOutput::Format format;
-    if (!TableOutput::parseFormat(formatName, &format) || format == TableOutput::Format::Csv) {
-        context.complain(command,
-                         QStringLiteral("unknown format \"%1\" (text or json)").arg(formatName));
+    QDate day;
+    QTime clockTime;
+    if (!ReportOptions::checkArguments(args, command,
+                                       QStringLiteral("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
+                                                      "[--provider NAME] [--format text|json]"),
+                                       context) ||
+        !ReportOptions::readTextOrJson(args, command, context, &format) ||
+        !ReportOptions::readAt(args, command, context, &day, &clockTime))
         return ExitUsage;
-    }
     QDateTime at = QDateTime::currentDateTime();
     if (args.has(QStringLiteral("--at"))) {
-        QDate day;
-        QTime clockTime;
-        if (!CommandArguments::readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
-            context.complain(command, QStringLiteral("--at \"%1\" is not a date and time like "
-                                                     "2026-12-09T05:00:00")
-                                          .arg(args.value(QStringLiteral("--at"))));
-            return ExitUsage;
-        }
         at = QDateTime(day, clockTime);
         if (!at.isValid()) {
             // A clock time that a daylight-saving change skips: the moment as

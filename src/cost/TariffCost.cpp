@@ -34,32 +34,49 @@ QString quantityValue(const QStringList &quantities, const char *name)
 
 } // namespace
 
+bool ReadTariffRange(pugi::xml_node range, TariffRange *out)
+{
+    double start = 0.0;
+    double end = 0.0;
+    if (!hasAttribute(range, "Time1") || !hasAttribute(range, "Time2") ||
+        !TextForms::parseTimeOfDay(attributeText(range, "Time1"), &start) ||
+        !TextForms::parseTimeOfDay(attributeText(range, "Time2"), &end))
+        return false;
+    out->startMs = toMs(start);
+    out->endMs = toMs(end);
+    out->node = range;
+    return out->startMs < out->endMs;
+}
+
+bool TariffRangeDecides(const TariffRange &range, qint64 msOfDay, QString *type)
+{
+    // A range without a tariff type leaves the choice to later ranges; an
+    // empty one ends the search and the default applies.
+    if (msOfDay < range.startMs || msOfDay >= range.endMs ||
+        !hasAttribute(range.node, "TariffType"))
+        return false;
+    *type = attributeText(range.node, "TariffType");
+    return true;
+}
+
+pugi::xml_node TariffDay(pugi::xml_node provider, int weekday)
+{
+    if (!provider || weekday < 1 || weekday > DayNames.size())
+        return pugi::xml_node();
+    return provider.child(DayNames.at(weekday - 1).toUtf8().constData());
+}
+
 QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDay)
 {
     if (!provider)
         return QString();
-    const int weekday = date.dayOfWeek(); // 1 Monday .. 7 Sunday
     QString type;
-    if (weekday >= 1 && weekday <= DayNames.size()) {
-        const QByteArray dayName = DayNames.at(weekday - 1).toUtf8();
-        const pugi::xml_node day = provider.child(dayName.constData());
-        const qint64 now = toMs(timeOfDay);
-        for (pugi::xml_node range = day.first_child(); range; range = range.next_sibling()) {
-            double start = 0.0;
-            double end = 0.0;
-            if (!hasAttribute(range, "Time1") || !hasAttribute(range, "Time2") ||
-                !TextForms::parseTimeOfDay(attributeText(range, "Time1"), &start) ||
-                !TextForms::parseTimeOfDay(attributeText(range, "Time2"), &end))
-                continue;
-            if (toMs(start) <= now && now < toMs(end)) {
-                // A range without a tariff type leaves the choice to later
-                // ranges; an empty one ends the search and the default applies.
-                if (!hasAttribute(range, "TariffType"))
-                    continue;
-                type = attributeText(range, "TariffType");
-                break;
-            }
-        }
+    const qint64 now = toMs(timeOfDay);
+    TariffRange range;
+    for (pugi::xml_node item = TariffDay(provider, date.dayOfWeek()).first_child(); item;
+         item = item.next_sibling()) {
+        if (ReadTariffRange(item, &range) && TariffRangeDecides(range, now, &type))
+            break;
     }
     if (type.isEmpty())
         type = attributeText(provider, "DefCost");

@@ -22,6 +22,25 @@ struct IntervalPrice
     QString tariffType;
 };
 
+// One time range of a day element that can be in force: from startMs
+// (inclusive) to endMs (exclusive), in ms of the day; node is the range
+// element, whose TariffType is read only when it matches.
+struct TariffRange
+{
+    qint64 startMs = 0;
+    qint64 endMs = 0;
+    pugi::xml_node node;
+};
+
+// Reads a range element; false when it never matches (a time missing or not
+// a time, or an end not after the start).
+bool ReadTariffRange(pugi::xml_node range, TariffRange *out);
+// Whether the range decides the type at msOfDay: it holds that time and has
+// a TariffType, whose text goes to *type (empty: the default applies).
+bool TariffRangeDecides(const TariffRange &range, qint64 msOfDay, QString *type);
+// The provider's day element of a weekday (1 Monday .. 7 Sunday), or none.
+pugi::xml_node TariffDay(pugi::xml_node provider, int weekday);
+
 // The ID of the tariff type in force on that date at that time of day (a
 // fraction of a day): the first range of the day element that holds the time
 // (start inclusive, end exclusive, never across midnight), else DefCost.
