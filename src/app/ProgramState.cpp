@@ -8,6 +8,7 @@
 #include "core/Version.h"
 #include "cost/PlanTracker.h"
 #include "cost/TariffTexts.h"
+#include "monitor/IdleHangUp.h"
 #include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
 #include "monitor/SessionObservers.h"
@@ -93,6 +94,9 @@ void ProgramState::startObservers()
     m_observers = std::make_unique<SessionObservers>(253);
     m_observers->add(m_tariffHint.get());
     m_observers->add(m_plans.get());
+    m_idle = std::make_unique<IdleHangUp>(*m_view, [this] { HangUpAll(); });
+    m_idle->readSettings(m_config);
+    m_observers->add(m_idle.get());
     m_monitor->setObserver(m_observers.get());
 }
 
@@ -142,6 +146,8 @@ void ProgramState::settingsClosed()
     if (m_plans)
         m_plans->readPlans(m_config);
     m_tariffTexts->configChanged();
+    if (m_idle)
+        m_idle->readSettings(m_config);
 }
 
 SessionTable &ProgramState::MemTable()

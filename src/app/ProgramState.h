@@ -11,6 +11,7 @@
 
 class Clock;
 class ConnectionService;
+class IdleHangUp;
 class MonitorView;
 class MonthStatistics;
 class PlanTracker;
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<PlanTracker> m_plans;          // observes the monitor, so outlives it
     std::unique_ptr<TariffTexts> m_tariffTexts;
     std::unique_ptr<TariffHint> m_tariffHint;
+    std::unique_ptr<IdleHangUp> m_idle;
     std::unique_ptr<SessionObservers> m_observers; // all that observe the monitor
     std::unique_ptr<SessionMonitor> m_monitor;
     std::unique_ptr<RunningJournal> m_journal;

@@ -10,6 +10,7 @@
 #include "settings/FormParts.h"
 #include "settings/GraphSettings.h"
 #include "settings/NumericPriceBox.h"
+#include "settings/ProviderIdleBox.h"
 #include "settings/TISPEdit.h"
 #include "settings/TRangeTimeEdit.h"
 #include "settings/TTariffTypesEdit.h"
@@ -284,6 +285,9 @@ QWidget *TSettings::buildTariffsTab()
     layout->addLayout(ispRow);
     layout->addWidget(GroupBox1, 1);
     layout->addWidget(buildPlanBox(page));
+    auto *idle = new ProviderIdleBox(page);
+    layout->addWidget(idle);
+    connect(idle, &ProviderIdleBox::providerEdited, this, &TSettings::providerChanged);
     return page;
 }
 
@@ -773,6 +777,8 @@ void TSettings::showPlan(pugi::xml_node provider)
     chbHangUpAtCap->setChecked(plan.hangUpAtCap);
     enableCapActions(plan);
     grpPlan->setEnabled(bool(provider));
+    if (auto *idle = findChild<ProviderIdleBox *>())
+        idle->loadFrom(provider);
 }
 
 void TSettings::enableCapActions(const ProviderPlan &plan)
