@@ -2,10 +2,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandArguments.h"
-#include "cli/DataFileReader.h"
 #include "cli/ReportOptions.h"
 #include "cli/TableOutput.h"
-#include "core/DataFolder.h"
 #include "core/MachineText.h"
 #include "core/TextForms.h"
 #include "cost/TariffOutlook.h"
@@ -169,13 +167,10 @@ int runPrice(const QStringList &arguments, const CliContext &context)
         }
     }
 
-    const QString configName = configPath(context.home);
+    QString configName;
     XmlDocument config;
-    QString problem;
-    if (!DataFileReader::read(configName, config, &problem)) {
-        context.complain(configName, problem);
+    if (!ReportOptions::readConfiguration(context, config, &configName))
         return ExitDataError;
-    }
     const bool oneProvider = args.has(QStringLiteral("--provider"));
     const QString wanted = args.value(QStringLiteral("--provider"));
     QList<ProviderOutlook> providers;

@@ -2,6 +2,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandArguments.h"
+#include "cli/DataFileReader.h"
+#include "core/DataFolder.h"
 
 namespace ReportOptions {
 
@@ -33,6 +35,16 @@ bool readAt(const CommandArguments &args, const QString &command, const CliConte
     context.complain(
         command,
         QStringLiteral("--at \"%1\" is not a date and time like 2026-12-09T05:00:00").arg(text));
+    return false;
+}
+
+bool readConfiguration(const CliContext &context, XmlDocument &config, QString *configName)
+{
+    *configName = configPath(context.home);
+    QString problem;
+    if (DataFileReader::read(*configName, config, &problem))
+        return true;
+    context.complain(*configName, problem);
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 class CommandArguments;
+class XmlDocument;
 class QDate;
 class QTime;
 struct CliContext;
@@ -24,5 +25,9 @@ bool readTextOrJson(const CommandArguments &args, const QString &command, const 
 // *clockTime stay as they are without --at.
 bool readAt(const CommandArguments &args, const QString &command, const CliContext &context,
             QDate *day, QTime *clockTime);
+
+// The configuration of the data folder; false, having said why, when it
+// cannot be read.
+bool readConfiguration(const CliContext &context, XmlDocument &config, QString *configName);
 
 } // namespace ReportOptions

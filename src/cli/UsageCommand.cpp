@@ -2,7 +2,6 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandArguments.h"
-#include "cli/DataFileReader.h"
 #include "cli/ReportOptions.h"
 #include "cli/TableOutput.h"
 #include "core/DataFolder.h"
@@ -114,13 +113,10 @@ int runUsage(const QStringList &arguments, const CliContext &context)
         }
     }
 
-    const QString configName = configPath(context.home);
+    QString configName;
     XmlDocument config;
-    QString problem;
-    if (!DataFileReader::read(configName, config, &problem)) {
-        context.complain(configName, problem);
+    if (!ReportOptions::readConfiguration(context, config, &configName))
         return ExitDataError;
-    }
     QList<ProviderPlan> plans = ReadProviderPlans(config);
     if (args.has(QStringLiteral("--provider"))) {
         const QString name = args.value(QStringLiteral("--provider"));
