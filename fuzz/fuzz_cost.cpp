@@ -39,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         quantities.megabytesOut = input.ConsumeFloatingPoint<double>();
     }
     const int providerIndex = input.ConsumeIntegralInRange<int>(0, 3);
+    // A restart's gap: up to a week and a day.
+    const qint64 spanMs = input.ConsumeIntegralInRange<qint64>(0, 8 * 86400000LL);
     const std::vector<uint8_t> xml = input.ConsumeRemainingBytes<uint8_t>();
 
     XmlDocument config;
@@ -55,5 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                     : PriceInterval(config, provider, quantities, timeOfDay, clock);
     TariffTypeAt(provider, clock.now().date(), TextForms::timeOfDay(clock.now()));
     (void)price;
+    SpanCost(config, provider, clock.now(), clock.now().addMSecs(spanMs), quantities.megabytesIn,
+             quantities.megabytesOut);
     return 0;
 }

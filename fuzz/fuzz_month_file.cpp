@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "core/Clock.h"
+#include "plans/PlanUsage.h"
 #include "store/DataFileEnvelope.h"
 #include "store/MonthStatistics.h"
 #include "store/StatisticsLog.h"
@@ -44,6 +45,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             TrafficSumOf(table.value(row, trafficIn), table.value(row, trafficOut));
     }
     month.addToMonthTotals(1.0 / 24.0, 0.5);
+
+    // The plans count the same file on their own, read-only.
+    QList<PlanUsage> usages;
+    for (const char *name : {"Home", "Work"}) {
+        ProviderPlan plan;
+        plan.name = QString::fromLatin1(name);
+        usages.append(PlanUsage(plan, clock.now()));
+    }
+    CountMonthFiles(dir.path(), usages);
+    for (const PlanUsage &usage : std::as_const(usages))
+        FUZZ_CHECK(usage.trafficMB() >= 0);
 
     // Whatever was there, the document now has the structure a save needs.
     FUZZ_CHECK(!month.document().isEmpty());

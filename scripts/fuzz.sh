@@ -18,7 +18,7 @@ cmake --build "$build_dir" --target fuzzers >&2
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_data_file fuzz_month_file fuzz_cost fuzz_text_forms fuzz_sim_modem fuzz_journal)
+  targets=(fuzz_data_file fuzz_month_file fuzz_cost fuzz_text_forms fuzz_sim_modem fuzz_journal fuzz_resume_token)
 fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

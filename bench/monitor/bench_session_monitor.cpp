@@ -1,9 +1,9 @@
 #include "backends/sim/SimulatedModemService.h"
 #include "connection/ConnectionService.h"
 #include "core/Clock.h"
-#include "cost/PlanTracker.h"
 #include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
+#include "plans/PlanTracker.h"
 #include "store/MonthStatistics.h"
 #include "store/XmlDocument.h"
 

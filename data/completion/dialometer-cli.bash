@@ -76,8 +76,11 @@ _dialometer_cli()
             ((i++))
         elif [[ -z $command ]]; then
             [[ $word == -* ]] || command=$word
+        elif [[ $word == --daily ]]; then
+            # The one option that takes no value.
+            :
         elif [[ $word == --* ]]; then
-            # Every option of a command takes a value.
+            # Every other option of a command takes a value.
             [[ $word == --*=* ]] || ((i++))
         else
             ((positional++))
@@ -91,7 +94,7 @@ _dialometer_cli()
         return
         ;;
     --format)
-        if [[ $command == status || $command == usage || $command == price ]]; then
+        if [[ $command == status || $command == price ]]; then
             mapfile -t COMPREPLY < <(compgen -W 'text json' -- "$cur")
         else
             mapfile -t COMPREPLY < <(compgen -W 'text csv json' -- "$cur")
@@ -127,7 +130,7 @@ _dialometer_cli()
     encode) options='--in' ;;
     sessions | months | status) options='--format' ;;
     cost) options='--config --provider --at --minutes --received-mb --sent-mb' ;;
-    usage) options='--at --provider --format' ;;
+    usage) options='--at --provider --daily --format' ;;
     price) options='--provider --at --minutes --within --format' ;;
     esac
     if [[ $cur == -* ]]; then

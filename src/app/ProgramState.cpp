@@ -6,13 +6,13 @@
 #include "core/Prompter.h"
 #include "core/TextForms.h"
 #include "core/Version.h"
-#include "cost/PlanTracker.h"
 #include "cost/TariffTexts.h"
 #include "monitor/IdleHangUp.h"
 #include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
 #include "monitor/SessionObservers.h"
 #include "monitor/TariffHint.h"
+#include "plans/PlanTracker.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/MonthStatistics.h"
@@ -37,6 +37,9 @@ ProgramState::ProgramState(ConnectionService &service, Prompter &prompter, const
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(SessionMonitor::intervalMs());
+    // Every tick is charged as 500 ms: a coarse timer, which may fire 5 %
+    // early, would charge more minutes than the connection lasted.
+    m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &ProgramState::Timer1Timer);
 }
 

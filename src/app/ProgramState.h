@@ -80,6 +80,8 @@ public:
     // What the ticks show (the main window); the tray balloon is shown here.
     MonitorView &view() { return *m_view; }
     QTimer *Timer1() const { return m_timer1; }
+    // The plans' use, followed from start() on; nullptr before.
+    PlanTracker *plans() const { return m_plans.get(); }
     // One tick of the monitor; then the month's statistics follow the clock.
     void Timer1Timer();
 

@@ -11,6 +11,7 @@
 #include "core/TextForms.h"
 #include "core/Version.h"
 #include "monitor/SessionMonitor.h"
+#include "planview/TPlan.h"
 #include "settings/GraphSettings.h"
 #include "settings/TSettings.h"
 #include "stats/TStatistic.h"
@@ -196,6 +197,7 @@ TMain::TMain(ConnectionService &service, Prompter &prompter, const Clock &clock,
     m_tray = new TrayIcon(*m_state, this, this);
     connect(m_tray, &TrayIcon::showCounterRequested, this, &TMain::ShowcounterClick);
     connect(m_tray, &TrayIcon::statisticsRequested, this, &TMain::StatisticsClick);
+    connect(m_tray, &TrayIcon::planRequested, this, &TMain::PlanClick);
     connect(m_tray, &TrayIcon::settingsRequested, this, &TMain::SettingsClick);
     connect(m_tray, &TrayIcon::disconnectRequested, this, &TMain::DisconnectClick);
     connect(m_tray, &TrayIcon::aboutRequested, this, &TMain::AboutClick);
@@ -297,6 +299,8 @@ void TMain::buildMenus()
     QAction *statistic =
         main->addAction(QStringLiteral("Statistic"), this, &TMain::StatisticsClick);
     statistic->setObjectName(QStringLiteral("Statistic2"));
+    main->addAction(QStringLiteral("Plan"), this, &TMain::PlanClick)
+        ->setObjectName(QStringLiteral("Plan2"));
     QAction *settings = main->addAction(QStringLiteral("Settings"), this, &TMain::SettingsClick);
     settings->setObjectName(QStringLiteral("Settings2"));
     main->addSeparator()->setObjectName(QStringLiteral("N2"));
@@ -429,6 +433,13 @@ void TMain::StatisticsClick()
     ProgramState &program = state();
     TStatistic::ShowStatistics(program.MemTable(), program.LogsDir(),
                                program.statistics().filePath(), program.prompter(), this);
+}
+
+void TMain::PlanClick()
+{
+    ProgramState &program = state();
+    const bool connected = program.isStarted() && program.monitor().WasConnected();
+    TPlan::ShowPlan(program.plans(), connected ? program.EntryName() : QString(), this);
 }
 
 void TMain::AboutClick()

@@ -52,6 +52,8 @@ public:
     void ExitClick();
     void SettingsClick();
     void StatisticsClick();
+    // The plan window: not modal, one at a time.
+    void PlanClick();
     void AboutClick();
     void ShowcounterClick();
     void DisconnectClick();

@@ -53,6 +53,8 @@ TrayIcon::TrayIcon(ProgramState &state, QWidget *window, QObject *parent)
     m_menu->setDefaultAction(show);
     m_menu->addAction(QStringLiteral("Statistic"), this, &TrayIcon::statisticsRequested)
         ->setObjectName(QStringLiteral("Statistic1"));
+    m_menu->addAction(QStringLiteral("Plan"), this, &TrayIcon::planRequested)
+        ->setObjectName(QStringLiteral("Plan1"));
     m_menu->addAction(QStringLiteral("Settings"), this, &TrayIcon::settingsRequested)
         ->setObjectName(QStringLiteral("Settings1"));
     m_menu->addSeparator()->setObjectName(QStringLiteral("N4"));

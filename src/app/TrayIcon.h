@@ -68,6 +68,7 @@ public:
 signals:
     void showCounterRequested();
     void statisticsRequested();
+    void planRequested();
     void settingsRequested();
     void disconnectRequested();
     void aboutRequested();

@@ -10,25 +10,37 @@ namespace {
 // Longer than any token this program writes; more is no token of its.
 constexpr qsizetype kMaxLength = 4096;
 
+// The whole text, never a part of it: "$" would match before a final line
+// break, so that a key could end the line.
 bool isKey(const QString &key)
 {
-    static const QRegularExpression valid(QStringLiteral("^[a-z][a-z0-9]{0,15}$"));
+    static const QRegularExpression valid(
+        QRegularExpression::anchoredPattern(QStringLiteral("[a-z][a-z0-9]{0,15}")));
     return valid.match(key).hasMatch();
+}
+
+bool isWholeNumber(const QString &text)
+{
+    static const QRegularExpression valid(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,19}")));
+    return valid.match(text).hasMatch();
 }
 
 } // namespace
 
 ResumeToken::ResumeToken(QString kind, int version) : m_kind(std::move(kind)), m_version(version) {}
 
-void ResumeToken::insert(const QString &key, const QString &value)
+bool ResumeToken::insert(const QString &key, const QString &value)
 {
-    Q_ASSERT(isKey(key) && !contains(key));
+    if (!isKey(key) || contains(key))
+        return false;
     m_fields.append({key, value});
+    return true;
 }
 
-void ResumeToken::insert(const QString &key, qint64 value)
+bool ResumeToken::insert(const QString &key, qint64 value)
 {
-    insert(key, QString::number(value));
+    return insert(key, QString::number(value));
 }
 
 QString ResumeToken::text() const
@@ -77,7 +89,11 @@ QString ResumeToken::value(const QString &key) const
 
 std::optional<qint64> ResumeToken::number(const QString &key) const
 {
+    // toLongLong() reads up to a NUL, and takes blanks and a "+" too.
+    const QString text = value(key);
+    if (!isWholeNumber(text))
+        return std::nullopt;
     bool ok = false;
-    const qint64 n = value(key).toLongLong(&ok);
+    const qint64 n = text.toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;
 }

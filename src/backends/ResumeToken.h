@@ -15,8 +15,10 @@ class ResumeToken
 public:
     ResumeToken(QString kind, int version);
 
-    void insert(const QString &key, const QString &value);
-    void insert(const QString &key, qint64 value);
+    // A key is a lower-case letter and up to 15 more letters or digits, each
+    // key once; false and nothing added for any other.
+    bool insert(const QString &key, const QString &value);
+    bool insert(const QString &key, qint64 value);
     QString text() const;
 
     // The fields of text when it is a well-formed token of this kind and

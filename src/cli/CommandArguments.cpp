@@ -21,6 +21,7 @@ struct CommandOptions
 {
     const char *name;
     QStringList valueOptions;
+    QStringList flags = {};
 };
 
 const QList<CommandOptions> &commandTable()
@@ -35,7 +36,8 @@ const QList<CommandOptions> &commandTable()
           QStringLiteral("--minutes"), QStringLiteral("--received-mb"),
           QStringLiteral("--sent-mb")}},
         {"usage",
-         {QStringLiteral("--at"), QStringLiteral("--provider"), QStringLiteral("--format")}},
+         {QStringLiteral("--at"), QStringLiteral("--provider"), QStringLiteral("--format")},
+         {QStringLiteral("--daily")}},
         {"price",
          {QStringLiteral("--provider"), QStringLiteral("--at"), QStringLiteral("--minutes"),
           QStringLiteral("--within"), QStringLiteral("--format")}},
@@ -84,7 +86,7 @@ CommandArguments CommandArguments::forCommand(const QString &command, const QStr
 {
     for (const CommandOptions &options : commandTable()) {
         if (command == QLatin1String(options.name))
-            return CommandArguments(arguments, options.valueOptions);
+            return CommandArguments(arguments, options.valueOptions, options.flags);
     }
     return CommandArguments(arguments, {});
 }

@@ -8,6 +8,7 @@
 #include "connection/WatchPolicy.h"
 #include "core/DataFolder.h"
 #include "store/DataFiles.h"
+#include "store/RunningJournal.h"
 #include "store/XmlDocument.h"
 
 #include <QEventLoop>
@@ -48,6 +49,43 @@ std::unique_ptr<ConnectionService> chosenService(const QString &home, QTextStrea
     return service;
 }
 
+// Where a connection's figures count from.
+enum class CountedFrom {
+    Program,    // the program's journal of it: the program's zero and start
+    Connection, // the back end counts the connection whole
+    Tool,       // this run's first reading
+};
+
+// As status --format json names it.
+QString countedFromName(CountedFrom from)
+{
+    switch (from) {
+    case CountedFrom::Program:
+        return QStringLiteral("program");
+    case CountedFrom::Connection:
+        return QStringLiteral("connection");
+    case CountedFrom::Tool:
+        break;
+    }
+    return QStringLiteral("tool");
+}
+
+// The resume token of the program's journal in the data folder; empty when
+// there is none. Read only: a damaged journal is the program's to keep aside.
+QString journalTokenIn(const QString &home, QTextStream &err)
+{
+    const QString path = runningJournalPath(home);
+    XmlDocument document;
+    const DocumentLoad load = ReadDocument(path, document);
+    RunningConnection journal;
+    if (load.loaded() && RunningJournal::fromDocument(document, &journal))
+        return journal.token;
+    if (load.outcome == DocumentLoad::Inaccessible)
+        err << "dialometer-cli: " << path << ": cannot be opened: " << load.reason
+            << "; the bytes count from this tool's start" << Qt::endl;
+    return QString();
+}
+
 int runStatus(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
@@ -67,16 +105,28 @@ int runStatus(const CommandArguments &args, const QString &home, QTextStream &ou
 
     const QStringList entries = ListAllEntries(*service);
     const std::vector<ConnectionRecord> connections = ListAllConnections(*service);
+    // The program's journal of the connection it watches: when the back end
+    // takes its token for one listed here, that connection's counters and
+    // duration go on from the program's zero and start, as the program's do.
+    QString journalToken = journalTokenIn(home, err);
     struct Row
     {
         ConnectionRecord record;
         QString interfaceName;
         SessionCounters counters;
         bool haveCounters = false;
+        CountedFrom countedFrom = CountedFrom::Tool;
     };
     std::vector<Row> rows;
     for (const ConnectionRecord &r : connections) {
-        Row row{r, service->interfaceName(r.hrasconn), SessionCounters(), false};
+        Row row{r, service->interfaceName(r.hrasconn), SessionCounters(), false, CountedFrom::Tool};
+        if (!journalToken.isEmpty() && service->resume(r.hrasconn, journalToken)) {
+            row.countedFrom = CountedFrom::Program;
+            journalToken.clear(); // one journal, one connection
+        } else {
+            row.countedFrom = service->countsSinceConnect(r.hrasconn) ? CountedFrom::Connection
+                                                                      : CountedFrom::Tool;
+        }
         row.haveCounters =
             service->connectionStatistics(r.hrasconn, &row.counters) == ConnectionService::Success;
         rows.push_back(row);
@@ -87,7 +137,8 @@ int runStatus(const CommandArguments &args, const QString &home, QTextStream &ou
         for (const Row &row : rows) {
             QJsonObject o{{"entry", row.record.szEntryName},
                           {"interface", row.interfaceName},
-                          {"handle", QString::number(row.record.hrasconn)}};
+                          {"handle", QString::number(row.record.hrasconn)},
+                          {"countedFrom", countedFromName(row.countedFrom)}};
             if (row.haveCounters) {
                 const SessionCounters &c = row.counters;
                 o.insert("bytesReceived", double(c.dwBytesRcved));
@@ -135,6 +186,11 @@ int runStatus(const CommandArguments &args, const QString &home, QTextStream &ou
             << " frames, compression " << c.dwCompressionRatioOut << "%\n";
         out << "    speed:    " << c.dwBps << " bit/s\n";
         out << "    connected: " << durationText(c.dwConnectDuration) << '\n';
+        if (row.countedFrom == CountedFrom::Program)
+            out << "    counted as the program counts it (its journal of this connection)\n";
+        else if (row.countedFrom == CountedFrom::Tool)
+            out << "    bytes counted from this tool's start (the program's journal does not "
+                   "name this connection)\n";
     }
     out.flush();
     return ExitSuccess;

@@ -7,8 +7,9 @@
 #include "core/DataFolder.h"
 #include "core/MachineText.h"
 #include "core/TextForms.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/XmlDocument.h"
 
 #include <QJsonArray>
@@ -52,6 +53,55 @@ QJsonObject usageObject(const PlanUsage &usage)
     };
 }
 
+QString isoDate(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+// What is left of each cap a day until the period's end.
+std::optional<double> trafficBudget(const PlanUsage &usage, const PlanDays &days)
+{
+    return days.dailyBudget(usage.plan().trafficCapMB, usage.trafficMB());
+}
+
+std::optional<double> costBudget(const PlanUsage &usage, const PlanDays &days)
+{
+    return days.dailyBudget(usage.plan().costCap, usage.cost());
+}
+
+void addDays(QJsonObject &object, const PlanUsage &usage, const PlanDays &days)
+{
+    QJsonArray list;
+    for (const PlanDay &day : days.days()) {
+        list.append(QJsonObject{
+            {QStringLiteral("date"), isoDate(day.date)},
+            {QStringLiteral("sessions"), day.sessions},
+            {QStringLiteral("seconds"), qint64(std::llround(day.seconds()))},
+            {QStringLiteral("trafficMB"), TableOutput::jsonValue(day.trafficMB())},
+            {QStringLiteral("cost"), TableOutput::jsonValue(day.cost)},
+        });
+    }
+    object.insert(QStringLiteral("days"), list);
+    object.insert(QStringLiteral("dailyBudgetMB"), jsonNumber(trafficBudget(usage, days)));
+    object.insert(QStringLiteral("dailyBudgetCost"), jsonNumber(costBudget(usage, days)));
+}
+
+void writeDaysCsv(QTextStream &out, const QList<PlanUsage> &usages, const QList<PlanDays> &days)
+{
+    QList<TableOutput::Row> rows;
+    for (qsizetype i = 0; i < usages.size(); ++i) {
+        for (const PlanDay &day : days[i].days()) {
+            rows.append({usages[i].plan().name, isoDate(day.date), qint64(day.sessions),
+                         qint64(std::llround(day.seconds())), day.trafficMB(), day.cost});
+        }
+    }
+    TableOutput::writeCsv(out,
+                          {QStringLiteral("provider"), QStringLiteral("date"),
+                           QStringLiteral("sessions"), QStringLiteral("seconds"),
+                           QStringLiteral("trafficMB"), QStringLiteral("cost")},
+                          rows);
+}
+
 QString megabytes(const std::optional<double> &value)
 {
     return value ? QLocale::system().toString(*value, 'f', 1) : QStringLiteral("-");
@@ -85,23 +135,68 @@ void writeText(QTextStream &out, const QList<PlanUsage> &usages)
         out, lines, {false, false, false, true, true, true, true, true, true, true, true});
 }
 
+// The days of each period and what may be used a day until its end.
+void writeDaysText(QTextStream &out, const QList<PlanUsage> &usages, const QList<PlanDays> &days)
+{
+    QList<QStringList> lines;
+    lines.append({QStringLiteral("Provider"), QStringLiteral("Date"), QStringLiteral("Sessions"),
+                  QStringLiteral("Duration"), QStringLiteral("Traffic MB"),
+                  QStringLiteral("Cost")});
+    for (qsizetype i = 0; i < usages.size(); ++i) {
+        for (const PlanDay &day : days[i].days()) {
+            lines.append({usages[i].plan().name, TextForms::shortDateText(day.date),
+                          TextForms::countText(day.sessions),
+                          TextForms::durationText(day.durationDays), megabytes(day.trafficMB()),
+                          money(day.cost)});
+        }
+    }
+    out << '\n';
+    TableOutput::writeAligned(out, lines, {false, false, true, true, true, true});
+
+    QList<QStringList> budgets;
+    budgets.append({QStringLiteral("Provider"), QStringLiteral("Days left"),
+                    QStringLiteral("MB a day"), QStringLiteral("Cost a day")});
+    for (qsizetype i = 0; i < usages.size(); ++i) {
+        budgets.append({usages[i].plan().name, TextForms::countText(days[i].daysLeft()),
+                        megabytes(trafficBudget(usages[i], days[i])),
+                        money(costBudget(usages[i], days[i]))});
+    }
+    out << '\n';
+    TableOutput::writeAligned(out, budgets, {false, true, true, true});
+}
+
 } // namespace
 
 int runUsage(const QStringList &arguments, const CliContext &context)
 {
     const QString command = QStringLiteral("usage");
     const CommandArguments args = CommandArguments::forCommand(command, arguments);
+    if (!args.error().isEmpty() || !args.positional().isEmpty()) {
+        context.complain(command, args.error().isEmpty()
+                                      ? QStringLiteral("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
+                                                       "[--provider NAME] [--daily] "
+                                                       "[--format text|csv|json]")
+                                      : args.error());
+        return ExitUsage;
+    }
+    const QString formatName = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     TableOutput::Format format;
+    const bool daily = args.has(QStringLiteral("--daily"));
+    if (!TableOutput::parseFormat(formatName, &format) ||
+        (format == TableOutput::Format::Csv && !daily)) {
+        context.complain(
+            command,
+            daily ? QStringLiteral("unknown format \"%1\" (text, csv or json)").arg(formatName)
+                  : QStringLiteral("unknown format \"%1\" (text or json; "
+                                   "csv with --daily)")
+                        .arg(formatName));
+        return ExitUsage;
+    }
+    QDateTime at = QDateTime::currentDateTime();
     QDate day;
     QTime clockTime;
-    if (!ReportOptions::checkArguments(args, command,
-                                       QStringLiteral("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
-                                                      "[--provider NAME] [--format text|json]"),
-                                       context) ||
-        !ReportOptions::readTextOrJson(args, command, context, &format) ||
-        !ReportOptions::readAt(args, command, context, &day, &clockTime))
+    if (!ReportOptions::readAt(args, command, context, &day, &clockTime))
         return ExitUsage;
-    QDateTime at = QDateTime::currentDateTime();
     if (args.has(QStringLiteral("--at"))) {
         at = QDateTime(day, clockTime);
         if (!at.isValid()) {
@@ -131,17 +226,34 @@ int runUsage(const QStringList &arguments, const CliContext &context)
     usages.reserve(plans.size());
     for (const ProviderPlan &plan : std::as_const(plans))
         usages.append(PlanUsage(plan, at));
-    CountMonthFiles(logsDir(context.home), usages);
-
-    if (format == TableOutput::Format::Json) {
-        QJsonArray providers;
+    QList<PlanDays> days;
+    if (daily) {
+        days.reserve(usages.size());
         for (const PlanUsage &usage : std::as_const(usages))
-            providers.append(usageObject(usage));
+            days.append(PlanDays(usage));
+        CountMonthFiles(logsDir(context.home), usages,
+                        [&days](qsizetype i, const PlanSession &session) { days[i].add(session); });
+    } else {
+        CountMonthFiles(logsDir(context.home), usages);
+    }
+
+    if (format == TableOutput::Format::Csv) {
+        writeDaysCsv(context.out, usages, days);
+    } else if (format == TableOutput::Format::Json) {
+        QJsonArray providers;
+        for (qsizetype i = 0; i < usages.size(); ++i) {
+            QJsonObject object = usageObject(usages[i]);
+            if (daily)
+                addDays(object, usages[i], days[i]);
+            providers.append(object);
+        }
         const QJsonObject answer{{QStringLiteral("at"), isoTime(at)},
                                  {QStringLiteral("providers"), providers}};
         TableOutput::writeJson(context.out, QJsonDocument(answer));
     } else {
         writeText(context.out, usages);
+        if (daily)
+            writeDaysText(context.out, usages, days);
     }
     context.out.flush();
     return ExitSuccess;

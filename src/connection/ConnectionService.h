@@ -2,8 +2,8 @@
 
 #include "connection/ConnectionRecord.h"
 #include "connection/DialAttempt.h"
-#include "connection/SessionCounters.h"
 #include "connection/WatchPolicy.h"
+#include "core/SessionCounters.h"
 
 #include <QObject>
 #include <QStringList>
@@ -100,6 +100,16 @@ public:
         Q_UNUSED(handle);
         Q_UNUSED(token);
         return false;
+    }
+
+    // True when the connection's counters are its own since it came up;
+    // false when they count from when this process first counted it (an
+    // interface that outlives its connections, found up already, and not
+    // taken up again through resume()).
+    virtual bool countsSinceConnect(ConnectionHandle handle) const
+    {
+        Q_UNUSED(handle);
+        return true;
     }
 
     virtual PhonebookEditing phonebookEditing() const = 0;

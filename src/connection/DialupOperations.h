@@ -2,7 +2,7 @@
 
 #include "connection/ConnectionRecord.h"
 #include "connection/ConnectionService.h"
-#include "connection/SessionCounters.h"
+#include "core/SessionCounters.h"
 
 #include <QString>
 #include <QStringList>

@@ -337,6 +337,11 @@ QString dateTimeText(double days, const QLocale &locale)
     return text;
 }
 
+QString shortDateText(const QDate &date, const QLocale &locale)
+{
+    return locale.toString(date, formsFor(locale).shortDate.pattern());
+}
+
 bool parseDateTime(const QString &input, double *days, const QLocale &locale)
 {
     return readDateTime(input, days, locale, DateTimeFormat::TwoDigitYears::PointInTime);

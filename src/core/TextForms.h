@@ -32,6 +32,8 @@ bool parseNumber(const QString &text, double *value, const QLocale &locale = QLo
 // Date-time text: the short date (four-digit year), then, unless the time of
 // day is exactly 00:00:00, a blank and the long time (without time zone).
 QString dateTimeText(double days, const QLocale &locale = QLocale::system());
+// The short date (four-digit year) of a calendar date.
+QString shortDateText(const QDate &date, const QLocale &locale = QLocale::system());
 // Reads a date-time text written by dateTimeText (a date alone, or a date and
 // a time). A two-digit year means 1950..2049. False when unreadable.
 bool parseDateTime(const QString &text, double *days, const QLocale &locale = QLocale::system());

@@ -4,6 +4,7 @@
 #include "store/XmlDocument.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,24 +23,19 @@ struct IntervalPrice
     QString tariffType;
 };
 
-// One time range of a day element that can be in force: from startMs
-// (inclusive) to endMs (exclusive), in ms of the day; node is the range
-// element, whose TariffType is read only when it matches.
-struct TariffRange
+// One piece of a weekday's schedule: from startMs of the day up to the next
+// piece's start (or midnight) the tariff type of that ID is in force (empty:
+// none, not even a default).
+struct TariffPiece
 {
     qint64 startMs = 0;
-    qint64 endMs = 0;
-    pugi::xml_node node;
+    QString type;
 };
 
-// Reads a range element; false when it never matches (a time missing or not
-// a time, or an end not after the start).
-bool ReadTariffRange(pugi::xml_node range, TariffRange *out);
-// Whether the range decides the type at msOfDay: it holds that time and has
-// a TariffType, whose text goes to *type (empty: the default applies).
-bool TariffRangeDecides(const TariffRange &range, qint64 msOfDay, QString *type);
-// The provider's day element of a weekday (1 Monday .. 7 Sunday), or none.
-pugi::xml_node TariffDay(pugi::xml_node provider, int weekday);
+// The provider's schedule of a weekday (1 Monday .. 7 Sunday) as pieces, the
+// first from 0, each of another type than the one before: the type in force
+// changes only where a range starts or ends.
+QList<TariffPiece> TariffDayPieces(pugi::xml_node provider, int weekday);
 
 // The ID of the tariff type in force on that date at that time of day (a
 // fraction of a day): the first range of the day element that holds the time
@@ -65,6 +61,13 @@ IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
 
 double IntervalCost(const XmlDocument &config, pugi::xml_node provider,
                     const IntervalQuantities &quantities, double timeOfDay, const Clock &clock);
+
+// The cost of a stretch of connection from `from` to `to`, however long: each
+// moment's minutes at the tariff in force then (the stretch is split where a
+// range starts or ends and at midnight, in local time), the traffic spread
+// over it evenly, as nobody watched when it passed.
+double SpanCost(const XmlDocument &config, pugi::xml_node provider, const QDateTime &from,
+                const QDateTime &to, double megabytesIn, double megabytesOut);
 
 // The same with the quantities as "Minute=…", "Input=…", "Output=…" number
 // texts under the user's locale; a quantity that is missing or not a number

@@ -67,36 +67,13 @@ TariffOutlook::TariffOutlook(const XmlDocument &config, pugi::xml_node provider)
     double fee = 0.0;
     if (TextForms::parseNumber(attributeText(provider, "PayConn"), &fee))
         m_fee = fee;
-    const QString defaultType = attributeText(provider, "DefCost");
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        QList<TariffRange> ranges;
-        QList<qint64> bounds{0};
-        TariffRange range;
-        for (pugi::xml_node item = TariffDay(provider, weekday).first_child(); item;
-             item = item.next_sibling()) {
-            if (ReadTariffRange(item, &range)) {
-                ranges.append(range);
-                bounds << range.startMs << range.endMs;
-            }
-        }
-        std::sort(bounds.begin(), bounds.end());
-        bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
-        // Between two bounds the same ranges hold, so the type found at the
-        // first holds up to the next.
         QList<Interval> &day = m_week[weekday - 1];
-        for (const qint64 bound : std::as_const(bounds)) {
-            if (bound >= kMsPerDay)
-                break;
-            QString type;
-            for (const TariffRange &candidate : std::as_const(ranges)) {
-                if (TariffRangeDecides(candidate, bound, &type))
-                    break;
-            }
-            if (type.isEmpty())
-                type = defaultType;
-            const int tariff = type.isEmpty() ? -1 : tariffIndex(config, type);
+        for (const TariffPiece &piece : TariffDayPieces(provider, weekday)) {
+            const int tariff = piece.type.isEmpty() ? -1 : tariffIndex(config, piece.type);
+            // Two IDs that name no tariff type are the same: none.
             if (day.isEmpty() || day.last().tariff != tariff)
-                day.append({bound, tariff});
+                day.append({piece.startMs, tariff});
         }
     }
 }

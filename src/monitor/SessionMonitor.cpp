@@ -283,10 +283,14 @@ void SessionMonitor::connectedUpdate()
         // on, which frees the element found at connect: look it up afresh.
         refindProvider();
         const QDateTime now = m_clock.now();
-        m_sessionCost +=
-            IntervalCost(m_config, m_providerNode, quantities, TextForms::timeOfDay(now), m_clock);
+        if (m_resumedFrom)
+            m_sessionCost += resumeGapCost(now);
+        else
+            m_sessionCost += IntervalCost(m_config, m_providerNode, quantities,
+                                          TextForms::timeOfDay(now), m_clock);
     } else {
         m_sessionCost = 0;
+        m_resumedFrom.reset();
     }
 
     updateLight(s.dwBytesXmited, m_lastSent, m_sentLedState, MonitorView::Light::Sent);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "connection/ConnectionRecord.h"
-#include "connection/SessionCounters.h"
+#include "core/SessionCounters.h"
 #include "monitor/MonitorView.h"
 #include "store/RunningJournal.h"
 
@@ -102,6 +102,9 @@ private:
     bool settleLeftJournal();
     bool resumeLeftJournal();
     void takeUpLeftConnection(ConnectionHandle handle);
+    // The price of the time and traffic between the resumed journal's figures
+    // and this tick's, in place of one tick's.
+    double resumeGapCost(const QDateTime &now);
     void recordLeftJournal();
     void writeJournalIfDue();
     void dropJournal();
@@ -139,4 +142,5 @@ private:
     QDateTime m_journalWrittenAt; // invalid: due at the next connected tick
     std::optional<RunningConnection> m_leftJournal;
     int m_leftJournalTicks = 0;
+    std::optional<RunningConnection> m_resumedFrom; // until the gap since it is priced
 };

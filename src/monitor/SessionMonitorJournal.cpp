@@ -6,6 +6,7 @@
 #include "core/DataFolder.h"
 #include "core/LogCategories.h"
 #include "core/TextForms.h"
+#include "cost/TariffCost.h"
 #include "monitor/SessionMonitor.h"
 #include "monitor/SessionObserver.h"
 #include "monitor/SessionRecord.h"
@@ -17,6 +18,11 @@
 namespace {
 
 constexpr double kMsPerDay = 86400000.0;
+constexpr double kBytesPerMB = 1048576.0;
+// How much longer than the clock's time since the journal's figures the
+// connection may have lasted meanwhile: the back end and the clock each read
+// the time a little apart.
+constexpr qint64 kResumeSlackMs = 2000;
 
 } // namespace
 
@@ -32,8 +38,9 @@ void SessionMonitor::writeJournal()
         m_sessionCost,
         m_currentUserName,
         m_counters,
+        m_clock.now(),
     };
-    m_journalWrittenAt = m_clock.now();
+    m_journalWrittenAt = running.writtenAt;
     m_journal->post(running);
 }
 
@@ -86,8 +93,8 @@ void SessionMonitor::takeUpLeftConnection(ConnectionHandle handle)
     qCDebug(lcMonitor) << "resumed:" << handle << left.entryName << "since" << left.startTime;
 
     // The state the connect steps and the ticks until the last run ended
-    // left; the tick that follows prices the traffic since the journal's
-    // figures, and nothing is charged or shown as a new connection.
+    // left; the tick that follows prices the time and traffic since the
+    // journal's figures, and nothing is charged or shown as a new connection.
     m_wasConnected = true;
     m_watchedHandle = handle;
     m_entryName = left.entryName;
@@ -101,6 +108,7 @@ void SessionMonitor::takeUpLeftConnection(ConnectionHandle handle)
     m_lastSent = left.counters.dwBytesXmited;
     m_graphLastTotal = 0;
     m_journalWrittenAt = QDateTime(); // the back end's new token goes in at once
+    m_resumedFrom = left;
 
     m_view.setStatusGlyph(MonitorView::ConnectedGlyph);
     m_view.setStatusText(QStringLiteral("Connected..."));
@@ -109,6 +117,46 @@ void SessionMonitor::takeUpLeftConnection(ConnectionHandle handle)
     m_view.setText(MonitorView::Field::Provider, m_entryName);
     m_trayState = 1;
     m_view.SetTrayImage(MonitorView::TrayNoTraffic);
+}
+
+double SessionMonitor::resumeGapCost(const QDateTime &now)
+{
+    const SessionCounters &s = m_counters;
+    // Not refreshed since the journal's figures were put back: the next tick
+    // that is prices the gap.
+    if (s == m_resumedFrom->counters)
+        return 0.0;
+    const RunningConnection left = *m_resumedFrom;
+    m_resumedFrom.reset();
+
+    const qint64 gapMs = s.dwConnectDuration - left.counters.dwConnectDuration;
+    // The longest the connection can have gone on unwatched: the clock's time
+    // since the journal's figures, or since the start for a journal that does
+    // not say when they were taken.
+    const qint64 clockMs = left.writtenAt.isValid()
+                               ? left.writtenAt.msecsTo(now)
+                               : qint64((TextForms::toDays(now) - left.startTime) * kMsPerDay);
+    if (gapMs < 0 || gapMs > clockMs + kResumeSlackMs ||
+        s.dwBytesRcved < left.counters.dwBytesRcved ||
+        s.dwBytesXmited < left.counters.dwBytesXmited) {
+        qCWarning(lcMonitor) << "the time since the journal's figures is not priced: the"
+                             << "connection's duration went from" << left.counters.dwConnectDuration
+                             << "to" << s.dwConnectDuration << "ms in" << clockMs
+                             << "ms of the clock, its bytes from" << left.counters.dwBytesRcved
+                             << "/" << left.counters.dwBytesXmited << "to" << s.dwBytesRcved << "/"
+                             << s.dwBytesXmited << "; the cost stays the journal's" << left.cost;
+        return 0.0;
+    }
+    const double megabytesIn = double(s.dwBytesRcved - left.counters.dwBytesRcved) / kBytesPerMB;
+    const double megabytesOut = double(s.dwBytesXmited - left.counters.dwBytesXmited) / kBytesPerMB;
+    const double cost =
+        gapMs == 0 ? IntervalCost(m_config, m_providerNode, {0.0, megabytesIn, megabytesOut},
+                                  TextForms::timeOfDay(now), m_clock)
+                   : SpanCost(m_config, m_providerNode, now.addMSecs(-gapMs), now, megabytesIn,
+                              megabytesOut);
+    qCDebug(lcMonitor) << "priced" << gapMs << "ms and" << megabytesIn << "/" << megabytesOut
+                       << "MB since the journal's figures:" << cost;
+    return cost;
 }
 
 void SessionMonitor::recordLeftJournal()

@@ -81,6 +81,12 @@ void selectRow(QListWidget *list, int row)
     list->setCurrentRow(row);
 }
 
+int selectedRow(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
 pugi::xml_node section(const XmlDocument &config, const char *name)
 {
     return config.root().child(name);

@@ -32,6 +32,9 @@ bool holdsName(const QListWidget *list, const QString &name, int exceptRow = -1)
 
 // Selects row (no entry when it is out of range) and makes it current.
 void selectRow(QListWidget *list, int row);
+// The row of the selected entry, -1 when none is selected. Buttons act on
+// the selection: Ctrl and an arrow key move the current row without it.
+int selectedRow(const QListWidget *list);
 
 // The section element of the document's root, or a null node.
 pugi::xml_node section(const XmlDocument &config, const char *name);

@@ -1,5 +1,8 @@
 #include "settings/FormParts.h"
 
+#include "core/Version.h"
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -14,6 +17,18 @@ QPushButton *button(QWidget *parent, const QString &caption, const char *name)
     result->setObjectName(QString::fromLatin1(name));
     result->setAutoDefault(false);
     return result;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &caption, const char *name)
+{
+    auto *result = new QCheckBox(caption, parent);
+    result->setObjectName(QString::fromLatin1(name));
+    return result;
+}
+
+QString messageTitle()
+{
+    return QString::fromLatin1(kApplicationName);
 }
 
 QPushButton *ellipsisButton(QWidget *parent, const char *name, const QString &hint)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QCheckBox;
 class QComboBox;
 class QDialog;
 class QHBoxLayout;
@@ -15,6 +16,9 @@ namespace FormParts {
 
 // A push button that Enter does not press unless it is made the default.
 QPushButton *button(QWidget *parent, const QString &caption, const char *name);
+QCheckBox *checkBox(QWidget *parent, const QString &caption, const char *name);
+// The title of the program's message boxes.
+QString messageTitle();
 // The "..." button beside a list that opens its editor; hint is its tooltip
 // and accessible name.
 QPushButton *ellipsisButton(QWidget *parent, const char *name, const QString &hint);

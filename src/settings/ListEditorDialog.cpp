@@ -57,7 +57,7 @@ void ListEditorDialog::showEvent(QShowEvent *event)
 
 void ListEditorDialog::UEditUpdate()
 {
-    const bool selected = ListBox1->currentItem() && ListBox1->currentItem()->isSelected();
+    const bool selected = ConfigLists::selectedRow(ListBox1) >= 0;
     btnEdit->setEnabled(selected);
     btnDel->setEnabled(selected);
 }

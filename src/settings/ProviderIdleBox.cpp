@@ -10,9 +10,9 @@
 #include <cmath>
 #include <limits>
 
-ProviderIdleBox::ProviderIdleBox(QWidget *parent) : QGroupBox(QStringLiteral("Idle line"), parent)
+ProviderIdleBox::ProviderIdleBox(QWidget *parent)
+    : ProviderBox(QStringLiteral("Idle line"), "grpIdle", parent)
 {
-    setObjectName(QStringLiteral("grpIdle"));
     const auto label = [this](const QString &caption, const char *name, QWidget *buddy) {
         auto *result = new QLabel(caption, this);
         result->setObjectName(QString::fromLatin1(name));
@@ -42,8 +42,8 @@ ProviderIdleBox::ProviderIdleBox(QWidget *parent) : QGroupBox(QStringLiteral("Id
     m_below->setToolTip(QStringLiteral("Received plus sent, on average over those minutes"));
     QLabel *belowLabel = label(QStringLiteral("Idle is le&ss than"), "lblIdleBelow", m_below);
 
-    connect(m_minutes, &QSpinBox::valueChanged, this, &ProviderIdleBox::edited);
-    connect(m_below, &QSpinBox::valueChanged, this, &ProviderIdleBox::edited);
+    connect(m_minutes, &QSpinBox::valueChanged, this, &ProviderIdleBox::editIdle);
+    connect(m_below, &QSpinBox::valueChanged, this, &ProviderIdleBox::editIdle);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(minutesLabel, 0, 0);
@@ -53,19 +53,16 @@ ProviderIdleBox::ProviderIdleBox(QWidget *parent) : QGroupBox(QStringLiteral("Id
     layout->setColumnMinimumWidth(2, 12);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(4, 1);
-    loadFrom(pugi::xml_node());
 }
 
-void ProviderIdleBox::loadFrom(pugi::xml_node provider)
+void ProviderIdleBox::load(pugi::xml_node provider)
 {
-    m_provider = provider;
     const ProviderIdle idle = provider ? ReadProviderIdle(provider) : ProviderIdle();
     const QSignalBlocker minutesBlocker(m_minutes);
     const QSignalBlocker belowBlocker(m_below);
     m_minutes->setValue(idle.minutes);
     m_below->setValue(int(std::min<double>(std::round(idle.bytesPerSecond), m_below->maximum())));
     m_below->setEnabled(idle.isOn());
-    setEnabled(bool(provider));
 }
 
 void ProviderIdleBox::storeTo(pugi::xml_node provider) const
@@ -79,11 +76,11 @@ void ProviderIdleBox::storeTo(pugi::xml_node provider) const
     WriteProviderIdle(provider, idle);
 }
 
-void ProviderIdleBox::edited()
+void ProviderIdleBox::editIdle()
 {
     m_below->setEnabled(m_minutes->value() > 0);
-    if (!m_provider)
+    if (!provider())
         return;
-    storeTo(m_provider);
-    emit providerEdited(m_provider);
+    storeTo(provider());
+    emit edited();
 }

@@ -36,11 +36,17 @@ void TISPEdit::btnAddClick()
         return;
     setAttributeText(provider, "Name", name);
     appendEntry(name, provider);
+    m_added.append(provider);
+}
+
+pugi::xml_node TISPEdit::addedProvider() const
+{
+    return m_added.isEmpty() ? pugi::xml_node() : m_added.last();
 }
 
 void TISPEdit::btnEditClick()
 {
-    const int row = ListBox1->currentRow();
+    const int row = ConfigLists::selectedRow(ListBox1);
     pugi::xml_node provider = ConfigLists::element(ListBox1, row);
     if (!provider)
         return;
@@ -60,7 +66,7 @@ void TISPEdit::btnEditClick()
 
 void TISPEdit::btnDelClick()
 {
-    const int row = ListBox1->currentRow();
+    const int row = ConfigLists::selectedRow(ListBox1);
     pugi::xml_node provider = ConfigLists::element(ListBox1, row);
     if (!provider)
         return;
@@ -68,13 +74,16 @@ void TISPEdit::btnDelClick()
                             QStringLiteral("Delete setting for ISP?"),
                             Prompter::Yes | Prompter::No) != Prompter::Yes)
         return;
+    m_added.removeAll(provider);
     provider.parent().remove_child(provider);
     removeEntry(row);
 }
 
 void EditISPList(XmlDocument &config, ConnectionService &service, Prompter &prompter,
-                 QWidget *parent)
+                 QWidget *parent, pugi::xml_node *added)
 {
     TISPEdit editor(config, service, prompter, parent);
     editor.exec();
+    if (added)
+        *added = editor.addedProvider();
 }

@@ -1,6 +1,7 @@
 #include "settings/TISPList.h"
 
 #include "connection/ConnectionService.h"
+#include "settings/ConfigLists.h"
 #include "settings/FormParts.h"
 
 #include <QHBoxLayout>
@@ -30,14 +31,14 @@ TISPList::TISPList(ConnectionService &service, QWidget *parent) : QDialog(parent
     // Every connection that can be dialled, also those that do not count
     // yet: making one a provider is what makes it count.
     ListBox1->addItems(service.allEntryNames());
-    if (ListBox1->count() > 0)
-        ListBox1->setCurrentRow(0, QItemSelectionModel::Current);
+    // The first entry is chosen, so Select at once takes it.
+    ConfigLists::selectRow(ListBox1, 0);
 }
 
 QString TISPList::selectedEntry() const
 {
-    const QListWidgetItem *item = ListBox1->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const int row = ConfigLists::selectedRow(ListBox1);
+    return row >= 0 ? ListBox1->item(row)->text() : QString();
 }
 
 QString SelectPhonebookEntry(ConnectionService &service, QWidget *parent)

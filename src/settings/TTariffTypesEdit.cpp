@@ -55,7 +55,7 @@ void TTariffTypesEdit::btnAddClick()
 
 void TTariffTypesEdit::btnEditClick()
 {
-    const int row = ListBox1->currentRow();
+    const int row = ConfigLists::selectedRow(ListBox1);
     pugi::xml_node type = ConfigLists::element(ListBox1, row);
     if (!type)
         return;
@@ -101,7 +101,7 @@ bool TTariffTypesEdit::isUsed(const QString &id) const
 
 void TTariffTypesEdit::btnDelClick()
 {
-    const int row = ListBox1->currentRow();
+    const int row = ConfigLists::selectedRow(ListBox1);
     pugi::xml_node type = ConfigLists::element(ListBox1, row);
     if (!type)
         return;

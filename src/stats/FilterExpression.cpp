@@ -1,5 +1,6 @@
 #include "stats/FilterExpression.h"
 
+#include "core/DateTimeFormat.h"
 #include "core/TextForms.h"
 
 #include <QDate>
@@ -46,6 +47,22 @@ bool readDuration(const QString &text, const QLocale &locale, double *days, doub
     return true;
 }
 
+// Whether a date-time text gives seconds: the date and the long time read it.
+// A text that only the date and the short time read ("3/15/2041 8:22 AM")
+// names a minute.
+bool hasSeconds(const QString &text, const QLocale &locale)
+{
+    const DateTimeFormat withSeconds(
+        DateTimeFormat(locale.dateFormat(QLocale::ShortFormat)).withFourDigitYear().pattern() +
+        QLatin1Char(' ') +
+        DateTimeFormat(locale.timeFormat(QLocale::LongFormat)).withoutTimeZone().pattern());
+    if (!withSeconds.isReadable())
+        return locale.toDateTime(text, withSeconds.pattern()).isValid();
+    QDate date;
+    QTime time;
+    return withSeconds.read(text, locale, &date, &time);
+}
+
 // A date, or a date and a time, as the locale writes them; a time without
 // seconds is accepted too.
 bool readDateTime(const QString &text, const QLocale &locale, double *days, double *precision)
@@ -55,7 +72,7 @@ bool readDateTime(const QString &text, const QLocale &locale, double *days, doub
         QTime time;
         const bool dateOnly = !text.contains(TextForms::timeSeparator(locale)) &&
                               TextForms::splitDays(*days, &date, &time) && time == QTime(0, 0);
-        *precision = dateOnly ? 1.0 : kSecond;
+        *precision = dateOnly ? 1.0 : hasSeconds(text, locale) ? kSecond : kMinute;
         return true;
     }
     const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));

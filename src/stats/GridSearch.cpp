@@ -31,8 +31,12 @@ bool GridSearch::find(const StatisticModel &model, const QList<int> &columnOrder
     // Cells are numbered row by row; the search steps from the current cell.
     const qint64 total = qint64(rows) * perRow;
     const bool up = direction == Direction::Up;
-    qint64 at = *row < 0 ? (up ? total : -1)
-                         : qint64(*row) * perRow + std::max<qsizetype>(0, columns.indexOf(*column));
+    // A current cell outside the columns searched starts the search at its
+    // row: the row's searched cells come first.
+    const qsizetype inRow = *row < 0 ? -1 : columns.indexOf(*column);
+    qint64 at = *row < 0    ? (up ? total : -1)
+                : inRow < 0 ? qint64(*row) * perRow + (up ? perRow : -1)
+                            : qint64(*row) * perRow + inRow;
     for (qint64 step = 1; step <= total; ++step) {
         qint64 cell = up ? at - step : at + step;
         if (cell < 0 || cell >= total) {

@@ -16,7 +16,7 @@ StatisticSearchDialog::StatisticSearchDialog(const QStringList &columnTitles, QW
       m_up(new QRadioButton(QStringLiteral("&Up"))),
       m_down(new QRadioButton(QStringLiteral("&Down"))),
       m_all(new QRadioButton(QStringLiteral("&All"))),
-      m_matchCase(new QCheckBox(QStringLiteral("Match &case"))),
+      m_matchCase(new QCheckBox(QStringLiteral("Match ca&se"))),
       m_displayedFormat(new QCheckBox(QStringLiteral("Match displayed &format")))
 {
     setObjectName(QStringLiteral("SearchDialog"));

@@ -5,9 +5,11 @@
 #include "stats/FilterExpression.h"
 #include "stats/FilterHeader.h"
 #include "stats/GridLayoutStore.h"
+#include "stats/GridPlace.h"
 #include "stats/GridSearch.h"
 #include "stats/MonthFiles.h"
 #include "stats/SessionCsvExport.h"
+#include "stats/StatisticChart.h"
 #include "stats/StatisticFooter.h"
 #include "stats/StatisticModel.h"
 #include "stats/StatisticSearchDialog.h"
@@ -15,11 +17,8 @@
 #include "store/StatisticsLog.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,37 +28,20 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
 
 const QString kCaption = QStringLiteral("Statistic");
 constexpr int kDefaultDropDownRows = 7;
-
-struct Quantity
-{
-    const char *title;
-    int column;
-    QColor colour;
-};
-
-const Quantity kQuantities[] = {
-    {"Time", StatisticModel::Duration, QColor(255, 0, 0)},
-    {"Traffic In", StatisticModel::TrafficIn, QColor(0, 128, 0)},
-    {"Traffic Out", StatisticModel::TrafficOut, QColor(0, 0, 255)},
-    {"Cost", StatisticModel::Cost, QColor(128, 128, 0)},
-};
 
 void copyTable(const SessionTable &from, SessionTable &to)
 {
@@ -71,66 +53,6 @@ void copyTable(const SessionTable &from, SessionTable &to)
     for (const SessionTable::Column &column : from.columns())
         to.addColumn(column.name, column.type);
     to.setRows(std::move(rows));
-}
-
-// Milliseconds since the epoch of a days value in local time, the way the
-// date axis takes them. Local midnights are worked out once per day.
-class AxisTime
-{
-public:
-    bool toMSecs(double days, qreal *msecs)
-    {
-        if (!std::isfinite(days) || std::fabs(days) > 3.0e6)
-            return false;
-        const double whole = std::floor(days);
-        const qint64 day = qint64(whole);
-        auto it = m_midnights.constFind(day);
-        if (it == m_midnights.cend()) {
-            const QDate date = QDate(1899, 12, 30).addDays(day);
-            it = m_midnights.insert(day, date.startOfDay().toMSecsSinceEpoch());
-        }
-        *msecs = qreal(*it) + std::round((days - whole) * 86400000.0);
-        return true;
-    }
-
-private:
-    QHash<qint64, qint64> m_midnights;
-};
-
-// A line of many thousand points takes the chart far longer to lay out than
-// it can show: per column of the plot, the first, lowest, highest and last
-// points draw the same picture. Points come in ascending x.
-QList<QPointF> thinnedToColumns(const QList<QPointF> &points, int columns)
-{
-    if (points.size() <= 4 * columns || columns < 1)
-        return points;
-    const qreal first = points.first().x();
-    const qreal span = points.last().x() - first;
-    QList<QPointF> result;
-    result.reserve(4 * columns);
-    qsizetype start = 0;
-    while (start < points.size()) {
-        const int column = span > 0 ? int((points[start].x() - first) / span * (columns - 1)) : 0;
-        qsizetype end = start + 1;
-        qsizetype low = start;
-        qsizetype high = start;
-        while (end < points.size() &&
-               (span > 0 ? int((points[end].x() - first) / span * (columns - 1)) : 0) == column) {
-            if (points[end].y() < points[low].y())
-                low = end;
-            if (points[end].y() > points[high].y())
-                high = end;
-            ++end;
-        }
-        // In x order, without repeating a point.
-        qsizetype kept[4] = {start, std::min(low, high), std::max(low, high), end - 1};
-        for (int i = 0; i < 4; ++i) {
-            if (i == 0 || kept[i] != kept[i - 1])
-                result.append(points[kept[i]]);
-        }
-        start = end;
-    }
-    return result;
 }
 
 } // namespace
@@ -187,22 +109,22 @@ void TStatistic::createWidgets()
     load->setObjectName(QStringLiteral("Load1"));
     load->setShortcut(QKeySequence::Open);
     QAction *exportAction =
-        file->addAction(QStringLiteral("&Export..."), this, &TStatistic::Export1Click);
+        file->addAction(QStringLiteral("E&xport..."), this, &TStatistic::Export1Click);
     exportAction->setObjectName(QStringLiteral("Export1"));
     exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     file->addSeparator();
-    QAction *close = file->addAction(QStringLiteral("&Close"), this, &TStatistic::Close1Click);
+    QAction *close = file->addAction(QStringLiteral("Cl&ose"), this, &TStatistic::Close1Click);
     close->setObjectName(QStringLiteral("Close1"));
     QMenu *edit = menuBar->addMenu(QStringLiteral("&Edit"));
     N11 = edit->addAction(QStringLiteral("&Copy"), this, &TStatistic::N11Click);
     N11->setObjectName(QStringLiteral("N11"));
     N11->setShortcut(QKeySequence::Copy);
     N11->setShortcutContext(Qt::WidgetShortcut); // the grid handles Ctrl+C itself
-    QAction *find = edit->addAction(QStringLiteral("&Find..."), this, &TStatistic::FindClick);
+    QAction *find = edit->addAction(QStringLiteral("F&ind..."), this, &TStatistic::FindClick);
     find->setObjectName(QStringLiteral("Find1"));
     find->setShortcut(QKeySequence::Find);
     QAction *findNext =
-        edit->addAction(QStringLiteral("Find &Next"), this, &TStatistic::FindNextClick);
+        edit->addAction(QStringLiteral("Find Nex&t"), this, &TStatistic::FindNextClick);
     findNext->setShortcut(QKeySequence::FindNext);
     edit->addSeparator();
     // A title click for the keyboard: the focused cell's column.
@@ -220,6 +142,7 @@ void TStatistic::createWidgets()
     DBGridEh->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGridEh->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGridEh->setWordWrap(false);
+    DBGridEh->setTabKeyNavigation(false); // Tab goes on to the filter row; arrows move in the grid
     DBGridEh->setContextMenuPolicy(Qt::CustomContextMenu);
     DBGridEh->installEventFilter(this);
     QHeaderView *rows = DBGridEh->verticalHeader();
@@ -230,7 +153,14 @@ void TStatistic::createWidgets()
         m_header->resizeSection(c, designedWidth(c));
     m_header->setSortIndicatorShown(true);
     m_header->setSortIndicator(-1, Qt::AscendingOrder);
-    m_header->createEditors(FilterExpression::help());
+    // The grid and its filter row, which lies over the grid's header but
+    // belongs to this frame, where screen readers and the tab chain find it.
+    auto *gridFrame = new QWidget;
+    gridFrame->setObjectName(QStringLiteral("DBGridEhFrame"));
+    auto *gridLayout = new QVBoxLayout(gridFrame);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->addWidget(DBGridEh);
+    m_header->createEditors(FilterExpression::help(), gridFrame);
     connect(m_header, &QHeaderView::sortIndicatorChanged, this,
             &TStatistic::DBGridEhSortMarkingChanged);
     connect(m_header, &FilterHeader::filterEdited, this, &TStatistic::DBGridEhApplyFilter);
@@ -243,7 +173,9 @@ void TStatistic::createWidgets()
     m_footer = new StatisticFooter(DBGridEh);
     connect(m_model, &StatisticModel::rowsChanged, this, &TStatistic::updateFooter);
 
-    createChart();
+    Chart1 = new StatisticChart(m_scale);
+    ComboBox1 = Chart1->quantityList();
+    connect(ComboBox1, &QComboBox::activated, this, &TStatistic::ComboBox1Select);
 
     Button1 = new QPushButton(QStringLiteral("OK"));
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -271,49 +203,11 @@ void TStatistic::createWidgets()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menuBar);
-    layout->addWidget(DBGridEh, 1);
+    layout->addWidget(gridFrame, 1);
     layout->addWidget(m_footer);
     layout->addWidget(Chart1);
     layout->addWidget(buttons);
     DBGridEh->setFocus();
-}
-
-void TStatistic::createChart()
-{
-    m_chart = new QChart;
-    m_chart->setTitle(QString());
-    m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(4, 4, 4, 4));
-    m_chart->setPlotAreaBackgroundBrush(Qt::white);
-    m_chart->setPlotAreaBackgroundVisible(true);
-    m_chart->legend()->setAlignment(Qt::AlignLeft);
-    m_series = new QLineSeries;
-    m_chart->addSeries(m_series);
-    m_axisX = new QDateTimeAxis;
-    m_axisX->setFormat(QStringLiteral("dd.MM.yyyy"));
-    m_axisX->setTickCount(6);
-    m_chart->addAxis(m_axisX, Qt::AlignBottom);
-    m_series->attachAxis(m_axisX);
-    m_axisY = new QValueAxis;
-    m_axisY->setLabelFormat(QStringLiteral("%g"));
-    m_chart->addAxis(m_axisY, Qt::AlignRight);
-    m_series->attachAxis(m_axisY);
-
-    Chart1 = new QChartView(m_chart);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAccessibleName(QStringLiteral("Chart"));
-    Chart1->setFixedHeight(qRound(151 * m_scale));
-    Chart1->setFrameShape(QFrame::NoFrame);
-
-    // The quantity list sits on the chart's left margin, above the legend.
-    ComboBox1 = new QComboBox(Chart1);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setAccessibleName(QStringLiteral("Chart quantity"));
-    for (const Quantity &q : kQuantities)
-        ComboBox1->addItem(QString::fromLatin1(q.title));
-    ComboBox1->move(6, 6);
-    ComboBox1->adjustSize();
-    connect(ComboBox1, &QComboBox::activated, this, &TStatistic::ComboBox1Select);
 }
 
 int TStatistic::designedWidth(int column) const
@@ -435,7 +329,9 @@ void TStatistic::DBGridEhSortMarkingChanged(int section, Qt::SortOrder order)
     m_sortOrder = order;
     if (section < 0)
         return;
+    const GridPlace place = GridPlace::take(*DBGridEh, *m_model);
     m_model->sort(section, order);
+    place.restore(*DBGridEh, *m_model);
 }
 
 void TStatistic::SortClick()
@@ -453,7 +349,9 @@ void TStatistic::DBGridEhApplyFilter()
         const QLineEdit *edit = m_header->editor(c);
         m_header->setReadable(c, m_model->setFilterText(c, edit ? edit->text() : QString()));
     }
+    const GridPlace place = GridPlace::take(*DBGridEh, *m_model);
     m_model->applyFilter();
+    place.restore(*DBGridEh, *m_model);
     ShowQuantity(ComboBox1->currentIndex());
 }
 
@@ -473,61 +371,10 @@ void TStatistic::ComboBox1Select(int index)
 
 void TStatistic::ShowQuantity(int index)
 {
-    if (index < 0 || index >= int(std::size(kQuantities)))
+    if (index < 0 || index >= StatisticChart::quantityCount())
         return;
-    const Quantity &quantity = kQuantities[index];
     ComboBox1->setCurrentIndex(index);
-
-    QList<QPointF> points;
-    const int rows = m_model->rowCount();
-    // A single session draws nothing.
-    if (rows > 1) {
-        points.reserve(rows);
-        AxisTime axisTime;
-        for (int r = 0; r < rows; ++r) {
-            const QVariant &time = m_model->cell(r, StatisticModel::Session);
-            qreal x = 0;
-            // A session without a start time has no place on the time axis.
-            if (time.isNull() || !axisTime.toMSecs(time.toDouble(), &x))
-                continue;
-            const QVariant &y = m_model->cell(r, quantity.column);
-            points.append(QPointF(x, y.isNull() ? 0.0 : y.toDouble()));
-        }
-        std::stable_sort(points.begin(), points.end(),
-                         [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
-    }
-
-    m_series->setName(QString::fromLatin1(quantity.title));
-    m_series->setColor(quantity.colour);
-    m_series->replace(thinnedToColumns(points, std::max(800, Chart1->width())));
-
-    if (points.isEmpty()) {
-        const QDateTime start = QDate::currentDate().startOfDay();
-        m_axisX->setRange(start, start.addDays(1));
-        m_axisY->setRange(0, 1);
-    } else {
-        qreal first = points.first().x();
-        qreal last = points.last().x();
-        if (last - first < 60000.0) {
-            first -= 3600000.0;
-            last += 3600000.0;
-        }
-        m_axisX->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first)),
-                          QDateTime::fromMSecsSinceEpoch(qint64(last)));
-        qreal low = 0;
-        qreal high = 0;
-        for (const QPointF &p : points) {
-            low = std::min(low, p.y());
-            high = std::max(high, p.y());
-        }
-        if (high <= low)
-            high = low + 1;
-        m_axisY->setRange(low, high);
-        m_axisY->applyNiceNumbers();
-    }
-    Chart1->setAccessibleDescription(QStringLiteral("%1 of the month, %2 point(s)")
-                                         .arg(QString::fromLatin1(quantity.title))
-                                         .arg(points.size()));
+    Chart1->showQuantity(*m_model, index, MonthFiles::monthOf(m_shownFile));
 }
 
 bool TStatistic::loadFile(const QString &fileName)
@@ -711,4 +558,9 @@ void TStatistic::FindNextClick()
     m_prompter.message(QStringLiteral("Find"),
                        QStringLiteral("Cannot find \"%1\".").arg(search.text),
                        Prompter::Icon::Information);
+}
+
+QLineSeries *TStatistic::series() const
+{
+    return Chart1->series();
 }

@@ -13,13 +13,10 @@ class Prompter;
 class QAction;
 class QComboBox;
 class QLineSeries;
-class QChart;
-class QChartView;
-class QDateTimeAxis;
 class QMenu;
 class QPushButton;
 class QTableView;
-class QValueAxis;
+class StatisticChart;
 class StatisticFooter;
 class StatisticModel;
 class StatisticSearchDialog;
@@ -63,7 +60,7 @@ public:
 
     const SessionTable &table() const { return SMemTable; }
     StatisticModel &model() const { return *m_model; }
-    QLineSeries *series() const { return m_series; }
+    QLineSeries *series() const;
     QString shownFile() const { return m_shownFile; }
 
 public slots:
@@ -90,7 +87,6 @@ private:
     void DBGridEhSortMarkingChanged(int section, Qt::SortOrder order);
     void PopupMenu1Popup(const QPoint &pos);
     void createWidgets();
-    void createChart();
     void restoreLayout();
     void updateFooter();
     void updateMonth();
@@ -108,11 +104,7 @@ private:
     QTableView *DBGridEh = nullptr;
     FilterHeader *m_header = nullptr;
     StatisticFooter *m_footer = nullptr;
-    QChartView *Chart1 = nullptr;
-    QChart *m_chart = nullptr;
-    QLineSeries *m_series = nullptr;
-    QDateTimeAxis *m_axisX = nullptr;
-    QValueAxis *m_axisY = nullptr;
+    StatisticChart *Chart1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *m_previousMonth = nullptr;

@@ -145,6 +145,8 @@ void RunningJournal::toDocument(const RunningConnection &c, XmlDocument &documen
         setAttributeText(root, a.name, QString::number(c.counters.*(a.field)));
     setAttributeText(root, "CompressionIn", QString::number(c.counters.dwCompressionRatioIn));
     setAttributeText(root, "CompressionOut", QString::number(c.counters.dwCompressionRatioOut));
+    if (c.writtenAt.isValid())
+        setAttributeText(root, "Written", QString::number(c.writtenAt.toMSecsSinceEpoch()));
 }
 
 bool RunningJournal::fromDocument(const XmlDocument &document, RunningConnection *connection)
@@ -174,6 +176,15 @@ bool RunningJournal::fromDocument(const XmlDocument &document, RunningConnection
         return false;
     c.counters.dwCompressionRatioIn = quint32(in);
     c.counters.dwCompressionRatioOut = quint32(out);
+    // Written by an earlier version, or damaged: the time is not known.
+    qint64 writtenMs = 0;
+    if (hasAttribute(root, "Written") &&
+        readCount(root, "Written", std::numeric_limits<qint64>::max(), &writtenMs)) {
+        const QDateTime written = QDateTime::fromMSecsSinceEpoch(writtenMs);
+        if (written.isValid() && written.date().year() >= kFirstYear &&
+            written.date().year() <= kLastYear)
+            c.writtenAt = written;
+    }
     c.token = attributeText(root, "Token");
     c.entryName = attributeText(root, "Entry");
     c.providerName = attributeText(root, "Provider");

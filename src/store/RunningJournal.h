@@ -1,7 +1,8 @@
 #pragma once
 
-#include "connection/SessionCounters.h"
+#include "core/SessionCounters.h"
 
+#include <QDateTime>
 #include <QMutex>
 #include <QString>
 #include <QThreadPool>
@@ -22,6 +23,7 @@ struct RunningConnection
     double cost = 0;          // the session's cost so far
     QString userName;         // the logged-in user of user mode
     SessionCounters counters; // the figures of the last tick
+    QDateTime writtenAt;      // the Clock time of those figures; invalid when not known
 
     bool operator==(const RunningConnection &) const = default;
 };

@@ -232,8 +232,9 @@ void TestMainWindow::mainMenuItemsInOrder()
     QCOMPARE(tops.size(), 2);
     QCOMPARE(tops[0]->text(), QStringLiteral("Main"));
     QCOMPARE(tops[1]->text(), QStringLiteral("Help"));
-    QCOMPARE(captions(tops[0]->menu()), (QStringList{"Statistic", "Settings", "-", "Connections",
-                                                     "Disconnect", "-", "Close", "Exit"}));
+    QCOMPARE(captions(tops[0]->menu()),
+             (QStringList{"Statistic", "Plan", "Settings", "-", "Connections", "Disconnect", "-",
+                          "Close", "Exit"}));
     QCOMPARE(captions(tops[1]->menu()), QStringList{"About"});
 }
 

@@ -229,6 +229,8 @@ private slots:
     void journalFollowsTheConnection();
     void connectionStillUpGoesOn_data();
     void connectionStillUpGoesOn();
+    void gapSinceTheJournalIsPriced_data();
+    void gapSinceTheJournalIsPriced();
     void connectionGoneIsRecorded_data();
     void connectionGoneIsRecorded();
     void monthTurns();
@@ -325,6 +327,63 @@ void TestProgramState::connectionStillUpGoesOn()
     QCOMPARE(f.records(QStringLiteral("09_03.sn2")), QStringList{QStringLiteral("Alpha")});
     f.state.runningJournal().flush();
     QVERIFY(!QFile::exists(f.journal.filePath()));
+}
+
+void TestProgramState::gapSinceTheJournalIsPriced_data()
+{
+    QTest::addColumn<bool>("writtenKnown");
+    QTest::addColumn<int>("writtenAgo"); // seconds of the clock since the journal's figures
+    QTest::addColumn<int>("gapSeconds"); // the connection's duration since them
+    QTest::addColumn<qint64>("bytesInSince");
+    QTest::addColumn<double>("cost");
+    // Resumed at 10:03: 0.6 a minute until 10:00, then 6 a minute and 0.5 a MB in.
+    const double twoAndThree = 10 + 2 * 0.6 + 3 * 6;
+    QTest::newRow("the tariff changes in the gap")
+        << true << 300 << 300 << qint64(0) << twoAndThree;
+    // Three fifths of 10 MB passed under the traffic price.
+    QTest::newRow("traffic in the gap")
+        << true << 300 << 300 << qint64(10 << 20) << twoAndThree + 3.0;
+    QTest::newRow("journal of an earlier version") << false << 0 << 300 << qint64(0) << twoAndThree;
+    // Longer than the connection could have been priced for: the journal's cost stands.
+    QTest::newRow("clock set back") << true << -3600 << 300 << qint64(0) << 10.0;
+    QTest::newRow("duration jumped") << true << 60 << 300 << qint64(0) << 10.0;
+    QTest::newRow("counters reset") << true << 300 << 300 << qint64(-1000) << 10.0;
+}
+
+void TestProgramState::gapSinceTheJournalIsPriced()
+{
+    QFETCH(bool, writtenKnown);
+    QFETCH(int, writtenAgo);
+    QFETCH(int, gapSeconds);
+    QFETCH(qint64, bytesInSince);
+    QFETCH(double, cost);
+    JournalFixture f;
+    XmlDocument config;
+    config.parse("<MainContent><General><Calculate Value=\"1\"/></General><TariffTypes>"
+                 "<Item ID=\"1\" Minute=\"0.6\"/><Item ID=\"2\" Minute=\"6\" Input=\"0.5\"/>"
+                 "</TariffTypes><ISP><Item Name=\"Alpha\" DefCost=\"1\" PayConn=\"2\"><Thursday>"
+                 "<Item Time1=\"10:00\" Time2=\"12:00\" TariffType=\"2\"/></Thursday></Item>"
+                 "</ISP><Users/><Graph/></MainContent>");
+    SaveConfig(configPath(f.dir.path()), config);
+    f.clock.set(QDateTime(QDate(2009, 3, 5), QTime(10, 3)));
+    if (writtenKnown)
+        f.left.writtenAt = f.clock.now().addSecs(-writtenAgo);
+    SessionCounters now = f.left.counters;
+    now.dwConnectDuration += gapSeconds * 1000;
+    now.dwBytesRcved += bytesInSince;
+    f.service.connections = {{7, QStringLiteral("Alpha"), now}};
+    f.start();
+    f.tick();
+    QVERIFY(f.state.monitor().WasConnected());
+    QVERIFY2(qAbs(f.state.monitor().SessionCost() - cost) < 1e-9,
+             qPrintable(QString::number(f.state.monitor().SessionCost(), 'g', 17)));
+
+    // The record and the month's totals hold it.
+    f.service.connections.clear();
+    f.tick();
+    QCOMPARE(f.state.MemTable().rowCount(), 1);
+    QVERIFY(qAbs(f.state.MemTable().value(0, QStringLiteral("Cost")).toDouble() - cost) < 1e-9);
+    QVERIFY(qAbs(f.state.MonthCost() - cost) < 1e-9);
 }
 
 void TestProgramState::connectionGoneIsRecorded_data()

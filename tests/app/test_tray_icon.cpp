@@ -51,9 +51,9 @@ void TestTrayIcon::menuItemsInOrder()
 {
     Fixture f;
     QMenu *menu = f.tray.PopupMenu1();
-    QCOMPARE(captions(menu), (QStringList{"Show counter", "Statistic", "Settings", "-",
+    QCOMPARE(captions(menu), (QStringList{"Show counter", "Statistic", "Plan", "Settings", "-",
                                           "Connections", "Disconnect", "About", "-", "Exit"}));
-    QCOMPARE(names(menu), (QStringList{"Showcounter1", "Statistic1", "Settings1", "N4",
+    QCOMPARE(names(menu), (QStringList{"Showcounter1", "Statistic1", "Plan1", "Settings1", "N4",
                                        "ConnectionsMenu", "Disconnect1", "About1", "N1", "Exit1"}));
     QCOMPARE(menu->defaultAction()->objectName(), QStringLiteral("Showcounter1"));
     QVERIFY(menu->defaultAction()->font().bold());

@@ -1,5 +1,7 @@
 #include "cli/ConnectionCommands.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -115,7 +117,15 @@ void TestConnectionCommands::statusAsJson()
     QVERIFY2(m_out.contains("Connected: A"), qPrintable(m_out));
 
     qputenv("DIALOMETER_SIM", QFile::encodeName(writeScenario(kScenario)));
+    // A damaged journal of the program's is left as it is, for the program
+    // to keep aside.
+    {
+        QFile file(m_dir.filePath(QStringLiteral("running-connection.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a journal");
+    }
     QCOMPARE(run("status", {"--format=json"}), 0);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("running-connection.xml*")}).size(), 1);
     const QJsonObject root = QJsonDocument::fromJson(m_out.toUtf8()).object();
     QCOMPARE(root["backend"].toString(), QStringLiteral("sim"));
     QCOMPARE(root["entries"].toArray().size(), 2);
@@ -125,6 +135,8 @@ void TestConnectionCommands::statusAsJson()
     QCOMPARE(c["speedBps"].toDouble(), 56000.0);
     QCOMPARE(c["compressionIn"].toDouble(), 40.0);
     QVERIFY(c.contains("bytesReceived") && c.contains("framesSent") && c.contains("connectedMs"));
+    // The simulated modem counts each connection whole.
+    QCOMPARE(c["countedFrom"].toString(), QStringLiteral("connection"));
 }
 
 QTEST_GUILESS_MAIN(TestConnectionCommands)

@@ -629,6 +629,48 @@ private slots:
         QVERIFY(lines[1].contains(localised("3#00").toUtf8()));
     }
 
+    // Mobile: 15 November .. 5 December, 21 days, 10 left with the 5th;
+    // 5120.5 MB less 4 MB used over them. Fixed has no caps.
+    void usageDaily()
+    {
+        writePlans();
+        const QStringList daily{"usage", "--home", path("plans"), "--at", "2026-12-05T00:00:00",
+                                "--daily"};
+        Result result = runCli(daily + QStringList{"--format", "json"});
+        QVERIFY2(result.code == 0, result.err.constData());
+        const QJsonArray providers =
+            QJsonDocument::fromJson(result.out).object().value("providers").toArray();
+        const QJsonObject mobile = providers[0].toObject();
+        const QJsonArray days = mobile.value("days").toArray();
+        QCOMPARE(days.size(), 21);
+        QCOMPARE(days[0].toObject().value("date").toString(), "2026-11-15");
+        QCOMPARE(days[0].toObject().value("seconds").toInteger(), 3600);
+        QCOMPARE(days[0].toObject().value("trafficMB").toDouble(), 3.0);
+        QCOMPARE(days[1].toObject().value("sessions").toInteger(), 0);
+        QCOMPARE(days[16].toObject().value("date").toString(), "2026-12-01");
+        QCOMPARE(days[16].toObject().value("cost").toDouble(), 0.5);
+        QCOMPARE(days[20].toObject().value("date").toString(), "2026-12-05");
+        QCOMPARE(mobile.value("dailyBudgetMB").toDouble(), (5120.5 - 4.0) / 10);
+        QVERIFY(mobile.value("dailyBudgetCost").isNull());
+        const QJsonObject fixed = providers[1].toObject();
+        QCOMPARE(fixed.value("days").toArray().size(), 5);
+        QVERIFY(fixed.value("dailyBudgetMB").isNull());
+
+        result = runCli(daily + QStringList{"--format", "csv", "--provider", "Fixed"});
+        QCOMPARE(result.code, 0);
+        const QList<QByteArray> lines = result.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0].trimmed(), "provider,date,sessions,seconds,trafficMB,cost");
+        QCOMPARE(lines[2].trimmed(), "Fixed,2026-12-02,1,60,1,0.25");
+
+        result = runCli(daily);
+        QCOMPARE(result.code, 0);
+        const QString text = QString::fromUtf8(result.out);
+        QVERIFY(text.contains(TextForms::shortDateText(QDate(2026, 11, 15))));
+        QVERIFY2(text.contains(QLocale::system().toString((5120.5 - 4.0) / 10, 'f', 1)),
+                 result.out.right(200).constData());
+    }
+
     void usageRefused_data()
     {
         QTest::addColumn<QStringList>("arguments");

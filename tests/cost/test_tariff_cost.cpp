@@ -229,6 +229,54 @@ private slots:
         QCOMPARE(price.tariffType, QString());
     }
 
+    // A stretch that no ticks priced (a restart's gap) costs what ticks over
+    // the same time would have. Monday: 1 until 08:00, 0.5 until 23:59, then
+    // the default 10; Tuesday 1 until 12:00; other days the default.
+    void span_data()
+    {
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<double>("megabytesIn");
+        QTest::addColumn<double>("cost");
+
+        const QString schedule = "<Item Name=\"P\" DefCost=\"4\"><Monday>" +
+                                 range("00:00", "08:00", "1") + range("08:00", "23:59", "2") +
+                                 "</Monday><Tuesday>" + range("00:00", "12:00", "1") +
+                                 "</Tuesday></Item>";
+        const QDateTime monday(kMonday, QTime(0, 0));
+        QTest::newRow("within one range") << schedule << monday.addSecs(7 * 3600)
+                                          << monday.addSecs(7 * 3600 + 1800) << 0.0 << 30.0;
+        QTest::newRow("across a range's end") << schedule << monday.addSecs(7 * 3600 + 50 * 60)
+                                              << monday.addSecs(8 * 3600 + 10 * 60) << 0.0 << 15.0;
+        QTest::newRow("into the day's last minute")
+            << schedule << monday.addSecs(23 * 3600 + 58 * 60) << monday.addDays(1) << 0.0 << 10.5;
+        QTest::newRow("across midnight") << schedule << monday.addSecs(23 * 3600 + 59 * 60)
+                                         << monday.addDays(1).addSecs(120) << 0.0 << 12.0;
+        // 480 + 959 x 0.5 + 10 on Monday, 720 + 7200 on Tuesday, 5 x 14400.
+        QTest::newRow("a whole week")
+            << schedule << monday << monday.addDays(7) << 0.0 << 969.5 + 7920.0 + 72000.0;
+        QTest::newRow("backwards") << schedule << monday.addSecs(60) << monday << 0.0 << 0.0;
+        // Traffic is priced where it passed, taken as even: 5 of the 10 MB
+        // under the traffic tariff, the other hour by the minute.
+        QTest::newRow("traffic spread over the time")
+            << "<Item Name=\"P\" DefCost=\"1\"><Monday>" + range("00:00", "12:00", "3") +
+                   "</Monday></Item>"
+            << monday.addSecs(11 * 3600) << monday.addSecs(13 * 3600) << 10.0 << 70.0;
+    }
+    void span()
+    {
+        QFETCH(QString, provider);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(double, megabytesIn);
+        QFETCH(double, cost);
+        const XmlDocument config = configWith(provider);
+        const double priced =
+            SpanCost(config, config.root().child("ISP").first_child(), from, to, megabytesIn, 0.0);
+        QVERIFY2(std::fabs(priced - cost) < 1e-9, qPrintable(QString::number(priced, 'g', 17)));
+    }
+
     void weekdayComesFromTheClock()
     {
         // The time of day is the argument; only the date is read from the clock.

@@ -13,6 +13,7 @@
 #include "monitor/SessionMonitor.h"
 #include "store/ConfigDocument.h"
 #include "store/MonthStatistics.h"
+#include "store/RunningJournal.h"
 #include "store/XmlDocument.h"
 
 #include <QDBusArgument>
@@ -23,7 +24,11 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -100,12 +105,17 @@ struct MonitorRig
 // where the metered line's provider charges a fee of 5 per connection.
 struct ProgramRun
 {
-    explicit ProgramRun(const HarnessProcess &harness) : harness(harness)
+    // "#" in the configuration stands for the locale's decimal separator.
+    explicit ProgramRun(const HarnessProcess &harness,
+                        QString configText = QStringLiteral(
+                            "<MainContent><General><Calculate Value=\"1\"/>"
+                            "</General><TariffTypes/><ISP><Item Name=\"Office LAN\" "
+                            "PayConn=\"5\"/></ISP><Users/><Graph/></MainContent>"))
+        : harness(harness)
     {
         XmlDocument config;
-        config.parse("<MainContent><General><Calculate Value=\"1\"/></General><TariffTypes/>"
-                     "<ISP><Item Name=\"Office LAN\" PayConn=\"5\"/></ISP><Users/><Graph/>"
-                     "</MainContent>");
+        config.parse(
+            configText.replace(QLatin1Char('#'), QLocale::system().decimalPoint()).toUtf8());
         QDir().mkpath(home.path());
         SaveConfig(configPath(home.path()), config);
     }
@@ -116,6 +126,9 @@ struct ProgramRun
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("DIALOMETER_HOME"), home.path());
         env.insert(QStringLiteral("DIALOMETER_BACKEND"), QStringLiteral("networkmanager"));
+        // The monitor's debug lines tell the exact duration of a connection.
+        env.insert(QStringLiteral("QT_LOGGING_RULES"),
+                   QStringLiteral("dialometer.monitor.debug=true"));
         process.setProcessEnvironment(env);
         harness.startInside(process, QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer"));
         return process.waitForStarted();
@@ -128,6 +141,12 @@ struct ProgramRun
         process.waitForFinished(10000);
     }
     QString journal() const { return home.filePath(QStringLiteral("running-connection.xml")); }
+    // The journal's figures; false while there is none.
+    bool journalFigures(RunningConnection *figures) const
+    {
+        const SystemClock clock;
+        return RunningJournal(journal(), clock).load(figures) == RunningJournal::LoadResult::Loaded;
+    }
     // The month files' records, as name -> value.
     QList<QHash<QString, QString>> records() const
     {
@@ -179,6 +198,8 @@ private slots:
     void daemonRestart();
     void restartedProgramRecordsOnce_data();
     void restartedProgramRecordsOnce();
+    void restartGapIsPriced();
+    void toolCountsAsTheProgramDoes();
 
 private:
     QStringList activeIdsOnBus();
@@ -186,6 +207,9 @@ private:
     bool dialAndWait(const QString &entry, DialAttempt::State *state, QString *reason);
     ConnectionHandle waitForConnection(const QString &entry);
     qint64 wiredSpeedMbps();
+    // Starts the program, dials the office line and waits until the program
+    // keeps it in its journal.
+    bool programWatchesOffice(ProgramRun &program);
 
     HarnessProcess m_harness;
     QString m_busName = QStringLiteral("dialometer-nm-test");
@@ -686,6 +710,106 @@ void TestNetworkManagerDaemon::restartedProgramRecordsOnce()
     const double seconds = records[0].value(QStringLiteral("Duration")).toDouble() * 86400;
     QVERIFY2(seconds >= upSeconds - 2 && seconds <= upSeconds + 2,
              qPrintable(QStringLiteral("%1 of %2 s").arg(seconds).arg(upSeconds)));
+}
+
+bool TestNetworkManagerDaemon::programWatchesOffice(ProgramRun &program)
+{
+    if (!program.start())
+        return false;
+    QTest::qWait(1000);
+    DialAttempt::State state;
+    QString reason;
+    return dialAndWait(kOffice, &state, &reason) && state == DialAttempt::State::Connected &&
+           QTest::qWaitFor([&] { return QFileInfo::exists(program.journal()); }, 10000);
+}
+
+void TestNetworkManagerDaemon::restartGapIsPriced()
+{
+    if (!QFileInfo::exists(QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer")))
+        QSKIP("the dialometer program is not built");
+    // A fee of 1.25 and 0.10 a second.
+    ProgramRun program(m_harness,
+                       QStringLiteral("<MainContent><General><Calculate Value=\"1\"/></General>"
+                                      "<TariffTypes><Item ID=\"1\" Minute=\"6\"/></TariffTypes>"
+                                      "<ISP><Item Name=\"Office LAN\" PayConn=\"1#25\" "
+                                      "DefCost=\"1\"/></ISP><Users/><Graph/></MainContent>"));
+    QVERIFY(programWatchesOffice(program));
+    QTest::qWait(3000);
+    program.end(SIGKILL);
+    // The line stays up while nobody watches it.
+    QTest::qWait(5000);
+    const QDateTime restarted = QDateTime::currentDateTime();
+    QVERIFY(program.start());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(program.journal()).lastModified() >= restarted, 10000);
+    QTest::qWait(2000);
+    HangUpAll(*m_service);
+    QTRY_COMPARE_WITH_TIMEOUT(program.records().size(), 1, 15000);
+    program.end(SIGTERM);
+
+    const QHash<QString, QString> record = program.records().at(0);
+    const double cost = record.value(QStringLiteral("Cost")).toDouble();
+    const double seconds = record.value(QStringLiteral("Duration")).toDouble() * 86400;
+    // The record's text has whole seconds; the monitor's log has the milliseconds.
+    static const QRegularExpression ended(QStringLiteral("disconnected: .* after (\\d+) ms"));
+    const QRegularExpressionMatch match =
+        ended.match(QString::fromLocal8Bit(program.process.readAllStandardError()));
+    QVERIFY(match.hasMatch());
+    const double exactSeconds = match.captured(1).toDouble() / 1000;
+    QCOMPARE(qFloor(exactSeconds), qFloor(seconds + 1e-6));
+    const double expected = 1.25 + 0.1 * exactSeconds;
+    qInfo("recorded cost %.4f, fee and price of its %.3f s %.4f", cost, exactSeconds, expected);
+    // Within one tick of 500 ms.
+    QVERIFY2(exactSeconds >= 10 && qAbs(cost - expected) <= 0.05 + 1e-9,
+             qPrintable(QStringLiteral("%1 for %2 s").arg(cost).arg(exactSeconds)));
+}
+
+void TestNetworkManagerDaemon::toolCountsAsTheProgramDoes()
+{
+    const QString tool = QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer-cli");
+    if (!QFileInfo::exists(QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer")) ||
+        !QFileInfo::exists(tool))
+        QSKIP("the dialometer programs are not built");
+    ProgramRun program(m_harness);
+    QVERIFY(programWatchesOffice(program));
+    QVERIFY(m_harness.command(QStringLiteral("ping"), {QStringLiteral("10")}));
+    RunningConnection journal;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        program.journalFigures(&journal) && journal.counters.dwBytesXmited >= 10 * 98, 15000);
+    // The program's zero of the interface's counters, from its token.
+    qint64 zero = -1;
+    for (const QString &field : journal.token.split(QLatin1Char(' '))) {
+        if (field.startsWith(QLatin1String("tx=")))
+            zero = field.mid(3).toLongLong();
+    }
+    QVERIFY2(zero >= 0, qPrintable(journal.token));
+
+    const qint64 before = kernelCounters().txBytes;
+    QProcess status;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DIALOMETER_BACKEND"), QStringLiteral("networkmanager"));
+    status.setProcessEnvironment(env);
+    m_harness.startInside(status, tool,
+                          {QStringLiteral("--home"), program.home.path(), QStringLiteral("status"),
+                           QStringLiteral("--format"), QStringLiteral("json")});
+    QVERIFY(status.waitForFinished(30000));
+    const qint64 after = kernelCounters().txBytes;
+    program.end(SIGTERM);
+    QCOMPARE(status.exitCode(), 0);
+
+    const QByteArray out = status.readAllStandardOutput();
+    QJsonObject office;
+    for (const QJsonValue &c :
+         QJsonDocument::fromJson(out).object()[QLatin1String("connections")].toArray()) {
+        if (c.toObject()[QLatin1String("entry")].toString() == kOffice)
+            office = c.toObject();
+    }
+    QCOMPARE(office[QLatin1String("countedFrom")].toString(), QStringLiteral("program"));
+    // The program's bytes at the moment of the tool's one reading.
+    const qint64 sent = qint64(office[QLatin1String("bytesSent")].toDouble());
+    QVERIFY2(
+        sent >= before - zero && sent <= after - zero,
+        qPrintable(QStringLiteral("%1 of %2..%3").arg(sent).arg(before - zero).arg(after - zero)));
+    QVERIFY(office[QLatin1String("connectedMs")].toDouble() >= journal.counters.dwConnectDuration);
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManagerDaemon)

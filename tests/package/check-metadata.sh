@@ -33,11 +33,12 @@ icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
 [[ $release == "$version" ]] || fail "the newest release in the metadata is $release, the build $version"
 
-# The screenshot URL points into this repository at a PNG the tests took.
-url=$(grep -o '<image[^>]*>[^<]*' "$metainfo" | head -n 1 | sed 's/.*>//')
-shot=$src/${url#*/main/}
-[[ -f $shot && $(head -c 4 "$shot" | od -An -tx1 | tr -d ' \n') == 89504e47 ]] ||
-    fail "the screenshot $url is not a PNG on file ($shot)"
+# Each screenshot URL points into this repository at a PNG the tests took.
+while read -r url; do
+    shot=$src/${url#*/main/}
+    [[ -f $shot && $(head -c 4 "$shot" | od -An -tx1 | tr -d ' \n') == 89504e47 ]] ||
+        fail "the screenshot $url is not a PNG on file ($shot)"
+done < <(grep -o '<image[^>]*>[^<]*' "$metainfo" | sed 's/.*>//')
 
 ((failures == 0)) || exit 1
 echo "desktop entry and metadata valid"

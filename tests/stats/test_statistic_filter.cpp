@@ -16,6 +16,8 @@ private slots:
     void initTestCase();
     void filter_data();
     void filter();
+    void minuteOfDateAndShortTime_data();
+    void minuteOfDateAndShortTime();
 
 private:
     QTemporaryDir m_dir;
@@ -100,6 +102,45 @@ void TestStatisticFilter::filter()
     model.clearFilters();
     model.applyFilter();
     QCOMPARE(model.rowCount(), 3);
+}
+
+// A time without seconds stands for the whole minute also when the locale's
+// date-plus-short-time form reads it.
+void TestStatisticFilter::minuteOfDateAndShortTime_data()
+{
+    QTest::addColumn<QString>("localeName");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QDateTime>("cell");
+    QTest::addColumn<bool>("kept");
+    const QDate march15(2041, 3, 15);
+    const QDate december1(2026, 12, 1);
+    const QString after822 = QStringLiteral("> 3/15/2041 8:22 AM");
+    const QString at1030 = QStringLiteral("=01.12.2026 10:30");
+    QTest::newRow("after: the minute's last second")
+        << "en_US" << after822 << QDateTime(march15, QTime(8, 22, 59)) << false;
+    QTest::newRow("after: the next minute")
+        << "en_US" << after822 << QDateTime(march15, QTime(8, 23)) << true;
+    QTest::newRow("equal: the minute's start")
+        << "de_DE" << at1030 << QDateTime(december1, QTime(10, 30)) << true;
+    QTest::newRow("equal: within the minute")
+        << "de_DE" << at1030 << QDateTime(december1, QTime(10, 30, 30)) << true;
+    QTest::newRow("equal: the next minute")
+        << "de_DE" << at1030 << QDateTime(december1, QTime(10, 31)) << false;
+    QTest::newRow("equal: with seconds, one second")
+        << "de_DE"
+        << "=01.12.2026 10:30:00" << QDateTime(december1, QTime(10, 30, 30)) << false;
+}
+
+void TestStatisticFilter::minuteOfDateAndShortTime()
+{
+    QFETCH(QString, localeName);
+    QFETCH(QString, expression);
+    QFETCH(QDateTime, cell);
+    QFETCH(bool, kept);
+    const FilterExpression filter = FilterExpression::parse(
+        expression, FilterExpression::Operand::DateTime, QLocale(localeName));
+    QVERIFY(filter.isReadable());
+    QCOMPARE(filter.matches(TextForms::toDays(cell)), kept);
 }
 
 QTEST_GUILESS_MAIN(TestStatisticFilter)

@@ -12,13 +12,22 @@
 #include "app/ScriptedPrompter.h"
 #include "store/DataFileFixtures.h"
 
+#include "stats/StatisticChart.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTimeAxis>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -47,11 +56,25 @@ private slots:
     void loadOtherFiles();
     void exportReadBack();
     void search();
+    void filterCellKeys_data();
+    void filterCellKeys();
+    void tabThroughFilterRow();
+    void filterRowInAccessibilityTree();
+    void placeKept_data();
+    void placeKept();
+    void findInColumnFromCurrentRow_data();
+    void findInColumnFromCurrentRow();
+    void emptyChartSpansMonth_data();
+    void emptyChartSpansMonth();
+    void accelerators();
 
 private:
     // A window over a month file of the sessions, shown.
     std::unique_ptr<TStatistic> open(const QList<Session> &sessions,
                                      const QString &name = QStringLiteral("26_12.sn2"));
+    // As the program shows it: modal, active, with the keyboard.
+    std::unique_ptr<TStatistic> openModal(const QList<Session> &sessions,
+                                          const QString &name = QStringLiteral("26_12.sn2"));
     QString logs() const { return m_dir.filePath(QStringLiteral("Logs")); }
 
     QTemporaryDir m_dir;
@@ -85,6 +108,19 @@ std::unique_ptr<TStatistic> TestStatisticWindow::open(const QList<Session> &sess
     m_month->open();
     auto window = std::make_unique<TStatistic>(m_month->table(), logs(), file, m_prompter);
     window->show();
+    return window;
+}
+
+std::unique_ptr<TStatistic> TestStatisticWindow::openModal(const QList<Session> &sessions,
+                                                           const QString &name)
+{
+    auto window = open(sessions, name);
+    window->hide();
+    window->setWindowModality(Qt::WindowModal);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the statistics window did not become active");
     return window;
 }
 
@@ -438,6 +474,239 @@ void TestStatisticWindow::search()
     row = -1;
     QVERIFY(s.find(window->model(), order, &row, &column));
     QCOMPARE(column, int(M::Session));
+}
+
+namespace {
+
+const QList<Session> kThreeProviders = {{kDecember1, kHour, 1, 1, 3.0, "Alpha"},
+                                        {kDecember1 + 1, kHour, 1, 1, 1.0, "Beta"},
+                                        {kDecember1 + 2, kHour, 1, 1, 2.0, "Gamma"}};
+
+} // namespace
+
+void TestStatisticWindow::filterCellKeys_data()
+{
+    // Steps: text to type into the ISP cell, "Return", "Escape", or
+    // "grid Escape" (Escape on the grid).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("cellText");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Return applies") << QStringList{"Alpha", "Return"} << true << "Alpha" << 1;
+    QTest::newRow("Escape puts the applied text back")
+        << QStringList{"Alpha", "Return", "x", "Escape"} << true << "Alpha" << 1;
+    QTest::newRow("Escape before any apply") << QStringList{"Beta", "Escape"} << true << "" << 3;
+    QTest::newRow("Escape on an unchanged cell closes")
+        << QStringList{"Alpha", "Return", "Escape"} << false << "Alpha" << 1;
+    QTest::newRow("Escape on the grid closes") << QStringList{"grid Escape"} << false << "" << 3;
+}
+
+void TestStatisticWindow::filterCellKeys()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, open);
+    QFETCH(QString, cellText);
+    QFETCH(int, rows);
+    auto window = openModal(kThreeProviders);
+    QLineEdit *cell = window->findChild<FilterHeader *>()->editor(M::ISP);
+    auto *grid = window->findChild<QTableView *>(QStringLiteral("DBGridEh"));
+    for (const QString &step : steps) {
+        if (step == QLatin1String("Return"))
+            QTest::keyClick(cell, Qt::Key_Return);
+        else if (step == QLatin1String("Escape"))
+            QTest::keyClick(cell, Qt::Key_Escape);
+        else if (step == QLatin1String("grid Escape"))
+            QTest::keyClick(grid, Qt::Key_Escape);
+        else
+            QTest::keyClicks(cell, step);
+    }
+    QCOMPARE(window->isVisible(), open);
+    if (!open)
+        QCOMPARE(window->result(), int(QDialog::Rejected));
+    QCOMPARE(cell->text(), cellText);
+    QCOMPARE(window->model().rowCount(), rows);
+}
+
+void TestStatisticWindow::tabThroughFilterRow()
+{
+    auto window = openModal(kThreeProviders);
+    auto *header = window->findChild<FilterHeader *>();
+    header->moveSection(header->visualIndex(M::UserName), 0);
+    header->hideSection(M::Speed);
+    QList<QLineEdit *> expected;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            expected.append(header->editor(header->logicalIndex(visual)));
+    }
+    auto *grid = window->findChild<QTableView *>(QStringLiteral("DBGridEh"));
+    grid->setFocus();
+    QList<QLineEdit *> reached;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    }
+    QCOMPARE(reached, expected);
+}
+
+void TestStatisticWindow::filterRowInAccessibilityTree()
+{
+    auto window = openModal(kThreeProviders);
+    QLineEdit *traffic = window->findChild<FilterHeader *>()->editor(M::TrafficIn);
+    QTest::keyClicks(traffic, QStringLiteral(">lots"));
+    QTest::keyClick(traffic, Qt::Key_Return);
+
+    // The filter cells as a screen reader finds them, going down from the window.
+    QHash<QString, QAccessibleInterface *> cells;
+    QList<QAccessibleInterface *> pending{QAccessible::queryAccessibleInterface(window.get())};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *node = pending.takeLast();
+        if (node->role() == QAccessible::EditableText)
+            cells.insert(node->text(QAccessible::Name), node);
+        if (node->role() == QAccessible::Table)
+            continue; // its children are the data cells
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.append(node->child(i));
+    }
+    for (int c = 0; c < M::ColumnCount; ++c)
+        QVERIFY2(cells.contains(QStringLiteral("Filter ") + M::title(c)), qPrintable(M::title(c)));
+    QAccessibleInterface *cell = cells.value(QStringLiteral("Filter Traffic In"));
+    QCOMPARE(cell->text(QAccessible::Value), QStringLiteral(">lots"));
+    QVERIFY(cell->text(QAccessible::Description).contains(QStringLiteral("Cannot be read")));
+    QVERIFY(!cells.value(QStringLiteral("Filter ISP"))
+                 ->text(QAccessible::Description)
+                 .contains(QStringLiteral("Cannot be read")));
+}
+
+void TestStatisticWindow::placeKept_data()
+{
+    QTest::addColumn<QString>("filter"); // for the ISP column; empty: click the Cost title
+    QTest::newRow("sort by a title click") << QString();
+    QTest::newRow("filter keeping the row") << QStringLiteral("alpha");
+}
+
+void TestStatisticWindow::placeKept()
+{
+    QFETCH(QString, filter);
+    QList<Session> sessions;
+    for (int i = 0; i < 80; ++i)
+        sessions.append({kDecember1 + i * kHour, kHour, 1, 1, double((i * 37) % 80),
+                         i % 4 == 0 ? "Beta" : "Alpha"});
+    auto window = openModal(sessions);
+    auto *grid = window->findChild<QTableView *>(QStringLiteral("DBGridEh"));
+    grid->verticalScrollBar()->setValue(30);
+    const int row = grid->rowAt(grid->viewport()->height() / 2);
+    QVERIFY(row > 30);
+    const QModelIndex clicked = window->model().index(row, M::Cost);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(clicked).center());
+    QCOMPARE(grid->currentIndex(), clicked);
+    const int session = window->model().sourceRow(row);
+    const int onScreen = grid->rowViewportPosition(row);
+    const QString cost = window->model().plainText(row, M::Cost);
+
+    if (filter.isEmpty()) {
+        auto *header = window->findChild<FilterHeader *>();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(M::Cost) + 10, 5));
+        QCOMPARE(window->model().sortColumn(), int(M::Cost));
+    } else {
+        QLineEdit *cell = window->findChild<FilterHeader *>()->editor(M::ISP);
+        QTest::keyClicks(cell, filter);
+        QTest::keyClick(cell, Qt::Key_Return);
+        QCOMPARE(window->model().rowCount(), 60);
+        grid->setFocus();
+    }
+    const QModelIndex current = grid->currentIndex();
+    QVERIFY(current.isValid());
+    QCOMPARE(window->model().sourceRow(current.row()), session);
+    QCOMPARE(current.column(), int(M::Cost));
+    QCOMPARE(grid->selectionModel()->selectedRows(), QModelIndexList{current.siblingAtColumn(0)});
+    QCOMPARE(grid->rowViewportPosition(current.row()), onScreen);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), cost);
+}
+
+void TestStatisticWindow::findInColumnFromCurrentRow_data()
+{
+    QTest::addColumn<QString>("direction");
+    QTest::newRow("all") << "All";
+    QTest::newRow("down") << "Down";
+    QTest::newRow("up") << "Up";
+}
+
+void TestStatisticWindow::findInColumnFromCurrentRow()
+{
+    QFETCH(QString, direction);
+    auto window = openModal(kThreeProviders);
+    auto *grid = window->findChild<QTableView *>(QStringLiteral("DBGridEh"));
+    const QModelIndex start = window->model().index(1, M::Cost);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(start).center());
+    QTest::keyClick(grid, Qt::Key_F, Qt::ControlModifier);
+    auto *dialog = window->findChild<QDialog *>(QStringLiteral("SearchDialog"));
+    QVERIFY(dialog && dialog->isVisible());
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("FindWhat")), "a");
+    auto *column = dialog->findChild<QComboBox *>(QStringLiteral("FindColumn"));
+    column->setCurrentIndex(column->findText(M::title(M::ISP)));
+    for (QRadioButton *button : dialog->findChildren<QRadioButton *>()) {
+        if (button->text().remove(QLatin1Char('&')) == direction)
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("FindNext")), Qt::LeftButton);
+    QCOMPARE(grid->currentIndex(), window->model().index(1, M::ISP)); // every ISP has an "a"
+    QVERIFY(m_prompter.asked.isEmpty());
+}
+
+void TestStatisticWindow::emptyChartSpansMonth_data()
+{
+    QTest::addColumn<QList<Session>>("sessions");
+    QTest::newRow("no session") << QList<Session>{};
+    QTest::newRow("one session") << QList<Session>{{kDecember1 - 300 + 3, kHour, 1, 1, 1}};
+}
+
+void TestStatisticWindow::emptyChartSpansMonth()
+{
+    QFETCH(QList<Session>, sessions);
+    auto window = open(sessions, QStringLiteral("26_02.sn2"));
+    const QDateTimeAxis *axis = window->findChild<StatisticChart *>()->dateAxis();
+    QCOMPARE(axis->min(), QDate(2026, 2, 1).startOfDay());
+    QCOMPARE(axis->max(), QDate(2026, 3, 1).startOfDay());
+}
+
+void TestStatisticWindow::accelerators()
+{
+    auto window = open(kThreeProviders);
+    window->FindClick();
+    // Per window, every menu title, menu item, button and label with an
+    // accelerator; each letter once.
+    for (QWidget *top : {static_cast<QWidget *>(window.get()),
+                         window->findChild<QWidget *>(QStringLiteral("SearchDialog"))}) {
+        QStringList texts;
+        for (const QAbstractButton *b : top->findChildren<QAbstractButton *>())
+            if (b->window() == top)
+                texts.append(b->text());
+        for (const QLabel *l : top->findChildren<QLabel *>())
+            if (l->window() == top)
+                texts.append(l->text());
+        for (const QMenuBar *bar : top->findChildren<QMenuBar *>()) {
+            for (const QAction *menu : bar->actions()) {
+                texts.append(menu->text());
+                if (menu->menu())
+                    for (const QAction *item : menu->menu()->actions())
+                        texts.append(item->text());
+            }
+        }
+        QHash<QChar, QString> taken;
+        for (const QString &text : texts) {
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            if (amp < 0 || amp + 1 >= text.size() || text[amp + 1] == QLatin1Char('&'))
+                continue;
+            const QChar letter = text[amp + 1].toLower();
+            QVERIFY2(!taken.contains(letter),
+                     qPrintable(top->objectName() + ": " + taken.value(letter) + " / " + text));
+            taken.insert(letter, text);
+        }
+    }
 }
 
 QTEST_MAIN(TestStatisticWindow)

@@ -305,6 +305,7 @@ void NetworkManagerService::applyActive(const std::vector<NetworkManagerReading:
             active->counters.reset();
             active->isPpp = read.interface.startsWith(QLatin1String("ppp"));
             active->hasBaseline = false;
+            active->baselineResumed = false;
             active->pidFileFound = false;
             active->nextPidFileLookMs = 0;
             active->compressionAbsent = false;
@@ -404,6 +405,7 @@ qint64 NetworkManagerService::epochFromMonotonicMs(qint64 monotonicMs) const
 void NetworkManagerService::takeBaseline(Active &active)
 {
     active.hasBaseline = false;
+    active.baselineResumed = false;
     active.baseline = InterfaceCounters::Values();
     if (active.isPpp) {
         // pppd's interface is made for the connection: all its traffic is the
@@ -534,6 +536,13 @@ QString NetworkManagerService::resumeToken(ConnectionHandle handle) const
     return token.text();
 }
 
+bool NetworkManagerService::countsSinceConnect(ConnectionHandle handle) const
+{
+    // The zero of a connection found up is the first reading.
+    const Active *active = findActive(handle);
+    return active && (active->isPpp || !active->upAtFirstReading || active->baselineResumed);
+}
+
 bool NetworkManagerService::resume(ConnectionHandle handle, const QString &text)
 {
     Active *active = findActive(handle);
@@ -565,6 +574,7 @@ bool NetworkManagerService::resume(ConnectionHandle handle, const QString &text)
             *txp >= 0) {
             active->baseline = {*rx, *tx, *rxp, *txp};
             active->hasBaseline = true;
+            active->baselineResumed = true;
         }
     }
     qCDebug(lcNetworkManager) << "taking up" << active->id << "handle" << handle << "again";

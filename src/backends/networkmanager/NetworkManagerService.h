@@ -63,6 +63,7 @@ public:
     int connectStatus(ConnectionHandle handle) override;
     QString interfaceName(ConnectionHandle handle) const override;
     QString resumeToken(ConnectionHandle handle) const override;
+    bool countsSinceConnect(ConnectionHandle handle) const override;
     bool resume(ConnectionHandle handle, const QString &token) override;
     std::unique_ptr<DialAttempt> dial(const QString &entryName) override;
     PhonebookEditing phonebookEditing() const override;
@@ -111,6 +112,7 @@ private:
         // is not its own (wwan0, Ethernet, Wi-Fi outlive a connection).
         bool hasBaseline = false;
         InterfaceCounters::Values baseline;
+        bool baselineResumed = false; // put back from a resume token
         bool pidFileFound = false;
         qint64 nextPidFileLookMs = 0; // when to look again while not found
         bool compressionAbsent = false;

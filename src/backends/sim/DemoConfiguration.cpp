@@ -1,7 +1,7 @@
 #include "backends/sim/DemoConfiguration.h"
 
 #include "core/TextForms.h"
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlDocument.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connection/SessionCounters.h"
+#include "core/SessionCounters.h"
 
 #include <QList>
 

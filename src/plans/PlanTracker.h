@@ -1,14 +1,16 @@
 #pragma once
 
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
 #include "monitor/SessionObserver.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 
 #include <QList>
 #include <QLocale>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class MonitorView;
@@ -40,6 +42,21 @@ public:
 
     // The provider's plan has a cap that its recorded use has reached.
     bool capReached(const QString &provider);
+
+    // A followed plan as the plan window shows it: its days, the running
+    // connection counted on the day it began, as of the last tick.
+    struct DailyUse
+    {
+        ProviderPlan plan;
+        PlanDays days;
+        double trafficMB = 0;
+        double cost = 0;
+        QString lines; // the tooltip's "Plan: ..." lines
+    };
+    // The providers whose plans are followed (those with a cap), in order.
+    QStringList followedProviders() const;
+    // Nothing when the provider's plan is not followed. Reads no file.
+    std::optional<DailyUse> dailyUse(const QString &provider);
 
     // The alert file in a data folder.
     static QString alertsPath(const QString &dataFolder);
@@ -82,6 +99,11 @@ private:
         QList<double> reached[CapCount]; // the thresholds announced, percent
         ShownLine shown[CapCount];
         QString hint; // the lines of shown
+        PlanDays days;
+        // The running connection's figures of the last tick, when it counts.
+        double liveTime = -1;
+        qint64 liveBytes = 0;
+        double liveCost = 0;
     };
 
     // Counts the month files anew for the plans, as of now.

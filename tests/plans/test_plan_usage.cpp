@@ -2,8 +2,8 @@
 // with daylight-saving changes) and their use counted from real month files.
 // Numbers are written as the locale writes them ("#" is its decimal separator).
 #include "core/TextForms.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+
+#include <limits>
 
 namespace {
 
@@ -167,6 +169,36 @@ private slots:
             QCOMPARE(*usage.projectedTrafficMB(), 100.0 * factor);
             QCOMPARE(*usage.projectedCost(), 10.0 * factor);
         }
+    }
+
+    // Counters near the largest a damaged month file can hold: the sum stops
+    // there instead of wrapping round.
+    void countersNearTheMaximum_data()
+    {
+        constexpr qint64 max = std::numeric_limits<qint64>::max();
+        QTest::addColumn<qint64>("bytesIn");
+        QTest::addColumn<qint64>("bytesOut");
+        QTest::addColumn<int>("sessions");
+        QTest::addColumn<qint64>("total");
+        QTest::newRow("both at the maximum") << max << max << 1 << max;
+        QTest::newRow("two sessions past it") << max / 2 + 1 << qint64(0) << 2 << max;
+        QTest::newRow("negatives count nothing")
+            << qint64(-1) << std::numeric_limits<qint64>::min() << 1 << qint64(0);
+    }
+    void countersNearTheMaximum()
+    {
+        QFETCH(qint64, bytesIn);
+        QFETCH(qint64, bytesOut);
+        QFETCH(int, sessions);
+        QFETCH(qint64, total);
+        PlanUsage usage(planOf(QStringLiteral("Mobile"), 1), local(2026, 3, 2));
+        PlanSession session;
+        session.time = TextForms::toDays(local(2026, 3, 1));
+        session.bytesIn = bytesIn;
+        session.bytesOut = bytesOut;
+        for (int i = 0; i < sessions; ++i)
+            QVERIFY(usage.add(session));
+        QCOMPARE(usage.trafficMB(), double(total) / PlanUsage::kBytesPerMB);
     }
 
     // Period of the 15th: 15 Nov 2026 .. 15 Dec 2026, at 9 Dec 2026 12:00.

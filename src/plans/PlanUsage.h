@@ -1,12 +1,13 @@
 #pragma once
 
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // One billing period of a plan, in local time: [start, end), each at the
@@ -85,5 +86,8 @@ private:
 // Counts the sessions of the month files in logsDir into each usage by its
 // provider's name (ConnectName). Each file the periods need is read once and
 // never written; a missing file counts nothing, a damaged one is left out
-// and logged.
-void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages);
+// and logged. counted, when given, is told of each session a usage counted,
+// with the usage's index.
+using CountedSession = std::function<void(qsizetype usage, const PlanSession &session)>;
+void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages,
+                     const CountedSession &counted = {});

@@ -1,4 +1,4 @@
-#include "cost/PlanTracker.h"
+#include "plans/PlanTracker.h"
 
 #include "core/Clock.h"
 #include "core/DataFolder.h"
@@ -90,12 +90,17 @@ void PlanTracker::count(const QList<ProviderPlan> &plans)
     usages.reserve(plans.size());
     for (const ProviderPlan &plan : plans)
         usages.append(PlanUsage(plan, now));
-    CountMonthFiles(m_logsDir, usages);
+    QList<PlanDays> days;
+    for (const PlanUsage &usage : std::as_const(usages))
+        days.append(PlanDays(usage));
+    CountMonthFiles(m_logsDir, usages,
+                    [&days](qsizetype i, const PlanSession &session) { days[i].add(session); });
 
     m_tracked.clear();
     m_nextEndMs = std::numeric_limits<qint64>::max();
     for (qsizetype i = 0; i < plans.size(); ++i) {
         Tracked tracked(plans[i], usages[i]);
+        tracked.days = days[i];
         m_nextEndMs = std::min(m_nextEndMs, tracked.endMs);
         m_tracked.append(std::move(tracked));
     }
@@ -173,13 +178,18 @@ void PlanTracker::sessionRecorded(const SessionMonitor &monitor)
     // A new count has read the session from its month file already.
     if (followPeriods())
         return;
+    for (Tracked &each : m_tracked)
+        each.liveTime = -1;
     Tracked *tracked = find(monitor.EntryName());
     if (!tracked)
         return;
     const SessionCounters &counters = monitor.counters();
+    const PlanSession session{monitor.StartTime(), double(counters.dwConnectDuration) / kMsPerDay,
+                              counters.dwBytesRcved, counters.dwBytesXmited, monitor.SessionCost()};
     tracked->usage.advanceTo(m_clock.now());
-    tracked->usage.add({monitor.StartTime(), double(counters.dwConnectDuration) / kMsPerDay,
-                        counters.dwBytesRcved, counters.dwBytesXmited, monitor.SessionCost()});
+    tracked->usage.add(session);
+    tracked->days.advanceTo(m_clock.now());
+    tracked->days.add(session);
     const double used[CapCount] = {tracked->usage.trafficMB(), tracked->usage.cost()};
     announce(*tracked, used);
 }
@@ -204,13 +214,20 @@ QString PlanTracker::connectedTick(const SessionMonitor &monitor)
     const SessionCounters &counters = monitor.counters();
     const bool inPeriod = monitor.StartTime() >= tracked->startDays;
     const double used[CapCount] = {
+        // Summed as doubles: counters from a damaged journal may be near
+        // the largest 64-bit count.
         tracked->usage.trafficMB() + (inPeriod
-                                          ? double(std::max<qint64>(counters.dwBytesRcved, 0) +
-                                                   std::max<qint64>(counters.dwBytesXmited, 0)) /
+                                          ? (double(std::max<qint64>(counters.dwBytesRcved, 0)) +
+                                             double(std::max<qint64>(counters.dwBytesXmited, 0))) /
                                                 PlanUsage::kBytesPerMB
                                           : 0.0),
         tracked->usage.cost() + (inPeriod ? monitor.SessionCost() : 0.0),
     };
+    // For the plan window, which reads them at most once a second.
+    tracked->liveTime = inPeriod ? monitor.StartTime() : -1;
+    tracked->liveBytes =
+        std::max<qint64>(counters.dwBytesRcved, 0) + std::max<qint64>(counters.dwBytesXmited, 0);
+    tracked->liveCost = monitor.SessionCost();
 
     int hungUpCap = -1;
     if (tracked->plan.hangUpAtCap && !m_overAtConnect && !m_hungUp) {
@@ -230,6 +247,33 @@ QString PlanTracker::connectedTick(const SessionMonitor &monitor)
     announce(*tracked, used, hungUpCap);
 
     return hintLines(*tracked, used, nowMs);
+}
+
+QStringList PlanTracker::followedProviders() const
+{
+    QStringList names;
+    for (const Tracked &tracked : m_tracked)
+        names.append(tracked.plan.name);
+    return names;
+}
+
+std::optional<PlanTracker::DailyUse> PlanTracker::dailyUse(const QString &provider)
+{
+    followPeriods();
+    Tracked *tracked = find(provider);
+    if (!tracked)
+        return std::nullopt;
+    DailyUse use{
+        tracked->plan, tracked->days, tracked->usage.trafficMB(), tracked->usage.cost(), {}};
+    use.days.advanceTo(m_clock.now());
+    if (tracked->liveTime >= 0 &&
+        use.days.addRunning({tracked->liveTime, 0, tracked->liveBytes, 0, tracked->liveCost})) {
+        use.trafficMB += double(std::max<qint64>(tracked->liveBytes, 0)) / PlanUsage::kBytesPerMB;
+        use.cost += tracked->liveCost;
+    }
+    const double used[CapCount] = {use.trafficMB, use.cost};
+    use.lines = hintLines(*tracked, used, nowMs());
+    return use;
 }
 
 QString PlanTracker::hintLines(Tracked &tracked, const double used[CapCount], qint64 nowMs)

@@ -1,4 +1,4 @@
-#include "cost/PlanUsage.h"
+#include "plans/PlanUsage.h"
 
 #include "core/DataFolder.h"
 #include "core/LogCategories.h"
@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -76,8 +77,13 @@ bool PlanUsage::add(const PlanSession &session)
         return false;
     ++m_sessions;
     m_durationDays += session.durationDays;
-    // Traffic counters are never negative; a damaged value counts nothing.
-    m_bytes += std::max<qint64>(session.bytesIn, 0) + std::max<qint64>(session.bytesOut, 0);
+    // Traffic counters are never negative; a damaged value counts nothing,
+    // and counters near the largest a damaged month file holds stop there
+    // instead of overflowing.
+    for (const qint64 bytes : {session.bytesIn, session.bytesOut}) {
+        if (__builtin_add_overflow(m_bytes, std::max<qint64>(bytes, 0), &m_bytes))
+            m_bytes = std::numeric_limits<qint64>::max();
+    }
     m_cost += session.cost;
     return true;
 }
@@ -110,7 +116,8 @@ std::optional<double> PlanUsage::projectedCost() const
     return projected(m_cost);
 }
 
-void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
+void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages,
+                     const CountedSession &counted)
 {
     // The months the periods need, each read once for all providers; the
     // providers' names as the files hold them (UTF-8), so that a Line of
@@ -151,8 +158,10 @@ void CountMonthFiles(const QString &logsDir, QList<PlanUsage> &usages)
             TextForms::parseNumber(lineText(line, "Cost"), &session.cost);
             session.bytesIn = lineCount(line, "TrafficIn");
             session.bytesOut = lineCount(line, "TrafficOut");
-            for (qsizetype i : found.value())
-                usages[i].add(session);
+            for (qsizetype i : found.value()) {
+                if (usages[i].add(session) && counted)
+                    counted(i, session);
+            }
         }
     }
 }

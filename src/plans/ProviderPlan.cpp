@@ -1,4 +1,4 @@
-#include "cost/ProviderPlan.h"
+#include "plans/ProviderPlan.h"
 
 #include "core/LogCategories.h"
 #include "core/TextForms.h"

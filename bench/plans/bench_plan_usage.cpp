@@ -4,8 +4,9 @@
 // attributes and with plans whose periods need one and two month files.
 #include "core/DataFolder.h"
 #include "core/TextForms.h"
-#include "cost/PlanUsage.h"
-#include "cost/ProviderPlan.h"
+#include "plans/PlanDays.h"
+#include "plans/PlanUsage.h"
+#include "plans/ProviderPlan.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
 #include "store/StatisticsLog.h"
@@ -49,7 +50,8 @@ void BM_ReadConfigOnly(benchmark::State &state)
 }
 BENCHMARK(BM_ReadConfigOnly)->Unit(benchmark::kMillisecond);
 
-void usageRun(benchmark::State &state, bool withPlans)
+// daily: also day by day, as usage --daily counts.
+void usageRun(benchmark::State &state, bool withPlans, bool daily = false)
 {
     const QString config = folder().config(withPlans);
     int sessions = 0;
@@ -59,7 +61,15 @@ void usageRun(benchmark::State &state, bool withPlans)
         QList<PlanUsage> usages;
         for (const ProviderPlan &plan : ReadProviderPlans(document))
             usages.append(PlanUsage(plan, kAt));
-        CountMonthFiles(folder().logs, usages);
+        QList<PlanDays> days;
+        if (daily) {
+            for (const PlanUsage &usage : std::as_const(usages))
+                days.append(PlanDays(usage));
+            CountMonthFiles(folder().logs, usages,
+                            [&days](qsizetype i, const PlanSession &s) { days[i].add(s); });
+        } else {
+            CountMonthFiles(folder().logs, usages);
+        }
         sessions = 0;
         for (const PlanUsage &usage : std::as_const(usages))
             sessions += usage.sessions();
@@ -78,6 +88,12 @@ void BM_UsageWithPlans(benchmark::State &state)
     usageRun(state, true);
 }
 BENCHMARK(BM_UsageWithPlans)->Unit(benchmark::kMillisecond);
+
+void BM_UsageDailyWithPlans(benchmark::State &state)
+{
+    usageRun(state, true, true);
+}
+BENCHMARK(BM_UsageDailyWithPlans)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
