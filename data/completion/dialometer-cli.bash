@@ -65,7 +65,7 @@ _dialometer_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands='decode encode sessions months cost usage status dial hangup'
+    local commands='decode encode sessions months cost usage price status dial hangup'
 
     # The command is the first word that is neither an option nor the value
     # of --home; count the plain arguments after it.
@@ -94,7 +94,7 @@ _dialometer_cli()
         return
         ;;
     --format)
-        if [[ $command == status ]]; then
+        if [[ $command == status || $command == price ]]; then
             mapfile -t COMPREPLY < <(compgen -W 'text json' -- "$cur")
         else
             mapfile -t COMPREPLY < <(compgen -W 'text csv json' -- "$cur")
@@ -110,7 +110,7 @@ _dialometer_cli()
         mapfile -t COMPREPLY < <(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")
         return
         ;;
-    --provider | --minutes | --received-mb | --sent-mb)
+    --provider | --minutes | --received-mb | --sent-mb | --within)
         COMPREPLY=()
         return
         ;;
@@ -131,6 +131,7 @@ _dialometer_cli()
     sessions | months | status) options='--format' ;;
     cost) options='--config --provider --at --minutes --received-mb --sent-mb' ;;
     usage) options='--at --provider --daily --format' ;;
+    price) options='--provider --at --minutes --within --format' ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options --home" -- "$cur")

@@ -6,8 +6,12 @@
 #include "core/Prompter.h"
 #include "core/TextForms.h"
 #include "core/Version.h"
+#include "cost/TariffTexts.h"
+#include "monitor/IdleHangUp.h"
 #include "monitor/MonitorView.h"
 #include "monitor/SessionMonitor.h"
+#include "monitor/SessionObservers.h"
+#include "monitor/TariffHint.h"
 #include "plans/PlanTracker.h"
 #include "store/ConfigDocument.h"
 #include "store/DataFiles.h"
@@ -28,7 +32,7 @@ constexpr int kSaveFailureBalloonSeconds = 30;
 ProgramState::ProgramState(ConnectionService &service, Prompter &prompter, const Clock &clock,
                            const QString &dataFolder, QObject *parent)
     : QObject(parent), m_service(service), m_prompter(prompter), m_clock(clock),
-      m_dataFolder(dataFolder)
+      m_dataFolder(dataFolder), m_tariffTexts(std::make_unique<TariffTexts>(clock, m_config))
 {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -74,6 +78,7 @@ QString ProgramState::start(MonitorView &view)
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
     openRunningJournal();
     startPlans();
+    startObservers();
     m_timer1->start();
     return tableError;
 }
@@ -83,7 +88,19 @@ void ProgramState::startPlans()
     m_plans =
         std::make_unique<PlanTracker>(m_clock, m_dataFolder, *m_view, [this] { HangUpAll(); });
     m_plans->readPlans(m_config);
-    m_monitor->setObserver(m_plans.get());
+}
+
+void ProgramState::startObservers()
+{
+    m_tariffHint = std::make_unique<TariffHint>(*m_tariffTexts, *m_view);
+    // The tooltip keeps 253 characters for these lines; the plan's stay whole.
+    m_observers = std::make_unique<SessionObservers>(253);
+    m_observers->add(m_tariffHint.get());
+    m_observers->add(m_plans.get());
+    m_idle = std::make_unique<IdleHangUp>(*m_view, [this] { HangUpAll(); });
+    m_idle->readSettings(m_config);
+    m_observers->add(m_idle.get());
+    m_monitor->setObserver(m_observers.get());
 }
 
 void ProgramState::finish()
@@ -131,6 +148,9 @@ void ProgramState::settingsClosed()
     // Caps or periods may have changed.
     if (m_plans)
         m_plans->readPlans(m_config);
+    m_tariffTexts->configChanged();
+    if (m_idle)
+        m_idle->readSettings(m_config);
 }
 
 SessionTable &ProgramState::MemTable()

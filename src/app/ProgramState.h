@@ -11,6 +11,7 @@
 
 class Clock;
 class ConnectionService;
+class IdleHangUp;
 class MonitorView;
 class MonthStatistics;
 class PlanTracker;
@@ -18,7 +19,10 @@ class Prompter;
 class QTimer;
 class RunningJournal;
 class SessionMonitor;
+class SessionObservers;
 class SessionTable;
+class TariffHint;
+class TariffTexts;
 
 // The running program apart from its windows: the data folder, the live
 // configuration, the month's statistics with their table, the session monitor
@@ -90,6 +94,9 @@ public:
     // whether to dial anyway. True to dial.
     bool confirmDial(const QString &entry);
 
+    // The tariff texts of the "Connections" items and of the tooltip.
+    TariffTexts &tariffTexts() { return *m_tariffTexts; }
+
     // The phonebook as the "Connections" submenus last listed it.
     QStringList &EntryList() { return m_entryList; }
     // True while the dial dialog runs: Exit does nothing meanwhile. The
@@ -113,6 +120,8 @@ private:
     void openRunningJournal();
     // The plans' use, counted once at start and followed from then on.
     void startPlans();
+    // Everything that follows the monitor's sessions.
+    void startObservers();
 
     ConnectionService &m_service;
     Prompter &m_prompter;
@@ -122,6 +131,10 @@ private:
     XmlDocument m_config;                          // XML_Config
     std::unique_ptr<MonthStatistics> m_statistics; // XML_Statistic with MemTable
     std::unique_ptr<PlanTracker> m_plans;          // observes the monitor, so outlives it
+    std::unique_ptr<TariffTexts> m_tariffTexts;
+    std::unique_ptr<TariffHint> m_tariffHint;
+    std::unique_ptr<IdleHangUp> m_idle;
+    std::unique_ptr<SessionObservers> m_observers; // all that observe the monitor
     std::unique_ptr<SessionMonitor> m_monitor;
     std::unique_ptr<RunningJournal> m_journal;
     MonitorView *m_view = nullptr;

@@ -279,8 +279,12 @@ void TMain::buildLayout()
     m_statusTextLabel = new QLabel(QStringLiteral("Disconnected..."), bar);
     m_statusTextLabel->setObjectName(QStringLiteral("StatusBar1Text"));
     m_statusTextLabel->setMinimumWidth(80);
+    m_tariffLabel = new QLabel(bar);
+    m_tariffLabel->setObjectName(QStringLiteral("StatusBar1Tariff"));
+    m_tariffLabel->setAccessibleName(QStringLiteral("Tariff in force"));
     bar->addWidget(m_statusGlyphLabel);
     bar->addWidget(m_statusTextLabel);
+    bar->addWidget(m_tariffLabel, 1);
     StatusBar1DrawPanel();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -587,4 +591,10 @@ void TMain::startBalloonTimer()
 void TMain::AddValue(qint32 value)
 {
     TrendGraph1->AddValue(value);
+}
+
+void TMain::setTariffText(const QString &text)
+{
+    if (m_tariffLabel->text() != text)
+        m_tariffLabel->setText(text);
 }

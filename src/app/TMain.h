@@ -83,6 +83,7 @@ public:
     void showBalloon(const QString &title, const QString &text, int timeoutSeconds) override;
     void startBalloonTimer() override;
     void AddValue(qint32 value) override;
+    void setTariffText(const QString &text) override;
 
 signals:
     // Exit was confirmed: the program is to end (the entry ends the loop).
@@ -113,5 +114,6 @@ private:
     QLabel *Led_S = nullptr;
     QLabel *m_statusGlyphLabel = nullptr;
     QLabel *m_statusTextLabel = nullptr;
+    QLabel *m_tariffLabel = nullptr;
     QMenu *Connections1 = nullptr;
 };

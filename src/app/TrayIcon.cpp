@@ -3,6 +3,7 @@
 #include "app/ImageList.h"
 #include "app/ProgramState.h"
 #include "connection/DialupOperations.h"
+#include "cost/TariffTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,14 +120,21 @@ void TrayIcon::buildConnectionsMenu(QMenu *menu, ProgramState &state,
                                     const std::function<void()> &phonebook)
 {
     menu->clear();
+    menu->setToolTipsVisible(true);
     GetPhonebookEntries(state.service(), state.EntryList());
     for (const QString &name : std::as_const(state.EntryList())) {
         // "&" would mark an accelerator; doubled it shows as itself, and the
         // entry name travels with the item so any name dials as written.
         QString caption = name;
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        // The tariff stands where a shortcut would, beside the name.
+        const TariffTexts::Texts &tariff = state.tariffTexts().of(name);
+        if (!tariff.beside.isEmpty())
+            caption += QLatin1Char('\t') +
+                       QString(tariff.beside).replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *item = menu->addAction(caption);
         item->setData(name);
+        item->setToolTip(tariff.toolTip);
         QObject::connect(item, &QAction::triggered, menu, [dial, item] { dial(item); });
     }
     menu->addSeparator();

@@ -2,7 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandArguments.h"
-#include "cli/DataFileReader.h"
+#include "cli/ReportOptions.h"
 #include "cli/TableOutput.h"
 #include "core/DataFolder.h"
 #include "core/MachineText.h"
@@ -193,15 +193,11 @@ int runUsage(const QStringList &arguments, const CliContext &context)
         return ExitUsage;
     }
     QDateTime at = QDateTime::currentDateTime();
+    QDate day;
+    QTime clockTime;
+    if (!ReportOptions::readAt(args, command, context, &day, &clockTime))
+        return ExitUsage;
     if (args.has(QStringLiteral("--at"))) {
-        QDate day;
-        QTime clockTime;
-        if (!CommandArguments::readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
-            context.complain(command, QStringLiteral("--at \"%1\" is not a date and time like "
-                                                     "2026-12-09T05:00:00")
-                                          .arg(args.value(QStringLiteral("--at"))));
-            return ExitUsage;
-        }
         at = QDateTime(day, clockTime);
         if (!at.isValid()) {
             // A clock time that a daylight-saving change skips: the moment as
@@ -212,13 +208,10 @@ int runUsage(const QStringList &arguments, const CliContext &context)
         }
     }
 
-    const QString configName = configPath(context.home);
+    QString configName;
     XmlDocument config;
-    QString problem;
-    if (!DataFileReader::read(configName, config, &problem)) {
-        context.complain(configName, problem);
+    if (!ReportOptions::readConfiguration(context, config, &configName))
         return ExitDataError;
-    }
     QList<ProviderPlan> plans = ReadProviderPlans(config);
     if (args.has(QStringLiteral("--provider"))) {
         const QString name = args.value(QStringLiteral("--provider"));

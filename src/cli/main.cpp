@@ -3,6 +3,7 @@
 #include "cli/ConnectionCommands.h"
 #include "cli/CostCommand.h"
 #include "cli/DocumentCommands.h"
+#include "cli/PriceCommand.h"
 #include "cli/StatisticsCommands.h"
 #include "cli/UsageCommand.h"
 #include "core/DataFolder.h"
@@ -40,6 +41,11 @@ const char *const kUsage =
     "                                 holds the moment (default: now), caps, projection;\n"
     "                                 --daily adds each day of the period and the daily\n"
     "                                 budget (csv only with --daily)\n"
+    "  price [--provider NAME] [--at YYYY-MM-DDTHH:MM:SS] [--minutes M] [--within HOURS]\n"
+    "        [--format text|json]\n"
+    "                                 each provider's tariff in force and until when, the\n"
+    "                                 cost of M minutes (default 60) from then and the\n"
+    "                                 cheapest start within HOURS (default 24)\n"
     "  status [--format text|json]    phonebook entries and active connections\n"
     "  dial ENTRY                     dial a phonebook entry and wait until it is up\n"
     "  hangup                         hang up every connection\n"
@@ -118,5 +124,7 @@ int main(int argc, char *argv[])
         return runCost(rest, context);
     if (command == QLatin1String("usage"))
         return runUsage(rest, context);
+    if (command == QLatin1String("price"))
+        return runPrice(rest, context);
     return runConnectionCommand(command, rest, home, out, err);
 }

@@ -36,34 +36,66 @@ QString quantityValue(const QStringList &quantities, const char *name)
     return QString();
 }
 
+// One time range of a day element that can be in force: from startMs
+// (inclusive) to endMs (exclusive), in ms of the day; node is the range
+// element, whose TariffType is read only when it matches.
+struct TariffRange
+{
+    qint64 startMs = 0;
+    qint64 endMs = 0;
+    pugi::xml_node node;
+};
+
+// Reads a range element; false when it never matches (a time missing or not
+// a time, or an end not after the start).
+bool ReadTariffRange(pugi::xml_node range, TariffRange *out)
+{
+    double start = 0.0;
+    double end = 0.0;
+    if (!hasAttribute(range, "Time1") || !hasAttribute(range, "Time2") ||
+        !TextForms::parseTimeOfDay(attributeText(range, "Time1"), &start) ||
+        !TextForms::parseTimeOfDay(attributeText(range, "Time2"), &end))
+        return false;
+    out->startMs = toMs(start);
+    out->endMs = toMs(end);
+    out->node = range;
+    return out->startMs < out->endMs;
+}
+
+// Whether the range decides the type at msOfDay: it holds that time and has
+// a TariffType, whose text goes to *type (empty: the default applies).
+bool TariffRangeDecides(const TariffRange &range, qint64 msOfDay, QString *type)
+{
+    // A range without a tariff type leaves the choice to later ranges; an
+    // empty one ends the search and the default applies.
+    if (msOfDay < range.startMs || msOfDay >= range.endMs ||
+        !hasAttribute(range.node, "TariffType"))
+        return false;
+    *type = attributeText(range.node, "TariffType");
+    return true;
+}
+
+// The provider's day element of a weekday (1 Monday .. 7 Sunday), or none.
+pugi::xml_node TariffDay(pugi::xml_node provider, int weekday)
+{
+    if (!provider || weekday < 1 || weekday > DayNames.size())
+        return pugi::xml_node();
+    return provider.child(DayNames.at(weekday - 1).toUtf8().constData());
+}
+
 } // namespace
 
 QString TariffTypeAt(pugi::xml_node provider, const QDate &date, double timeOfDay)
 {
     if (!provider)
         return QString();
-    const int weekday = date.dayOfWeek(); // 1 Monday .. 7 Sunday
     QString type;
-    if (weekday >= 1 && weekday <= DayNames.size()) {
-        const QByteArray dayName = DayNames.at(weekday - 1).toUtf8();
-        const pugi::xml_node day = provider.child(dayName.constData());
-        const qint64 now = toMs(timeOfDay);
-        for (pugi::xml_node range = day.first_child(); range; range = range.next_sibling()) {
-            double start = 0.0;
-            double end = 0.0;
-            if (!hasAttribute(range, "Time1") || !hasAttribute(range, "Time2") ||
-                !TextForms::parseTimeOfDay(attributeText(range, "Time1"), &start) ||
-                !TextForms::parseTimeOfDay(attributeText(range, "Time2"), &end))
-                continue;
-            if (toMs(start) <= now && now < toMs(end)) {
-                // A range without a tariff type leaves the choice to later
-                // ranges; an empty one ends the search and the default applies.
-                if (!hasAttribute(range, "TariffType"))
-                    continue;
-                type = attributeText(range, "TariffType");
-                break;
-            }
-        }
+    const qint64 now = toMs(timeOfDay);
+    TariffRange range;
+    for (pugi::xml_node item = TariffDay(provider, date.dayOfWeek()).first_child(); item;
+         item = item.next_sibling()) {
+        if (ReadTariffRange(item, &range) && TariffRangeDecides(range, now, &type))
+            break;
     }
     if (type.isEmpty())
         type = attributeText(provider, "DefCost");
@@ -97,38 +129,41 @@ std::optional<double> priceUnderType(const XmlDocument &config, const QString &t
     return cost;
 }
 
-// One day's schedule as pieces [startMs, next piece's startMs) of one tariff
-// type each: the tariff in force changes only where a range starts or ends.
-struct DayPiece
-{
-    qint64 startMs;
-    QString type;
-};
+} // namespace
 
-QList<DayPiece> dayPieces(pugi::xml_node provider, const QDate &date)
+QList<TariffPiece> TariffDayPieces(pugi::xml_node provider, int weekday)
 {
+    QList<TariffRange> ranges;
     QList<qint64> starts{0};
-    const int weekday = date.dayOfWeek();
-    if (weekday >= 1 && weekday <= DayNames.size()) {
-        const QByteArray dayName = DayNames.at(weekday - 1).toUtf8();
-        for (pugi::xml_node range : provider.child(dayName.constData()).children()) {
-            for (const char *name : {"Time1", "Time2"}) {
-                double at = 0.0;
-                if (TextForms::parseTimeOfDay(attributeText(range, name), &at) && toMs(at) > 0 &&
-                    toMs(at) < qint64(kMsPerDay))
-                    starts.append(toMs(at));
-            }
+    TariffRange range;
+    for (pugi::xml_node item = TariffDay(provider, weekday).first_child(); item;
+         item = item.next_sibling()) {
+        if (ReadTariffRange(item, &range)) {
+            ranges.append(range);
+            starts << range.startMs << range.endMs;
         }
     }
     std::sort(starts.begin(), starts.end());
     starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
-    QList<DayPiece> pieces;
-    for (qint64 start : std::as_const(starts))
-        pieces.append({start, TariffTypeAt(provider, date, double(start) / kMsPerDay)});
+    // Between two starts the same ranges hold, so the type found at the
+    // first holds up to the next.
+    const QString defaultType = attributeText(provider, "DefCost");
+    QList<TariffPiece> pieces;
+    for (const qint64 start : std::as_const(starts)) {
+        if (start >= qint64(kMsPerDay))
+            break;
+        QString type;
+        for (const TariffRange &candidate : std::as_const(ranges)) {
+            if (TariffRangeDecides(candidate, start, &type))
+                break;
+        }
+        if (type.isEmpty())
+            type = defaultType;
+        if (pieces.isEmpty() || pieces.last().type != type)
+            pieces.append({start, type});
+    }
     return pieces;
 }
-
-} // namespace
 
 IntervalPrice PriceInterval(const XmlDocument &config, pugi::xml_node provider,
                             const IntervalQuantities &quantities, double timeOfDay,
@@ -156,18 +191,18 @@ double SpanCost(const XmlDocument &config, pugi::xml_node provider, const QDateT
     if (!provider || spanMs <= 0)
         return 0.0;
     // The schedule repeats every week: each weekday's pieces are read once.
-    QList<DayPiece> byWeekday[7];
+    QList<TariffPiece> byWeekday[7];
     double cost = 0.0;
     for (qint64 atMs = from.toMSecsSinceEpoch(); atMs < endMs;) {
         const QDateTime at = QDateTime::fromMSecsSinceEpoch(atMs).toLocalTime();
         const QDate date = at.date();
-        QList<DayPiece> &pieces = byWeekday[date.dayOfWeek() - 1];
+        QList<TariffPiece> &pieces = byWeekday[date.dayOfWeek() - 1];
         if (pieces.isEmpty())
-            pieces = dayPieces(provider, date);
+            pieces = TariffDayPieces(provider, date.dayOfWeek());
         const qint64 clockMs = at.time().msecsSinceStartOfDay();
-        const auto next =
-            std::upper_bound(pieces.cbegin(), pieces.cend(), clockMs,
-                             [](qint64 ms, const DayPiece &piece) { return ms < piece.startMs; });
+        const auto next = std::upper_bound(
+            pieces.cbegin(), pieces.cend(), clockMs,
+            [](qint64 ms, const TariffPiece &piece) { return ms < piece.startMs; });
         const QString &type = std::prev(next)->type;
         const qint64 boundaryMs = next == pieces.cend() ? qint64(kMsPerDay) : next->startMs;
         const QDateTime boundary =

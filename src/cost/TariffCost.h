@@ -4,6 +4,7 @@
 #include "store/XmlDocument.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,20 @@ struct IntervalPrice
     double cost = 0.0;
     QString tariffType;
 };
+
+// One piece of a weekday's schedule: from startMs of the day up to the next
+// piece's start (or midnight) the tariff type of that ID is in force (empty:
+// none, not even a default).
+struct TariffPiece
+{
+    qint64 startMs = 0;
+    QString type;
+};
+
+// The provider's schedule of a weekday (1 Monday .. 7 Sunday) as pieces, the
+// first from 0, each of another type than the one before: the type in force
+// changes only where a range starts or ends.
+QList<TariffPiece> TariffDayPieces(pugi::xml_node provider, int weekday);
 
 // The ID of the tariff type in force on that date at that time of day (a
 // fraction of a day): the first range of the day element that holds the time

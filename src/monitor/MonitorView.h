@@ -69,6 +69,8 @@ public:
     virtual void startBalloonTimer() = 0;
     // One sample (bytes per second) for TrendGraph1.
     virtual void AddValue(qint32 value) = 0;
+    // The tariff in force while connected ("Day until 20:00"), empty for none.
+    virtual void setTariffText(const QString &) {}
 };
 
 // A view that shows nothing: for benchmarks and for running the monitor

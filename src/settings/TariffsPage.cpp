@@ -5,6 +5,7 @@
 #include "settings/FormParts.h"
 #include "settings/NumericPriceBox.h"
 #include "settings/PlanBox.h"
+#include "settings/ProviderIdleBox.h"
 #include "settings/SettingsPageHost.h"
 #include "settings/TISPEdit.h"
 #include "settings/TRangeTimeEdit.h"
@@ -107,6 +108,7 @@ TariffsPage::TariffsPage(SettingsPageHost &host, QWidget *parent) : QWidget(pare
     layout->addWidget(GroupBox1, 1);
     layout->addLayout(m_boxes);
     addProviderBox(new PlanBox(this));
+    addProviderBox(new ProviderIdleBox(this));
 }
 
 void TariffsPage::addProviderBox(ProviderBox *box)

@@ -472,6 +472,84 @@ private slots:
         QVERIFY(result.err.contains("nothing.cfg"));
     }
 
+    // Day 08:00-20:00 on Mondays, Night (the default) else, a fee of 0.25;
+    // Bare has no tariff types.
+    void writeTariffs()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("price"));
+        writeData(path("price/dialometer.cfg"),
+                  localised("<MainContent><General/><TariffTypes>"
+                            "<Item ID=\"1\" Name=\"Day\" Minute=\"0#6\"/>"
+                            "<Item ID=\"2\" Name=\"Night\" Minute=\"0#2\" Output=\"1#5\"/>"
+                            "</TariffTypes><ISP>"
+                            "<Item Name=\"Modem\" DefCost=\"2\" PayConn=\"0#25\"><Monday>"
+                            "<Item Time1=\"08:00\" Time2=\"20:00\" TariffType=\"1\"/>"
+                            "</Monday></Item><Item Name=\"Bare\"/></ISP>"
+                            "<Users/><Graph/></MainContent>"));
+    }
+
+    void price()
+    {
+        writeTariffs();
+        const QStringList home{"--home", path("price")};
+        Result result =
+            runCli(QStringList{"price", "--at", "2026-12-07T19:30:00", "--format", "json"} + home);
+        QVERIFY2(result.code == 0, result.err.constData());
+        const QJsonObject modem{
+            {"name", "Modem"},
+            {"now", QJsonObject{{"tariffType", "1"},
+                                {"name", "Day"},
+                                {"minute", 0.6},
+                                {"receivedMB", 0},
+                                {"sentMB", 0},
+                                {"until", "2026-12-07T20:00:00"}}},
+            {"costNow", 24.25},
+            {"cheapest",
+             QJsonObject{{"start", "2026-12-07T20:00:00"}, {"cost", 12.25}, {"tariffType", "2"}}}};
+        const QJsonObject bare{{"name", "Bare"},
+                               {"now", QJsonValue::Null},
+                               {"costNow", QJsonValue::Null},
+                               {"cheapest", QJsonValue::Null}};
+        QCOMPARE(QJsonDocument::fromJson(result.out).object(),
+                 (QJsonObject{{"at", "2026-12-07T19:30:00"},
+                              {"minutes", 60},
+                              {"providers", QJsonArray{modem, bare}}}));
+
+        result = runCli(QStringList{"price", "--at", "2026-12-07T21:00:00", "--provider", "Modem",
+                                    "--minutes", "30", "--within", "12"} +
+                        home);
+        QCOMPARE(result.code, 0);
+        const QList<QByteArray> lines = result.out.split('\n');
+        QCOMPARE(lines.size(), 3); // the head, Modem, and the last line's end
+        QVERIFY(lines[0].contains("Cost of 30 min"));
+        QVERIFY(lines[1].startsWith("Modem"));
+        QVERIFY(lines[1].contains(localised("6#25").toUtf8()));
+        QVERIFY(lines[1].contains(localised("0#2").toUtf8()));
+    }
+
+    void priceRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::newRow("unknown provider") << QStringList{"--provider", "Nobody"} << 1;
+        QTest::newRow("no configuration") << QStringList{"--home", "nowhere"} << 1;
+        QTest::newRow("bad moment") << QStringList{"--at", "2026-12-07"} << 2;
+        QTest::newRow("minutes not whole") << QStringList{"--minutes", "1.5"} << 2;
+        QTest::newRow("no hours") << QStringList{"--within", "0"} << 2;
+        QTest::newRow("csv") << QStringList{"--format", "csv"} << 2;
+    }
+    void priceRefused()
+    {
+        QFETCH(QStringList, arguments);
+        writeTariffs();
+        const QStringList home =
+            arguments.contains("--home") ? QStringList{} : QStringList{"--home", path("price")};
+        const Result result = runCli(QStringList{"price"} + home + arguments);
+        QTEST(result.code, "code");
+        QVERIFY(!result.err.isEmpty());
+        QVERIFY(result.out.isEmpty());
+    }
+
     // Mobile's period runs from 15 November to 15 December; at 5 December
     // two thirds of it have passed. Fixed has no plan: 1 December to 1 January.
     void writePlans()

@@ -26,6 +26,7 @@ public:
     QString statusText;
     QList<int> trayImages;
     QString hint;
+    QString tariffText;
     QList<Balloon> balloons;
     int balloonTimerStarts = 0;
     QList<qint32> samples;
@@ -48,4 +49,5 @@ public:
     }
     void startBalloonTimer() override { ++balloonTimerStarts; }
     void AddValue(qint32 value) override { samples.append(value); }
+    void setTariffText(const QString &value) override { tariffText = value; }
 };
