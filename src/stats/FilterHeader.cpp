@@ -36,6 +36,7 @@ void FilterHeader::createEditors(const QString &toolTip, QWidget *host)
     delete m_row;
     m_editors.clear();
     m_applied.clear();
+    m_committed.clear();
     m_toolTip = toolTip;
     m_row = new QWidget(host);
     m_row->setObjectName(QStringLiteral("FilterRow"));
@@ -53,6 +54,7 @@ void FilterHeader::createEditors(const QString &toolTip, QWidget *host)
         connect(edit, &QLineEdit::textEdited, m_typingPause, qOverload<>(&QTimer::start));
         m_editors.append(edit);
         m_applied.append(QString());
+        m_committed.append(QString());
     }
     // Sections move with the horizontal scroll bar of the view; the row
     // follows the header wherever the view lays it out.
@@ -95,9 +97,13 @@ void FilterHeader::applyNow()
 bool FilterHeader::restoreApplied(QLineEdit *edit)
 {
     const int c = int(m_editors.indexOf(edit));
-    if (c < 0 || edit->text() == m_applied[c])
+    if (c < 0 || edit->text() == m_committed[c])
         return false;
-    edit->setText(m_applied[c]);
+    edit->setText(m_committed[c]);
+    if (m_applied[c] != m_committed[c]) {
+        applyNow();
+        return true;
+    }
     bool pending = false;
     for (int i = 0; i < m_editors.size(); ++i)
         pending = pending || m_editors[i]->text() != m_applied[i];
@@ -122,16 +128,20 @@ bool FilterHeader::eventFilter(QObject *watched, QEvent *event)
         return QHeaderView::eventFilter(watched, event);
     }
     auto *edit = qobject_cast<QLineEdit *>(watched);
-    if (edit && event->type() == QEvent::FocusIn)
+    if (edit && event->type() == QEvent::FocusIn) {
+        m_committed[m_editors.indexOf(edit)] = edit->text();
         showColumnOf(edit);
+    }
     if (edit && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // Return applies and Escape undoes an edit here; neither may reach
         // the window's default button or its cancel.
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = !(key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
         if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            if (event->type() == QEvent::KeyPress)
+            if (event->type() == QEvent::KeyPress) {
                 applyNow();
+                m_committed[m_editors.indexOf(edit)] = edit->text();
+            }
             event->accept();
             return event->type() == QEvent::KeyPress;
         }
@@ -159,6 +169,7 @@ void FilterHeader::clearFilters()
     for (int c = 0; c < m_editors.size(); ++c) {
         m_editors[c]->clear();
         m_applied[c].clear();
+        m_committed[c].clear();
         setReadable(c, true);
     }
 }

@@ -52,6 +52,10 @@ private:
     QWidget *m_row = nullptr;
     QList<QLineEdit *> m_editors;
     QStringList m_applied; // per editor, the text when the filter was last applied
+    // Per editor, the text Escape goes back to: the cell's text when it took
+    // the focus or Return applied it. The pause after typing applies the
+    // filter too, and Escape must still undo what was typed.
+    QStringList m_committed;
     QString m_toolTip;
     QTimer *m_typingPause;
 };

@@ -486,7 +486,8 @@ const QList<Session> kThreeProviders = {{kDecember1, kHour, 1, 1, 3.0, "Alpha"},
 
 void TestStatisticWindow::filterCellKeys_data()
 {
-    // Steps: text to type into the ISP cell, "Return", "Escape", or
+    // Steps: text to type into the ISP cell, "Return", "Escape", "pause"
+    // (longer than the pause after typing that applies the filter), or
     // "grid Escape" (Escape on the grid).
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("open");
@@ -496,6 +497,8 @@ void TestStatisticWindow::filterCellKeys_data()
     QTest::newRow("Escape puts the applied text back")
         << QStringList{"Alpha", "Return", "x", "Escape"} << true << "Alpha" << 1;
     QTest::newRow("Escape before any apply") << QStringList{"Beta", "Escape"} << true << "" << 3;
+    QTest::newRow("Escape after the typing pause applied")
+        << QStringList{"Beta", "pause", "Escape"} << true << "" << 3;
     QTest::newRow("Escape on an unchanged cell closes")
         << QStringList{"Alpha", "Return", "Escape"} << false << "Alpha" << 1;
     QTest::newRow("Escape on the grid closes") << QStringList{"grid Escape"} << false << "" << 3;
@@ -517,6 +520,8 @@ void TestStatisticWindow::filterCellKeys()
             QTest::keyClick(cell, Qt::Key_Escape);
         else if (step == QLatin1String("grid Escape"))
             QTest::keyClick(grid, Qt::Key_Escape);
+        else if (step == QLatin1String("pause"))
+            QTest::qWait(500);
         else
             QTest::keyClicks(cell, step);
     }
