@@ -3,6 +3,7 @@
 #include "store/ConfigDocument.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace ConfigLists {
@@ -103,7 +104,8 @@ QString tariffTypeName(const XmlDocument &config, const QString &id)
 
 QString rangeText(const QString &time1, const QString &time2, const QString &typeName)
 {
-    return QStringLiteral("from %1 to %2 tariff \"%3\"").arg(time1, time2, typeName);
+    return QCoreApplication::translate("ConfigLists", "from %1 to %2 tariff \"%3\"")
+        .arg(time1, time2, typeName);
 }
 
 bool hasLine(const QStringList &list, const QString &name)

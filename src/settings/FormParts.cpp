@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,9 +56,9 @@ QComboBox *labelledCombo(QWidget *parent, const QString &caption, const char *la
 
 QHBoxLayout *okCancelRow(QDialog *dialog, QPushButton **ok, QPushButton **cancel)
 {
-    *ok = button(dialog, QStringLiteral("Ok"), "btnOk");
+    *ok = button(dialog, QCoreApplication::translate("FormParts", "Ok"), "btnOk");
     (*ok)->setDefault(true);
-    *cancel = button(dialog, QStringLiteral("Cancel"), "btnCancel");
+    *cancel = button(dialog, QCoreApplication::translate("FormParts", "Cancel"), "btnCancel");
     QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     auto *row = new QHBoxLayout;
     row->addStretch();

@@ -13,16 +13,14 @@
 GeneralPage::GeneralPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet1"));
-    chbStartUp =
-        FormParts::checkBox(this, QStringLiteral("&Start with the desktop session"), "chbStartUp");
-    chbCalculate = FormParts::checkBox(this, QStringLiteral("&Calculate cost"), "chbCalculate");
-    chbUserMode = FormParts::checkBox(this, QStringLiteral("Used user &mode"), "chbUserMode");
-    chbWatchAll =
-        FormParts::checkBox(this, QStringLiteral("&Watch every network connection"), "chbWatchAll");
-    chbPassword = FormParts::checkBox(
-        this, QStringLiteral("Set &password to protect your settings"), "chbPassword");
-    btnPassword = FormParts::button(this, QStringLiteral("Set passwor&d..."), "btnPassword");
-    chbFlyingWindow = FormParts::checkBox(this, QStringLiteral("Flying window"), "chbFlyingWindow");
+    chbStartUp = FormParts::checkBox(this, tr("&Start with the desktop session"), "chbStartUp");
+    chbCalculate = FormParts::checkBox(this, tr("&Calculate cost"), "chbCalculate");
+    chbUserMode = FormParts::checkBox(this, tr("Used user &mode"), "chbUserMode");
+    chbWatchAll = FormParts::checkBox(this, tr("&Watch every network connection"), "chbWatchAll");
+    chbPassword =
+        FormParts::checkBox(this, tr("Set &password to protect your settings"), "chbPassword");
+    btnPassword = FormParts::button(this, tr("Set passwor&d..."), "btnPassword");
+    chbFlyingWindow = FormParts::checkBox(this, tr("Flying window"), "chbFlyingWindow");
     chbFlyingWindow->setVisible(false);
 
     connect(chbCalculate, &QCheckBox::toggled, this, &GeneralPage::chbCalculateClick);

@@ -14,16 +14,13 @@ GraphPage::GraphPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent),
 {
     setObjectName(QStringLiteral("TabSheet4"));
     QLabel *typeLabel = nullptr;
-    cmbGraphType = FormParts::labelledCombo(this, QStringLiteral("T&ype"), "Label5", "cmbGraphType",
-                                            &typeLabel);
+    cmbGraphType =
+        FormParts::labelledCombo(this, tr("T&ype"), "Label5", "cmbGraphType", &typeLabel);
     cmbGraphType->setEditable(true);
     cmbGraphType->setInsertPolicy(QComboBox::NoInsert);
-    cmbGraphType->addItems({QStringLiteral("3D"), QStringLiteral("Filled"), QStringLiteral("Line"),
-                            QStringLiteral("Scatter")});
-    chbVerticalAxis =
-        FormParts::checkBox(this, QStringLiteral("Show &vertical axis"), "chbVerticalAxis");
-    chbHorizontalAxis =
-        FormParts::checkBox(this, QStringLiteral("Show &horizontal axis"), "chbHorizontalAxis");
+    cmbGraphType->addItems({tr("3D"), tr("Filled"), tr("Line"), tr("Scatter")});
+    chbVerticalAxis = FormParts::checkBox(this, tr("Show &vertical axis"), "chbVerticalAxis");
+    chbHorizontalAxis = FormParts::checkBox(this, tr("Show &horizontal axis"), "chbHorizontalAxis");
     connect(cmbGraphType, &QComboBox::currentIndexChanged, this, &GraphPage::cmbGraphTypeChange);
     connect(cmbGraphType, &QComboBox::editTextChanged, this, &GraphPage::cmbGraphTypeChange);
     connect(chbVerticalAxis, &QCheckBox::toggled, this, &GraphPage::chbVerticalAxisClick);

@@ -20,10 +20,10 @@ ListEditorDialog::ListEditorDialog(const QString &caption, const char *name,
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(listName);
-    btnAdd = FormParts::button(this, QStringLiteral("&Add"), "btnAdd");
-    btnEdit = FormParts::button(this, QStringLiteral("&Edit"), "btnEdit");
-    btnDel = FormParts::button(this, QStringLiteral("&Delete"), "btnDel");
-    btnOk = FormParts::button(this, QStringLiteral("Ok"), "btnOk");
+    btnAdd = FormParts::button(this, tr("&Add"), "btnAdd");
+    btnEdit = FormParts::button(this, tr("&Edit"), "btnEdit");
+    btnDel = FormParts::button(this, tr("&Delete"), "btnDel");
+    btnOk = FormParts::button(this, tr("Ok"), "btnOk");
     btnOk->setDefault(true);
 
     auto *buttons = new QVBoxLayout;

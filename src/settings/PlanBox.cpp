@@ -22,7 +22,7 @@ QString trafficCapText(const ProviderPlan &plan)
 
 } // namespace
 
-PlanBox::PlanBox(QWidget *parent) : ProviderBox(QStringLiteral("Plan"), "grpPlan", parent)
+PlanBox::PlanBox(QWidget *parent) : ProviderBox(tr("Plan"), "grpPlan", parent)
 {
     const auto label = [this](const QString &caption, const char *name, QWidget *buddy) {
         auto *result = new QLabel(caption, this);
@@ -36,42 +36,40 @@ PlanBox::PlanBox(QWidget *parent) : ProviderBox(QStringLiteral("Plan"), "grpPlan
     spnPeriodStart->setObjectName(QStringLiteral("spnPeriodStart"));
     spnPeriodStart->setRange(1, 31);
     spnPeriodStart->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    spnPeriodStart->setToolTip(
-        QStringLiteral("A day past the end of a month means the month's last day"));
-    QLabel *periodLabel =
-        label(QStringLiteral("Period &begins on day"), "lblPeriodStart", spnPeriodStart);
+    spnPeriodStart->setToolTip(tr("A day past the end of a month means the month's last day"));
+    QLabel *periodLabel = label(tr("Period &begins on day"), "lblPeriodStart", spnPeriodStart);
 
     spnAlertAt = new QSpinBox(this);
     spnAlertAt->setObjectName(QStringLiteral("spnAlertAt"));
     spnAlertAt->setRange(0, 100);
     spnAlertAt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     spnAlertAt->setSuffix(QStringLiteral(" %"));
-    spnAlertAt->setToolTip(QStringLiteral("Warn when this share of a cap is used"));
-    QLabel *alertLabel = label(QStringLiteral("&Warn at"), "lblAlertAt", spnAlertAt);
-    spnAlertAt->setAccessibleName(QStringLiteral("Warn at percent of a cap"));
+    spnAlertAt->setToolTip(tr("Warn when this share of a cap is used"));
+    QLabel *alertLabel = label(tr("&Warn at"), "lblAlertAt", spnAlertAt);
+    spnAlertAt->setAccessibleName(tr("Warn at percent of a cap"));
 
     edtTrafficCap = new QLineEdit(this);
     edtTrafficCap->setObjectName(QStringLiteral("edtTrafficCap"));
     edtTrafficCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edtTrafficCap->setPlaceholderText(QStringLiteral("none"));
+    edtTrafficCap->setPlaceholderText(tr("none"));
     edtTrafficCap->setValidator(new QRegularExpressionValidator(
         QRegularExpression(
             QStringLiteral("[0-9]{0,12}([.,][0-9]{0,%1})?").arg(NumericPriceBox::kDecimals)),
         edtTrafficCap));
-    QLabel *trafficLabel = label(QStringLiteral("Tra&ffic cap"), "lblTrafficCap", edtTrafficCap);
-    edtTrafficCap->setAccessibleName(QStringLiteral("Traffic cap in MB"));
+    QLabel *trafficLabel = label(tr("Tra&ffic cap"), "lblTrafficCap", edtTrafficCap);
+    edtTrafficCap->setAccessibleName(tr("Traffic cap in MB"));
     auto *trafficUnit = new QLabel(QStringLiteral("MB"), this);
     trafficUnit->setObjectName(QStringLiteral("lblTrafficUnit"));
-    trafficUnit->setToolTip(QStringLiteral("Megabytes received plus sent per period"));
+    trafficUnit->setToolTip(tr("Megabytes received plus sent per period"));
 
     edtCostCap = new NumericPriceBox(this);
     edtCostCap->setObjectName(QStringLiteral("edtCostCap"));
     edtCostCap->setZeroShownEmpty(true);
-    edtCostCap->setPlaceholderText(QStringLiteral("none"));
-    QLabel *costLabel = label(QStringLiteral("C&ost cap"), "lblCostCap", edtCostCap);
+    edtCostCap->setPlaceholderText(tr("none"));
+    QLabel *costLabel = label(tr("C&ost cap"), "lblCostCap", edtCostCap);
 
-    chbHangUpAtCap = FormParts::checkBox(this, QStringLiteral("&Hang up when a cap is reached"),
-                                         "chbHangUpAtCap");
+    chbHangUpAtCap =
+        FormParts::checkBox(this, tr("&Hang up when a cap is reached"), "chbHangUpAtCap");
 
     // An edit stores only the value it changes, so a value the boxes cannot
     // show exactly (a fractional percent) is not rewritten on the way.

@@ -10,8 +10,7 @@
 #include <cmath>
 #include <limits>
 
-ProviderIdleBox::ProviderIdleBox(QWidget *parent)
-    : ProviderBox(QStringLiteral("Idle line"), "grpIdle", parent)
+ProviderIdleBox::ProviderIdleBox(QWidget *parent) : ProviderBox(tr("Idle line"), "grpIdle", parent)
 {
     const auto label = [this](const QString &caption, const char *name, QWidget *buddy) {
         auto *result = new QLabel(caption, this);
@@ -23,24 +22,23 @@ ProviderIdleBox::ProviderIdleBox(QWidget *parent)
     m_minutes = new QSpinBox(this);
     m_minutes->setObjectName(QStringLiteral("spnIdleMinutes"));
     m_minutes->setRange(0, ProviderIdle::kMaxMinutes);
-    m_minutes->setSpecialValueText(QStringLiteral("never"));
-    m_minutes->setSuffix(QStringLiteral(" min"));
+    m_minutes->setSpecialValueText(tr("never"));
+    m_minutes->setSuffix(tr(" min"));
     m_minutes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_minutes->setAccessibleName(QStringLiteral("Hang up when idle for minutes"));
-    m_minutes->setToolTip(QStringLiteral("Hang up when the line has carried almost nothing for "
-                                         "this long; never for 0"));
-    QLabel *minutesLabel =
-        label(QStringLiteral("Hang up whe&n idle for"), "lblIdleMinutes", m_minutes);
+    m_minutes->setAccessibleName(tr("Hang up when idle for minutes"));
+    m_minutes->setToolTip(tr("Hang up when the line has carried almost nothing for "
+                             "this long; never for 0"));
+    QLabel *minutesLabel = label(tr("Hang up whe&n idle for"), "lblIdleMinutes", m_minutes);
 
     m_below = new QSpinBox(this);
     m_below->setObjectName(QStringLiteral("spnIdleBelow"));
     m_below->setRange(0, std::numeric_limits<int>::max());
     m_below->setGroupSeparatorShown(true);
-    m_below->setSuffix(QStringLiteral(" bytes/s"));
+    m_below->setSuffix(tr(" bytes/s"));
     m_below->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_below->setAccessibleName(QStringLiteral("Idle is less than bytes per second"));
-    m_below->setToolTip(QStringLiteral("Received plus sent, on average over those minutes"));
-    QLabel *belowLabel = label(QStringLiteral("Idle is le&ss than"), "lblIdleBelow", m_below);
+    m_below->setAccessibleName(tr("Idle is less than bytes per second"));
+    m_below->setToolTip(tr("Received plus sent, on average over those minutes"));
+    QLabel *belowLabel = label(tr("Idle is le&ss than"), "lblIdleBelow", m_below);
 
     connect(m_minutes, &QSpinBox::valueChanged, this, &ProviderIdleBox::editIdle);
     connect(m_below, &QSpinBox::valueChanged, this, &ProviderIdleBox::editIdle);

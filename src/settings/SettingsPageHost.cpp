@@ -6,6 +6,8 @@
 #include "store/ConfigDocument.h"
 #include "store/ConfigKeys.h"
 
+#include <QCoreApplication>
+
 QString SettingsPageHost::readSetting(const ConfigKey &key)
 {
     return GetSectionValue(workConfig(), key.sectionName(), key.keyName());
@@ -25,12 +27,15 @@ void SettingsPageHost::storeFlag(const ConfigKey &key, bool on)
 QString SettingsPageHost::askNewPassword()
 {
     Prompter &prompter = context().prompter;
-    const QString first = InputPassword(prompter, QStringLiteral("Enter new password"));
+    const QString first = InputPassword(
+        prompter, QCoreApplication::translate("SettingsPageHost", "Enter new password"));
     if (first.isEmpty())
         return QString();
-    const QString second = InputPassword(prompter, QStringLiteral("Re-enter password"));
+    const QString second = InputPassword(
+        prompter, QCoreApplication::translate("SettingsPageHost", "Re-enter password"));
     if (second != first) {
-        prompter.message(FormParts::messageTitle(), QStringLiteral("Incorrect password !!!"));
+        prompter.message(FormParts::messageTitle(),
+                         QCoreApplication::translate("SettingsPageHost", "Incorrect password !!!"));
         return QString();
     }
     return first;

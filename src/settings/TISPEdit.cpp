@@ -7,14 +7,10 @@
 
 #include <QListWidget>
 
-namespace {
-const QString kAlreadyExists = QStringLiteral("ISP already exist");
-}
-
 TISPEdit::TISPEdit(XmlDocument &config, ConnectionService &service, Prompter &prompter,
                    QWidget *parent)
-    : ListEditorDialog(QStringLiteral("ISP"), "ISPEdit", QStringLiteral("Providers"), config,
-                       QStringLiteral("ISP"), parent),
+    : ListEditorDialog(tr("ISP"), "ISPEdit", tr("Providers"), config, QStringLiteral("ISP"),
+                       parent),
       m_service(service), m_prompter(prompter)
 {
 }
@@ -25,7 +21,7 @@ void TISPEdit::btnAddClick()
     if (name.isEmpty())
         return;
     if (ConfigLists::holdsName(ListBox1, name)) {
-        m_prompter.message(QString::fromLatin1(kApplicationName), kAlreadyExists);
+        m_prompter.message(QString::fromLatin1(kApplicationName), tr("ISP already exist"));
         return;
     }
     pugi::xml_node providers = ConfigLists::section(FConfig, "ISP");
@@ -52,12 +48,11 @@ void TISPEdit::btnEditClick()
         return;
     const QString current = ListBox1->item(row)->text();
     // Cancel keeps the name as it was.
-    const QString name = m_prompter.editText(QStringLiteral("ISP"), QStringLiteral("ISP"), current)
-                             .value_or(current);
+    const QString name = m_prompter.editText(tr("ISP"), tr("ISP"), current).value_or(current);
     if (name.isEmpty())
         return;
     if (ConfigLists::holdsName(ListBox1, name, row)) {
-        m_prompter.message(QString::fromLatin1(kApplicationName), kAlreadyExists);
+        m_prompter.message(QString::fromLatin1(kApplicationName), tr("ISP already exist"));
         return;
     }
     setAttributeText(provider, "Name", name);
@@ -70,8 +65,7 @@ void TISPEdit::btnDelClick()
     pugi::xml_node provider = ConfigLists::element(ListBox1, row);
     if (!provider)
         return;
-    if (m_prompter.question(QString::fromLatin1(kApplicationName),
-                            QStringLiteral("Delete setting for ISP?"),
+    if (m_prompter.question(QString::fromLatin1(kApplicationName), tr("Delete setting for ISP?"),
                             Prompter::Yes | Prompter::No) != Prompter::Yes)
         return;
     m_added.removeAll(provider);

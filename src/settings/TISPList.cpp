@@ -12,14 +12,14 @@
 TISPList::TISPList(ConnectionService &service, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ISPList"));
-    setWindowTitle(QStringLiteral("ISP List"));
+    setWindowTitle(tr("ISP List"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setAccessibleName(QStringLiteral("Phonebook entries"));
+    ListBox1->setAccessibleName(tr("Phonebook entries"));
     QHBoxLayout *buttons = FormParts::okCancelRow(this, &btnSelect, &btnCancel);
-    btnSelect->setText(QStringLiteral("&Select"));
+    btnSelect->setText(tr("&Select"));
     btnSelect->setObjectName(QStringLiteral("btnSelect"));
     connect(btnSelect, &QPushButton::clicked, this, &QDialog::accept);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -55,22 +55,21 @@ TRangeTimeEdit::TRangeTimeEdit(XmlDocument &config, const QStringList &list, Pro
     : QDialog(parent), m_config(config), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("RangeTimeEdit"));
-    setWindowTitle(list.isEmpty() ? QStringLiteral("New") : QStringLiteral("Edit"));
+    setWindowTitle(list.isEmpty() ? tr("New") : tr("Edit"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto *group = new QGroupBox(QStringLiteral("Time"), this);
+    auto *group = new QGroupBox(tr("Time"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    DateTimePicker1 = timePicker(group, QStringLiteral("DateTimePicker1"), QStringLiteral("From"));
-    DateTimePicker2 = timePicker(group, QStringLiteral("DateTimePicker2"), QStringLiteral("To"));
+    DateTimePicker1 = timePicker(group, QStringLiteral("DateTimePicker1"), tr("From"));
+    DateTimePicker2 = timePicker(group, QStringLiteral("DateTimePicker2"), tr("To"));
     auto *times = new QFormLayout(group);
-    times->addRow(QStringLiteral("&From"), DateTimePicker1);
-    times->addRow(QStringLiteral("&To"), DateTimePicker2);
+    times->addRow(tr("&From"), DateTimePicker1);
+    times->addRow(tr("&To"), DateTimePicker2);
 
     QLabel *tariffLabel = nullptr;
-    cmbTariff = FormParts::labelledCombo(this, QStringLiteral("Tariff &name"), "Label3",
-                                         "cmbTariff", &tariffLabel);
-    btnEditTariff =
-        FormParts::ellipsisButton(this, "btnEditTariff", QStringLiteral("Edit tariff type"));
+    cmbTariff =
+        FormParts::labelledCombo(this, tr("Tariff &name"), "Label3", "cmbTariff", &tariffLabel);
+    btnEditTariff = FormParts::ellipsisButton(this, "btnEditTariff", tr("Edit tariff type"));
     QFont bold = btnEditTariff->font();
     bold.setBold(true);
     btnEditTariff->setFont(bold);
@@ -127,11 +126,11 @@ void TRangeTimeEdit::btnOkClick()
 {
     const QString title = QString::fromLatin1(kApplicationName);
     if (DateTimePicker2->time() <= DateTimePicker1->time()) {
-        m_prompter.message(title, QStringLiteral("Incorrect time range!!!"));
+        m_prompter.message(title, tr("Incorrect time range!!!"));
         return;
     }
     if (cmbTariff->currentIndex() < 0) {
-        m_prompter.message(title, QStringLiteral("Choose tariff type"));
+        m_prompter.message(title, tr("Choose tariff type"));
         return;
     }
     accept();

@@ -73,7 +73,7 @@ TSettings::TSettings(const SettingsContext &context, QWidget *parent)
     : QDialog(parent), m_context(context), FConfig(context.config)
 {
     setObjectName(QStringLiteral("Settings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     PageControl1 = new QTabWidget(this);
@@ -82,14 +82,14 @@ TSettings::TSettings(const SettingsContext &context, QWidget *parent)
     m_tariffs = new TariffsPage(*this);
     m_users = new UsersPage(*this);
     m_graph = new GraphPage(*this);
-    PageControl1->addTab(m_general, QStringLiteral("&General"));
-    PageControl1->addTab(m_tariffs, QStringLiteral("&Tariffs"));
-    PageControl1->addTab(m_users, QStringLiteral("&Users"));
-    PageControl1->addTab(m_graph, QStringLiteral("Traffic g&raph"));
+    PageControl1->addTab(m_general, tr("&General"));
+    PageControl1->addTab(m_tariffs, tr("&Tariffs"));
+    PageControl1->addTab(m_users, tr("&Users"));
+    PageControl1->addTab(m_graph, tr("Traffic g&raph"));
 
-    btnApply = FormParts::button(this, QStringLiteral("&Apply"), "btnApply");
-    btnOk = FormParts::button(this, QStringLiteral("Ok"), "btnOk");
-    btnCancel = FormParts::button(this, QStringLiteral("Cancel"), "btnCancel");
+    btnApply = FormParts::button(this, tr("&Apply"), "btnApply");
+    btnOk = FormParts::button(this, tr("Ok"), "btnOk");
+    btnCancel = FormParts::button(this, tr("Cancel"), "btnCancel");
     connect(btnApply, &QPushButton::clicked, this, &TSettings::btnApplyClick);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -261,11 +261,11 @@ bool ShowSettingsDialog(const SettingsContext &context, QWidget *parent)
     const QString stored = GetSectionValue(context.config, ConfigKeys::Password.sectionName(),
                                            ConfigKeys::Password.keyName());
     if (!stored.isEmpty()) {
-        const QString typed = InputPassword(context.prompter, QStringLiteral("Enter password"));
+        const QString typed = InputPassword(context.prompter, TSettings::tr("Enter password"));
         if (typed != stored) {
             if (!typed.isEmpty())
                 context.prompter.message(FormParts::messageTitle(),
-                                         QStringLiteral("Incorrect password"));
+                                         TSettings::tr("Incorrect password"));
             return false;
         }
     }

@@ -14,9 +14,8 @@ const char *const kPriceKeys[] = {"Minute", "Input", "Output"};
 }
 
 TTariffTypesEdit::TTariffTypesEdit(XmlDocument &config, Prompter &prompter, QWidget *parent)
-    : ListEditorDialog(QStringLiteral("Tariff types"), "TariffTypesEdit",
-                       QStringLiteral("Tariff types"), config, QStringLiteral("TariffTypes"),
-                       parent),
+    : ListEditorDialog(tr("Tariff types"), "TariffTypesEdit", tr("Tariff types"), config,
+                       QStringLiteral("TariffTypes"), parent),
       m_prompter(prompter)
 {
     for (int row = 0; row < ListBox1->count(); ++row) {
@@ -33,8 +32,7 @@ void TTariffTypesEdit::btnAddClick()
         return;
     const QString name = ConfigLists::lineValue(list, QStringLiteral("Name"));
     if (ConfigLists::holdsName(ListBox1, name)) {
-        m_prompter.message(QString::fromLatin1(kApplicationName),
-                           QStringLiteral("Tariff types already exist"));
+        m_prompter.message(QString::fromLatin1(kApplicationName), tr("Tariff types already exist"));
         return;
     }
     pugi::xml_node types = ConfigLists::section(FConfig, "TariffTypes");
@@ -67,8 +65,7 @@ void TTariffTypesEdit::btnEditClick()
         return;
     const QString name = ConfigLists::lineValue(list, QStringLiteral("Name"));
     if (ConfigLists::holdsName(ListBox1, name, row)) {
-        m_prompter.message(QString::fromLatin1(kApplicationName),
-                           QStringLiteral("Tariff types already exist"));
+        m_prompter.message(QString::fromLatin1(kApplicationName), tr("Tariff types already exist"));
         return;
     }
     setAttributeText(type, "Name", name);
@@ -106,11 +103,11 @@ void TTariffTypesEdit::btnDelClick()
     if (!type)
         return;
     const QString title = QString::fromLatin1(kApplicationName);
-    if (m_prompter.question(title, QStringLiteral("Delete tariff type?"),
-                            Prompter::Yes | Prompter::No) != Prompter::Yes)
+    if (m_prompter.question(title, tr("Delete tariff type?"), Prompter::Yes | Prompter::No) !=
+        Prompter::Yes)
         return;
     if (isUsed(attributeText(type, "ID"))) {
-        m_prompter.message(title, QStringLiteral("Tariff type is used"));
+        m_prompter.message(title, tr("Tariff type is used"));
         return;
     }
     type.parent().remove_child(type);

@@ -23,9 +23,9 @@ struct PriceRow
     const char *label;
 };
 constexpr PriceRow kPrices[] = {
-    {"Minute", "Cost for 1 minute"},
-    {"Input", "Cost for 1Mb received bytes"},
-    {"Output", "Cost for 1Mb sent bytes"},
+    {"Minute", QT_TRANSLATE_NOOP("TTypesEdit", "Cost for 1 minute")},
+    {"Input", QT_TRANSLATE_NOOP("TTypesEdit", "Cost for 1Mb received bytes")},
+    {"Output", QT_TRANSLATE_NOOP("TTypesEdit", "Cost for 1Mb sent bytes")},
 };
 
 } // namespace
@@ -34,13 +34,13 @@ TTypesEdit::TTypesEdit(const QStringList &list, Prompter &prompter, QWidget *par
     : QDialog(parent), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("TypesEdit"));
-    setWindowTitle(list.isEmpty() ? QStringLiteral("New") : QStringLiteral("Edit"));
+    setWindowTitle(list.isEmpty() ? tr("New") : tr("Edit"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto *nameLabel = new QLabel(QStringLiteral("&Name"), this);
+    auto *nameLabel = new QLabel(tr("&Name"), this);
     edtName = new QLineEdit(this);
     edtName->setObjectName(QStringLiteral("edtName"));
-    edtName->setAccessibleName(QStringLiteral("Name"));
+    edtName->setAccessibleName(tr("Name"));
     nameLabel->setBuddy(edtName);
 
     auto *bevel = new QFrame(this);
@@ -51,7 +51,7 @@ TTypesEdit::TTypesEdit(const QStringList &list, Prompter &prompter, QWidget *par
     NumericPriceBox *boxes[3];
     for (int i = 0; i < 3; ++i) {
         const QString key = QString::fromLatin1(kPrices[i].key);
-        const QString caption = QString::fromLatin1(kPrices[i].label);
+        const QString caption = tr(kPrices[i].label);
         checks[i] = new QCheckBox(bevel);
         checks[i]->setObjectName(QStringLiteral("chb") + key);
         checks[i]->setAccessibleName(caption);
@@ -152,12 +152,12 @@ void TTypesEdit::btnOkClick()
 {
     const QString title = QString::fromLatin1(kApplicationName);
     if (edtName->text().isEmpty()) {
-        m_prompter.message(title, QStringLiteral("Enter Name"));
+        m_prompter.message(title, tr("Enter Name"));
         edtName->setFocus();
         return;
     }
     if (!HasCostValue()) {
-        m_prompter.message(title, QStringLiteral("Enter cost value"));
+        m_prompter.message(title, tr("Enter cost value"));
         return;
     }
     accept();

@@ -23,29 +23,41 @@
 
 #include <algorithm>
 
+namespace {
+
+// The days as the tree shows them, in the order of DayNames: the element
+// names stay English in the file.
+const char *const kDayTitles[] = {
+    QT_TRANSLATE_NOOP("TariffsPage", "Monday"),    QT_TRANSLATE_NOOP("TariffsPage", "Tuesday"),
+    QT_TRANSLATE_NOOP("TariffsPage", "Wednesday"), QT_TRANSLATE_NOOP("TariffsPage", "Thursday"),
+    QT_TRANSLATE_NOOP("TariffsPage", "Friday"),    QT_TRANSLATE_NOOP("TariffsPage", "Saturday"),
+    QT_TRANSLATE_NOOP("TariffsPage", "Sunday"),
+};
+
+} // namespace
+
 TariffsPage::TariffsPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet2"));
 
     QLabel *ispLabel = nullptr;
-    cmbISP = FormParts::labelledCombo(this, QStringLiteral("&ISP"), "Label4", "cmbISP", &ispLabel);
-    btnEditISP = FormParts::ellipsisButton(this, "btnEditISP", QStringLiteral("Edit ISP"));
+    cmbISP = FormParts::labelledCombo(this, tr("&ISP"), "Label4", "cmbISP", &ispLabel);
+    btnEditISP = FormParts::ellipsisButton(this, "btnEditISP", tr("Edit ISP"));
     connect(cmbISP, &QComboBox::activated, this, &TariffsPage::cmbISPSelect);
     connect(btnEditISP, &QPushButton::clicked, this, &TariffsPage::btnEditISPClick);
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     QLabel *defLabel = nullptr;
-    cmbDefCost = FormParts::labelledCombo(GroupBox1, QStringLiteral("Default &cost"), "Label3",
-                                          "cmbDefCost", &defLabel);
-    btnEditTariff =
-        FormParts::ellipsisButton(GroupBox1, "btnEditTariff", QStringLiteral("Edit tariff type"));
+    cmbDefCost =
+        FormParts::labelledCombo(GroupBox1, tr("Default &cost"), "Label3", "cmbDefCost", &defLabel);
+    btnEditTariff = FormParts::ellipsisButton(GroupBox1, "btnEditTariff", tr("Edit tariff type"));
     connect(cmbDefCost, &QComboBox::activated, this, &TariffsPage::cmbDefCostSelect);
     connect(btnEditTariff, &QPushButton::clicked, this, &TariffsPage::btnEditTariffClick);
 
     TreeView1 = new QTreeWidget(GroupBox1);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setAccessibleName(QStringLiteral("Time ranges by day"));
+    TreeView1->setAccessibleName(tr("Time ranges by day"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,20 +69,20 @@ TariffsPage::TariffsPage(SettingsPageHost &host, QWidget *parent) : QWidget(pare
                 ctnUpdateTariffUpdate();
             });
 
-    btnAddT = FormParts::button(GroupBox1, QStringLiteral("A&dd"), "btnAddT");
-    btnEditT = FormParts::button(GroupBox1, QStringLiteral("&Edit"), "btnEditT");
-    btnDelT = FormParts::button(GroupBox1, QStringLiteral("De&lete"), "btnDelT");
+    btnAddT = FormParts::button(GroupBox1, tr("A&dd"), "btnAddT");
+    btnEditT = FormParts::button(GroupBox1, tr("&Edit"), "btnEditT");
+    btnDelT = FormParts::button(GroupBox1, tr("De&lete"), "btnDelT");
     connect(btnAddT, &QPushButton::clicked, this, &TariffsPage::btnAddTClick);
     connect(btnEditT, &QPushButton::clicked, this, &TariffsPage::EditTClick);
     connect(btnDelT, &QPushButton::clicked, this, &TariffsPage::btnDelTClick);
 
-    auto *payLabel = new QLabel(QStringLiteral("&Pay"), GroupBox1);
+    auto *payLabel = new QLabel(tr("&Pay"), GroupBox1);
     payLabel->setObjectName(QStringLiteral("Label1"));
     edtPayConn = new NumericPriceBox(GroupBox1);
     edtPayConn->setObjectName(QStringLiteral("edtPayConn"));
-    edtPayConn->setAccessibleName(QStringLiteral("Pay for start of connection"));
+    edtPayConn->setAccessibleName(tr("Pay for start of connection"));
     payLabel->setBuddy(edtPayConn);
-    auto *payTail = new QLabel(QStringLiteral("for start of connection"), GroupBox1);
+    auto *payTail = new QLabel(tr("for start of connection"), GroupBox1);
     payTail->setObjectName(QStringLiteral("Label2"));
     // Stored as it is typed as well, so Apply sees a fee not yet left.
     connect(edtPayConn, &NumericPriceBox::amountEdited, this, &TariffsPage::edtPayConnExit);
@@ -193,12 +205,12 @@ void TariffsPage::BuildTariffTree(pugi::xml_node provider)
     TreeView1->clear();
     QList<QTreeWidgetItem *> days;
     days.reserve(DayNames.size());
-    for (const QString &dayName : DayNames) {
-        const QByteArray name = dayName.toUtf8();
+    for (qsizetype index = 0; index < DayNames.size(); ++index) {
+        const QByteArray name = DayNames.at(index).toUtf8();
         pugi::xml_node day = provider.child(name.constData());
         if (!day)
             day = provider.append_child(name.constData());
-        auto *dayNode = new QTreeWidgetItem(QStringList{dayName});
+        auto *dayNode = new QTreeWidgetItem(QStringList{tr(kDayTitles[index])});
         dayNode->setData(0, Qt::UserRole, ConfigLists::elementData(day));
         for (pugi::xml_node range : day.children()) {
             if (range.type() != pugi::node_element)
@@ -364,8 +376,7 @@ void TariffsPage::EditTClick()
 
 void TariffsPage::btnDelTClick()
 {
-    if (m_host.context().prompter.question(FormParts::messageTitle(),
-                                           QStringLiteral("Delete tariff?"),
+    if (m_host.context().prompter.question(FormParts::messageTitle(), tr("Delete tariff?"),
                                            Prompter::Yes | Prompter::No) != Prompter::Yes)
         return;
     QList<QTreeWidgetItem *> selected = TreeView1->selectedItems();

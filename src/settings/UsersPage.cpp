@@ -15,11 +15,11 @@ UsersPage::UsersPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent),
     setObjectName(QStringLiteral("TabSheet3"));
     lstUser = new QListWidget(this);
     lstUser->setObjectName(QStringLiteral("lstUser"));
-    lstUser->setAccessibleName(QStringLiteral("Users"));
-    btnAddUser = FormParts::button(this, QStringLiteral("A&dd"), "btnAddUser");
-    btnEditUser = FormParts::button(this, QStringLiteral("&Edit"), "btnEditUser");
-    btnDelUser = FormParts::button(this, QStringLiteral("De&lete"), "btnDelUser");
-    btnPasswordUser = FormParts::button(this, QStringLiteral("&Password"), "btnPasswordUser");
+    lstUser->setAccessibleName(tr("Users"));
+    btnAddUser = FormParts::button(this, tr("A&dd"), "btnAddUser");
+    btnEditUser = FormParts::button(this, tr("&Edit"), "btnEditUser");
+    btnDelUser = FormParts::button(this, tr("De&lete"), "btnDelUser");
+    btnPasswordUser = FormParts::button(this, tr("&Password"), "btnPasswordUser");
     connect(btnAddUser, &QPushButton::clicked, this, &UsersPage::btnAddUserClick);
     connect(btnEditUser, &QPushButton::clicked, this, &UsersPage::btnEditUserClick);
     connect(btnDelUser, &QPushButton::clicked, this, &UsersPage::btnDelUserClick);
@@ -39,7 +39,7 @@ UsersPage::UsersPage(SettingsPageHost &host, QWidget *parent) : QWidget(parent),
 
 void UsersPage::load()
 {
-    ConfigLists::fill(lstUser, m_host.workConfig(), QStringLiteral("Users"));
+    ConfigLists::fill(lstUser, m_host.workConfig(), tr("Users"));
     ConfigLists::selectRow(lstUser, 0);
     ctnUpdateUserUpdate();
 }
@@ -62,12 +62,11 @@ void UsersPage::btnAddUserClick()
 {
     Prompter &prompter = m_host.context().prompter;
     const QString name =
-        prompter.textInput(QStringLiteral("New user"), QStringLiteral("Enter user name"))
-            .value_or(QString());
+        prompter.textInput(tr("New user"), tr("Enter user name")).value_or(QString());
     if (name.isEmpty())
         return;
     if (ConfigLists::holdsName(lstUser, name)) {
-        prompter.message(FormParts::messageTitle(), QStringLiteral("User already exist"));
+        prompter.message(FormParts::messageTitle(), tr("User already exist"));
         return;
     }
     pugi::xml_node users = ConfigLists::section(m_host.workConfig(), "Users");
@@ -90,12 +89,11 @@ void UsersPage::btnEditUserClick()
     Prompter &prompter = m_host.context().prompter;
     const QString current = lstUser->item(row)->text();
     const QString name =
-        prompter.editText(QStringLiteral("Edit user"), QStringLiteral("Enter user name"), current)
-            .value_or(current);
+        prompter.editText(tr("Edit user"), tr("Enter user name"), current).value_or(current);
     if (name.isEmpty())
         return;
     if (ConfigLists::holdsName(lstUser, name, row)) {
-        prompter.message(FormParts::messageTitle(), QStringLiteral("User already exist"));
+        prompter.message(FormParts::messageTitle(), tr("User already exist"));
         return;
     }
     setAttributeText(user, "Name", name);
@@ -109,8 +107,7 @@ void UsersPage::btnDelUserClick()
     pugi::xml_node user = ConfigLists::element(lstUser, row);
     if (!user)
         return;
-    if (m_host.context().prompter.question(FormParts::messageTitle(),
-                                           QStringLiteral("Delete user?"),
+    if (m_host.context().prompter.question(FormParts::messageTitle(), tr("Delete user?"),
                                            Prompter::Yes | Prompter::No) != Prompter::Yes)
         return;
     user.parent().remove_child(user);

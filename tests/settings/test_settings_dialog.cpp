@@ -17,8 +17,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+#include <QTreeWidget>
 
 // The settings dialog: loading, Apply, Ok and Cancel, the settings password,
 // the start-up entry, and what an apply does to a running connection.
@@ -364,6 +367,59 @@ private slots:
         tickMinute();
         QVERIFY(monitor.SessionCost() - before > 9.9);
         QVERIFY(monitor.SessionCost() - before < 10.1);
+    }
+
+    // The shown texts follow the language; the day elements written to the
+    // file and the user's names (providers, tariff types) do not.
+    void shownInLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("monday");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("en") << "en"
+                            << "&Tariffs"
+                            << "Monday"
+                            << "from 08:00 to 09:00 tariff \"Night\"";
+        QTest::newRow("de") << "de"
+                            << "&Tarife"
+                            << "Montag"
+                            << "von 08:00 bis 09:00 Tarif „Night“";
+        QTest::newRow("ru") << "ru"
+                            << "&Тарифы"
+                            << "Понедельник"
+                            << "с 08:00 до 09:00, тариф «Night»";
+    }
+    void shownInLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (language != "en") {
+            QVERIFY(translator.load("dialometer_" + language, ":/i18n"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        XmlDocument live = document(
+            "<MainContent><General/>"
+            "<TariffTypes><Item ID=\"1\" Name=\"Night\" Minute=\"1\"/></TariffTypes>"
+            "<ISP><Item Name=\"Home\"><Monday>"
+            "<Item Time1=\"08:00\" Time2=\"09:00\" TariffType=\"1\"/></Monday></Item></ISP>"
+            "<Users/><Graph/></MainContent>");
+        SettingsPrompter prompter;
+        TSettings dialog({live, configPath(), m_service, prompter}, nullptr);
+
+        QFETCH(QString, tab);
+        QCOMPARE(dialog.findChild<QTabWidget *>("PageControl1")->tabText(1), tab);
+        QCOMPARE(dialog.findChild<QComboBox *>("cmbISP")->currentText(), "Home");
+        const QTreeWidgetItem *monday =
+            dialog.findChild<QTreeWidget *>("TreeView1")->topLevelItem(0);
+        QTEST(monday->text(0), "monday");
+        QTEST(monday->child(0)->text(0), "range");
+        dialog.ApplySettings();
+        QStringList days;
+        for (pugi::xml_node day : savedConfig().root().child("ISP").first_child().children())
+            days << QString::fromUtf8(day.name());
+        QCOMPARE(days, DayNames);
+        QFile::remove(configPath());
     }
 };
 

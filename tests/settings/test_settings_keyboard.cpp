@@ -1,4 +1,5 @@
 #include "SettingsTestKit.h"
+#include "core/Translations.h"
 #include "settings/TISPEdit.h"
 #include "settings/TISPList.h"
 #include "settings/TRangeTimeEdit.h"
@@ -76,7 +77,12 @@ class TestSettingsKeyboard : public QObject
     FakeConnectionService m_service;
 
 private slots:
-    void initTestCase() { m_service.phonebook = {"Home", "Office"}; }
+    void initTestCase()
+    {
+        // The keys are checked in each shipped language (LANGUAGE picks it).
+        Translations::installTranslations(*qApp);
+        m_service.phonebook = {"Home", "Office"};
+    }
 
     // The tree's buttons and keys act on the selection, also when Ctrl and
     // an arrow key moved the current node elsewhere.
