@@ -607,7 +607,7 @@
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tarifplan</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>

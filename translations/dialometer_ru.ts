@@ -607,7 +607,7 @@
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Тарифный план</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>
