@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ConnectionServiceFactory</name>
+    <message>
+        <source>Invalid simulation scenario: %1</source>
+        <translation>Ungültiges Simulationsszenario: %1</translation>
+    </message>
+    <message>
+        <source>Unknown back end &quot;%1&quot; in DIALOMETER_BACKEND (expected networkmanager, pppd or sim).</source>
+        <translation>Unbekanntes Backend „%1“ in DIALOMETER_BACKEND (erwartet: networkmanager, pppd oder sim).</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>not a regular file</source>
@@ -1002,6 +1013,37 @@
     <message>
         <source>Cheapest within %1 h: %2</source>
         <translation>Am günstigsten innerhalb von %1 h: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XmlDocument</name>
+    <message>
+        <source>unsupported encoding &quot;%1&quot;</source>
+        <translation>nicht unterstützte Kodierung „%1“</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1 at byte %2</source>
+        <translation>der Text ist bei Byte %2 kein gültiges %1</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1</source>
+        <translation>der Text ist bei Byte %1 kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1 and declares no other encoding</source>
+        <translation>der Text ist bei Byte %1 kein gültiges UTF-8 und gibt keine andere Kodierung an</translation>
+    </message>
+    <message>
+        <source>no XML document element</source>
+        <translation>kein XML-Dokumentelement</translation>
+    </message>
+    <message>
+        <source>text before the document element at byte %1</source>
+        <translation>Text vor dem Dokumentelement bei Byte %1</translation>
+    </message>
+    <message>
+        <source>more than one document element</source>
+        <translation>mehr als ein Dokumentelement</translation>
     </message>
 </context>
 </TS>

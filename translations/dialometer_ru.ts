@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ConnectionServiceFactory</name>
+    <message>
+        <source>Invalid simulation scenario: %1</source>
+        <translation>Недопустимый сценарий имитации: %1</translation>
+    </message>
+    <message>
+        <source>Unknown back end &quot;%1&quot; in DIALOMETER_BACKEND (expected networkmanager, pppd or sim).</source>
+        <translation>Неизвестный модуль подключения «%1» в DIALOMETER_BACKEND (ожидается networkmanager, pppd или sim).</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>not a regular file</source>
@@ -448,11 +459,11 @@
     </message>
     <message>
         <source>%1 has used %2% of the plan&apos;s traffic cap.</source>
-        <translation>%1 израсходовал %2% лимита трафика тарифного плана.</translation>
+        <translation>%1: израсходовано %2% лимита трафика тарифного плана.</translation>
     </message>
     <message>
         <source>%1 has used %2% of the plan&apos;s cost cap.</source>
-        <translation>%1 израсходовал %2% лимита стоимости тарифного плана.</translation>
+        <translation>%1: израсходовано %2% лимита стоимости тарифного плана.</translation>
     </message>
     <message>
         <source>Plan: %1 of %2 (%3%)</source>
@@ -1004,6 +1015,37 @@
     <message>
         <source>Cheapest within %1 h: %2</source>
         <translation>Дешевле всего в ближайшие %1 ч: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XmlDocument</name>
+    <message>
+        <source>unsupported encoding &quot;%1&quot;</source>
+        <translation>неподдерживаемая кодировка «%1»</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1 at byte %2</source>
+        <translation>текст не является допустимым %1 в байте %2</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1</source>
+        <translation>текст не является допустимым UTF-8 в байте %1</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1 and declares no other encoding</source>
+        <translation>текст не является допустимым UTF-8 в байте %1 и не объявляет другую кодировку</translation>
+    </message>
+    <message>
+        <source>no XML document element</source>
+        <translation>нет элемента документа XML</translation>
+    </message>
+    <message>
+        <source>text before the document element at byte %1</source>
+        <translation>текст перед элементом документа в байте %1</translation>
+    </message>
+    <message>
+        <source>more than one document element</source>
+        <translation>больше одного элемента документа</translation>
     </message>
 </context>
 </TS>
