@@ -663,7 +663,7 @@
         <translation>Größe im Diagramm</translation>
     </message>
     <message numerus="yes">
-        <source>%1 of the month, %n point(s)</source>
+        <source>%1 of the month, %n points</source>
         <translation>
             <numerusform>%1 des Monats, %n Punkt</numerusform>
             <numerusform>%1 des Monats, %n Punkte</numerusform>

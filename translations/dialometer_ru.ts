@@ -664,7 +664,7 @@
         <translation>Величина на диаграмме</translation>
     </message>
     <message numerus="yes">
-        <source>%1 of the month, %n point(s)</source>
+        <source>%1 of the month, %n points</source>
         <translation>
             <numerusform>%1 за месяц, %n точка</numerusform>
             <numerusform>%1 за месяц, %n точки</numerusform>

@@ -189,5 +189,5 @@ void StatisticChart::showQuantity(const StatisticModel &model, int index, const 
         m_axisY->applyNiceNumbers();
     }
     setAccessibleDescription(
-        tr("%1 of the month, %n point(s)", nullptr, int(points.size())).arg(tr(quantity.title)));
+        tr("%1 of the month, %n points", nullptr, int(points.size())).arg(tr(quantity.title)));
 }
