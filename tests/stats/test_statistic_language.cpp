@@ -7,14 +7,15 @@
 #include "support/AcceleratorCheck.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 
 // The statistics window in the language the test runs under (set with
 // LANGUAGE over the English that every test is pinned to): the language
-// wins, the titles and menus are translated, and the translated
-// accelerators do not clash.
+// wins, the titles and menus are translated, the translated accelerators do
+// not clash and counted texts take the language's forms.
 class TestStatisticLanguage : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ private slots:
     void texts_data();
     void texts();
     void accelerators();
+    void countedText_data();
+    void countedText();
 
 private:
     QString m_language;
@@ -54,11 +57,13 @@ void TestStatisticLanguage::texts_data()
         bar->actions().first()->text(),
         filter->accessibleName(),
     };
-    const bool german = m_language == QLatin1String("de");
-    const QStringList expected =
-        german
-            ? QStringList{"Anbieter", "Sitzung", "Benutzername", "&Datei", "Anbieter filtern"}
-            : QStringList{"Провайдер", "Сеанс", "Имя пользователя", "&Файл", "Фильтр: Провайдер"};
+    const QHash<QString, QStringList> byLanguage{
+        {"en", {"ISP", "Session", "User Name", "&File", "Filter ISP"}},
+        {"de", {"Anbieter", "Sitzung", "Benutzername", "&Datei", "Anbieter filtern"}},
+        {"ru", {"Провайдер", "Сеанс", "Имя пользователя", "&Файл", "Фильтр: Провайдер"}},
+    };
+    const QStringList expected = byLanguage.value(m_language);
+    QCOMPARE(expected.size(), int(std::size(shown)));
     const char *const names[] = {"ISP title", "Session title", "User Name title", "File menu",
                                  "filter cell"};
     for (int i = 0; i < expected.size(); ++i)
@@ -83,6 +88,39 @@ void TestStatisticLanguage::accelerators()
         const QStringList clashes = duplicateAccelerators(top);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
     }
+}
+
+// The forms of a counted text: English takes its singular from its own file,
+// Russian has three forms.
+void TestStatisticLanguage::countedText_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("expected");
+    const QHash<QString, QStringList> byLanguage{
+        {"en",
+         {"Time of the month, 1 point", "Time of the month, 2 points",
+          "Time of the month, 5 points", "Time of the month, 21 points"}},
+        {"de",
+         {"Zeit des Monats, 1 Punkt", "Zeit des Monats, 2 Punkte", "Zeit des Monats, 5 Punkte",
+          "Zeit des Monats, 21 Punkte"}},
+        {"ru",
+         {"Время за месяц, 1 точка", "Время за месяц, 2 точки", "Время за месяц, 5 точек",
+          "Время за месяц, 21 точка"}},
+    };
+    const QStringList expected = byLanguage.value(m_language);
+    const int counts[] = {1, 2, 5, 21};
+    for (int i = 0; i < expected.size(); ++i)
+        QTest::addRow("%d", counts[i]) << counts[i] << expected[i];
+}
+
+void TestStatisticLanguage::countedText()
+{
+    QFETCH(int, count);
+    QFETCH(QString, expected);
+    const QString text =
+        QCoreApplication::translate("StatisticChart", "%1 of the month, %n points", nullptr, count)
+            .arg(QCoreApplication::translate("StatisticChart", "Time"));
+    QCOMPARE(text, expected);
 }
 
 QTEST_MAIN(TestStatisticLanguage)
