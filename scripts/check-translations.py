@@ -72,7 +72,9 @@ def check_file(path):
 def updated_copy(path, lupdate, sources, folder):
     copy = os.path.join(folder, os.path.basename(path))
     shutil.copyfile(path, copy)
-    subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete",
+    # English, the source language, keeps only the plural forms.
+    plural_only = ["-pluralonly"] if path.endswith("_en.ts") else []
+    subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", *plural_only,
                     "-extensions", "cpp,h", sources, "-ts", copy], check=True)
     return copy
 

@@ -26,4 +26,12 @@ if [ $# -gt 0 ]; then
 else
   files=(translations/dialometer_*.ts)
 fi
-exec "$LUPDATE" -silent -locations none -no-obsolete -extensions cpp,h src -ts "${files[@]}"
+# English, the source language, keeps only the plural forms of its texts.
+others=()
+for f in "${files[@]}"; do
+  case $f in
+    *_en.ts) "$LUPDATE" -silent -locations none -no-obsolete -pluralonly -extensions cpp,h src -ts "$f" ;;
+    *) others+=("$f") ;;
+  esac
+done
+[ ${#others[@]} -eq 0 ] || "$LUPDATE" -silent -locations none -no-obsolete -extensions cpp,h src -ts "${others[@]}"

@@ -9,6 +9,36 @@
     </message>
 </context>
 <context>
+    <name>ConnectionServiceFactory</name>
+    <message>
+        <source>Invalid simulation scenario: %1</source>
+        <translation>Ungültiges Simulationsszenario: %1</translation>
+    </message>
+    <message>
+        <source>Unknown back end &quot;%1&quot; in DIALOMETER_BACKEND (expected networkmanager, pppd or sim).</source>
+        <translation>Unbekanntes Backend „%1“ in DIALOMETER_BACKEND (erwartet: networkmanager, pppd oder sim).</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the file there could not be read, so it is not written over</source>
+        <translation>die vorhandene Datei konnte nicht gelesen werden und wird daher nicht überschrieben</translation>
+    </message>
+</context>
+<context>
     <name>DialDialog</name>
     <message>
         <source>Cancel</source>
@@ -20,7 +50,37 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>FilterExpression</name>
+    <message>
+        <source>&lt;p&gt;Type text to keep the rows whose cell contains it (case is ignored).&lt;/p&gt;&lt;p&gt;Or compare the cell&apos;s value: &lt;b&gt;=&lt;/b&gt;, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;lt;&lt;/b&gt;, &lt;b&gt;&amp;lt;=&lt;/b&gt;, &lt;b&gt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;gt;=&lt;/b&gt; followed by a number, date, time or duration written as the grid shows them, for example &lt;b&gt;&amp;gt;1000&lt;/b&gt;, &lt;b&gt;&amp;gt;=%1&lt;/b&gt;, &lt;b&gt;&amp;lt;%2&lt;/b&gt; (a duration of an hour and a half).&lt;/p&gt;&lt;p&gt;A date alone stands for the whole day. &lt;b&gt;=&lt;/b&gt; alone keeps empty cells, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt; alone filled ones.&lt;/p&gt;&lt;p&gt;The filter applies as you type. An expression that cannot be read is marked and filters nothing.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Geben Sie einen Text ein, um die Zeilen zu behalten, deren Zelle ihn enthält (Groß- und Kleinschreibung wird nicht beachtet).&lt;/p&gt;&lt;p&gt;Oder vergleichen Sie den Wert der Zelle: &lt;b&gt;=&lt;/b&gt;, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;lt;&lt;/b&gt;, &lt;b&gt;&amp;lt;=&lt;/b&gt;, &lt;b&gt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;gt;=&lt;/b&gt;, gefolgt von einer Zahl, einem Datum, einer Uhrzeit oder einer Dauer in der Schreibweise der Tabelle, zum Beispiel &lt;b&gt;&amp;gt;1000&lt;/b&gt;, &lt;b&gt;&amp;gt;=%1&lt;/b&gt;, &lt;b&gt;&amp;lt;%2&lt;/b&gt; (eine Dauer von anderthalb Stunden).&lt;/p&gt;&lt;p&gt;Ein Datum allein steht für den ganzen Tag. &lt;b&gt;=&lt;/b&gt; allein behält leere Zellen, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt; allein gefüllte.&lt;/p&gt;&lt;p&gt;Der Filter wirkt während der Eingabe. Ein Ausdruck, der nicht gelesen werden kann, wird markiert und filtert nichts.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FilterHeader</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;This expression cannot be read; it filters nothing.&lt;/b&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Dieser Ausdruck kann nicht gelesen werden; er filtert nichts.&lt;/b&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Filter row</source>
+        <translation>Filterzeile</translation>
+    </message>
+    <message>
+        <source>Filter %1</source>
+        <translation>%1 filtern</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Cannot be read; filters nothing</source>
+        <translation>Kann nicht gelesen werden; filtert nichts</translation>
     </message>
 </context>
 <context>
@@ -97,6 +157,16 @@
     </message>
 </context>
 <context>
+    <name>IdleHangUp</name>
+    <message numerus="yes">
+        <source>No traffic on %1 for %n minutes: the connection was hung up.</source>
+        <translation>
+            <numerusform>Kein Datenverkehr auf %1 seit %n Minute: Die Verbindung wurde getrennt.</numerusform>
+            <numerusform>Kein Datenverkehr auf %1 seit %n Minuten: Die Verbindung wurde getrennt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ListEditorDialog</name>
     <message>
         <source>&amp;Add</source>
@@ -116,321 +186,328 @@
     </message>
 </context>
 <context>
+    <name>MonthStatistics</name>
+    <message>
+        <source>The statistics file &quot;%1&quot; cannot be opened: %2. The file is left as it is and not written while the program runs, so this month&apos;s connections are kept in memory only.</source>
+        <translation>Die Statistikdatei „%1“ kann nicht geöffnet werden: %2. Die Datei bleibt unverändert und wird nicht beschrieben, solange das Programm läuft; die Verbindungen dieses Monats werden daher nur im Speicher gehalten.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkManager</name>
     <message>
         <source>NetworkManager gave reason %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager nannte den Grund %1.</translation>
     </message>
     <message>
         <source>The reason is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grund ist unbekannt.</translation>
     </message>
     <message>
         <source>No reason was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Grund genannt.</translation>
     </message>
     <message>
         <source>The connection was disconnected by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung wurde vom Benutzer getrennt.</translation>
     </message>
     <message>
         <source>The device was disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde getrennt.</translation>
     </message>
     <message>
         <source>The network service stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Netzwerkdienst wurde beendet.</translation>
     </message>
     <message>
         <source>The IP configuration was invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IP-Konfiguration war ungültig.</translation>
     </message>
     <message>
         <source>The connection timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Verbindung.</translation>
     </message>
     <message>
         <source>The VPN service did not start in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der VPN-Dienst wurde nicht rechtzeitig gestartet.</translation>
     </message>
     <message>
         <source>The VPN service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der VPN-Dienst konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>No valid secrets (password) were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine gültigen Zugangsdaten (Passwort) angegeben.</translation>
     </message>
     <message>
         <source>The login failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The connection profile was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verbindungsprofil wurde entfernt.</translation>
     </message>
     <message>
         <source>A connection it depends on failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verbindung, von der sie abhängt, ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The software device could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Software-Gerät konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The device was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde entfernt.</translation>
     </message>
     <message>
         <source>The device is no longer managed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wird nicht mehr verwaltet.</translation>
     </message>
     <message>
         <source>The device could not be configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht konfiguriert werden.</translation>
     </message>
     <message>
         <source>No IP configuration could be obtained.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine IP-Konfiguration bezogen werden.</translation>
     </message>
     <message>
         <source>The IP configuration expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IP-Konfiguration ist abgelaufen.</translation>
     </message>
     <message>
         <source>The authentication supplicant disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Authentifizierungs-Supplicant hat die Verbindung getrennt.</translation>
     </message>
     <message>
         <source>The authentication supplicant&apos;s configuration failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration des Authentifizierungs-Supplicants ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The authentication supplicant failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Authentifizierungs-Supplicant ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The authentication supplicant timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim Authentifizierungs-Supplicant.</translation>
     </message>
     <message>
         <source>The PPP service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PPP-Dienst konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The PPP service disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PPP-Dienst hat die Verbindung getrennt.</translation>
     </message>
     <message>
         <source>The PPP service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PPP-Dienst ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The DHCP client failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DHCP-Client konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The DHCP client reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DHCP-Client hat einen Fehler gemeldet.</translation>
     </message>
     <message>
         <source>The DHCP client failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DHCP-Client ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The shared connection service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst für gemeinsam genutzte Verbindungen konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The shared connection service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst für gemeinsam genutzte Verbindungen ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The link-local addressing service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst für Link-Local-Adressen konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The link-local addressing service reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst für Link-Local-Adressen hat einen Fehler gemeldet.</translation>
     </message>
     <message>
         <source>The link-local addressing service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst für Link-Local-Adressen ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The line is busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leitung ist besetzt.</translation>
     </message>
     <message>
         <source>There is no dial tone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Freizeichen.</translation>
     </message>
     <message>
         <source>No carrier could be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Träger aufgebaut werden.</translation>
     </message>
     <message>
         <source>The dialing request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Wählanforderung.</translation>
     </message>
     <message>
         <source>The dialing attempt failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wählversuch ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The modem could not be initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modem konnte nicht initialisiert werden.</translation>
     </message>
     <message>
         <source>The access point name (APN) could not be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugangspunkt (APN) konnte nicht ausgewählt werden.</translation>
     </message>
     <message>
         <source>The modem is not searching for a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modem sucht nicht nach einem Netz.</translation>
     </message>
     <message>
         <source>Registration with the network was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung am Netz wurde abgelehnt.</translation>
     </message>
     <message>
         <source>Registration with the network timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anmeldung am Netz.</translation>
     </message>
     <message>
         <source>Registration with the network failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung am Netz ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The SIM PIN check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfung der SIM-PIN ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The device&apos;s firmware is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Geräts fehlt.</translation>
     </message>
     <message>
         <source>NetworkManager went to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager wurde in den Ruhezustand versetzt.</translation>
     </message>
     <message>
         <source>The carrier (cable or line) was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Träger (Kabel oder Leitung) ist verloren gegangen.</translation>
     </message>
     <message>
         <source>The modem was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modem wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The Bluetooth connection failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bluetooth-Verbindung ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>No SIM card is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine SIM-Karte eingelegt.</translation>
     </message>
     <message>
         <source>The SIM PIN is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SIM-PIN wird benötigt.</translation>
     </message>
     <message>
         <source>The SIM PUK is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SIM-PUK wird benötigt.</translation>
     </message>
     <message>
         <source>The SIM card is the wrong one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist die falsche SIM-Karte eingelegt.</translation>
     </message>
     <message>
         <source>The InfiniBand mode is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der InfiniBand-Modus wird nicht unterstützt.</translation>
     </message>
     <message>
         <source>The ADSL (RFC 2684) bridge failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ADSL-Bridge (RFC 2684) ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>ModemManager is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>The Wi-Fi network could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das WLAN wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>A secondary connection failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine sekundäre Verbindung ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The DCB or FCoE setup failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einrichtung von DCB oder FCoE ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The teamd control failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steuerung von teamd ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The modem failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modem ist ausgefallen.</translation>
     </message>
     <message>
         <source>The SIM PIN was incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SIM-PIN war falsch.</translation>
     </message>
     <message>
         <source>Another connection was activated on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Gerät wurde eine andere Verbindung aktiviert.</translation>
     </message>
     <message>
         <source>The parent device changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das übergeordnete Gerät hat sich geändert.</translation>
     </message>
     <message>
         <source>The parent device&apos;s management changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verwaltung des übergeordneten Geräts hat sich geändert.</translation>
     </message>
     <message>
         <source>The Open vSwitch database failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Open-vSwitch-Datenbank ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The IP address is already in use on the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IP-Adresse wird im Netz bereits verwendet.</translation>
     </message>
     <message>
         <source>The IP method is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die IP-Methode wird nicht unterstützt.</translation>
     </message>
     <message>
         <source>The SR-IOV configuration failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SR-IOV-Konfiguration ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The peer was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gegenstelle wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>NetworkManager is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager läuft nicht.</translation>
     </message>
     <message>
         <source>There is no connection profile named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Verbindungsprofil namens „%1“.</translation>
     </message>
     <message>
         <source>Connections are edited with the network connection editor (%1), which is not installed. Install the package network-manager-gnome, or edit the connections in the network settings of your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungen werden mit dem Verbindungseditor (%1) bearbeitet, der nicht installiert ist. Installieren Sie das Paket network-manager-gnome oder bearbeiten Sie die Verbindungen in den Netzwerkeinstellungen Ihrer Arbeitsumgebung.</translation>
     </message>
 </context>
 <context>
     <name>NetworkManagerDialAttempt</name>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1 wird hergestellt …</translation>
     </message>
     <message>
         <source>NetworkManager stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager wurde beendet.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +589,158 @@
     </message>
 </context>
 <context>
+    <name>PlanTracker</name>
+    <message>
+        <source>The plan&apos;s traffic cap for %1 is reached: the connection was hung up.</source>
+        <translation>Das Datenvolumen des Tarifs für %1 ist erreicht: Die Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cost cap for %1 is reached: the connection was hung up.</source>
+        <translation>Die Kostengrenze des Tarifs für %1 ist erreicht: Die Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s traffic cap for %1 is reached.</source>
+        <translation>Das Datenvolumen des Tarifs für %1 ist erreicht.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cost cap for %1 is reached.</source>
+        <translation>Die Kostengrenze des Tarifs für %1 ist erreicht.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of the plan&apos;s traffic cap.</source>
+        <translation>%1 hat %2 % des Datenvolumens des Tarifs verbraucht.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of the plan&apos;s cost cap.</source>
+        <translation>%1 hat %2 % der Kostengrenze des Tarifs verbraucht.</translation>
+    </message>
+    <message>
+        <source>Plan: %1 of %2 (%3%)</source>
+        <translation>Tarif: %1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Plan: %1 of %2 (%3%), period end about %4</source>
+        <translation>Tarif: %1 von %2 (%3 %), zum Ende des Zeitraums etwa %4</translation>
+    </message>
+</context>
+<context>
+    <name>PppdDialAttempt</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbindung mit %1 wird hergestellt …</translation>
+    </message>
+    <message>
+        <source>pppd stopped unexpectedly.</source>
+        <translation>pppd wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Could not connect: %1 (pppd exit status %2).</source>
+        <translation>Verbindung fehlgeschlagen: %1 (Exit-Status von pppd %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be run (%2). Is the ppp package installed?</source>
+        <translation>%1 konnte nicht ausgeführt werden (%2). Ist das Paket ppp installiert?</translation>
+    </message>
+</context>
+<context>
+    <name>PppdExitStatus</name>
+    <message>
+        <source>pppd ended without a connection</source>
+        <translation>pppd wurde ohne Verbindung beendet</translation>
+    </message>
+    <message>
+        <source>pppd met a fatal error</source>
+        <translation>pppd hatte einen schwerwiegenden Fehler</translation>
+    </message>
+    <message>
+        <source>the peer&apos;s options are invalid</source>
+        <translation>die Optionen der Gegenstelle sind ungültig</translation>
+    </message>
+    <message>
+        <source>pppd is not installed setuid-root and was not run by root</source>
+        <translation>pppd ist nicht setuid-root installiert und wurde nicht von root gestartet</translation>
+    </message>
+    <message>
+        <source>the kernel does not support PPP</source>
+        <translation>der Kernel unterstützt PPP nicht</translation>
+    </message>
+    <message>
+        <source>pppd was stopped by a signal</source>
+        <translation>pppd wurde durch ein Signal beendet</translation>
+    </message>
+    <message>
+        <source>the serial port could not be locked</source>
+        <translation>die serielle Schnittstelle konnte nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>the serial port could not be opened</source>
+        <translation>die serielle Schnittstelle konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the connect script failed (no answer, busy or no carrier)</source>
+        <translation>das Verbindungsskript ist fehlgeschlagen (keine Antwort, besetzt oder kein Träger)</translation>
+    </message>
+    <message>
+        <source>the pty command could not be run</source>
+        <translation>der pty-Befehl konnte nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>the PPP negotiation failed</source>
+        <translation>die PPP-Aushandlung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the peer failed to authenticate itself</source>
+        <translation>die Gegenstelle konnte sich nicht authentifizieren</translation>
+    </message>
+    <message>
+        <source>the link was idle and was ended</source>
+        <translation>die Verbindung war untätig und wurde beendet</translation>
+    </message>
+    <message>
+        <source>the connect time limit was reached</source>
+        <translation>die maximale Verbindungsdauer wurde erreicht</translation>
+    </message>
+    <message>
+        <source>callback was negotiated; an incoming call is expected</source>
+        <translation>ein Rückruf wurde vereinbart; ein eingehender Anruf wird erwartet</translation>
+    </message>
+    <message>
+        <source>the peer stopped answering</source>
+        <translation>die Gegenstelle antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the modem hung up</source>
+        <translation>das Modem hat aufgelegt</translation>
+    </message>
+    <message>
+        <source>a loopback was detected on the serial line</source>
+        <translation>auf der seriellen Leitung wurde eine Schleife erkannt</translation>
+    </message>
+    <message>
+        <source>the init script failed</source>
+        <translation>das Initialisierungsskript ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>authentication to the peer failed (user name or password)</source>
+        <translation>die Authentifizierung bei der Gegenstelle ist fehlgeschlagen (Benutzername oder Passwort)</translation>
+    </message>
+    <message>
+        <source>pppd failed</source>
+        <translation>pppd ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>PppdService</name>
+    <message>
+        <source>There is no peer &quot;%1&quot; in %2.</source>
+        <translation>In %2 gibt es keine Gegenstelle „%1“.</translation>
+    </message>
+    <message>
+        <source>pppd&apos;s connections are the peer files in %1. Edit them as root with a text editor (see the pppd and pon manual pages).</source>
+        <translation>Die Verbindungen von pppd sind die Dateien der Gegenstellen in %1. Bearbeiten Sie sie als root mit einem Texteditor (siehe die Handbuchseiten von pppd und pon).</translation>
+    </message>
+</context>
+<context>
     <name>ProviderIdleBox</name>
     <message>
         <source>Idle line</source>
@@ -555,6 +784,37 @@
     </message>
 </context>
 <context>
+    <name>SessionMonitor</name>
+    <message>
+        <source>Connected...</source>
+        <translation>Verbunden …</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Verbindung: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 KBps</source>
+        <translation>Geschwindigkeit: %1 KBps</translation>
+    </message>
+    <message>
+        <source>Disconnected...</source>
+        <translation>Getrennt …</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Sent: %1 bytes</source>
+        <translation>Gesendet: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Received: %1 bytes</source>
+        <translation>Empfangen: %1 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPageHost</name>
     <message>
         <source>Enter new password</source>
@@ -567,6 +827,199 @@
     <message>
         <source>Incorrect password !!!</source>
         <translation>Falsches Passwort!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedModemService</name>
+    <message>
+        <source>There is no phonebook entry &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Telefonbucheintrag „%1“.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbindung mit %1 wird hergestellt …</translation>
+    </message>
+    <message>
+        <source>The simulated modem&apos;s phonebook is edited here.</source>
+        <translation>Das Telefonbuch des simulierten Modems wird hier bearbeitet.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticChart</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Traffic In</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Traffic Out</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart quantity</source>
+        <translation>Größe im Diagramm</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the month, %n points</source>
+        <translation>
+            <numerusform>%1 des Monats, %n Punkt</numerusform>
+            <numerusform>%1 des Monats, %n Punkte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatisticFooter</name>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticModel</name>
+    <message>
+        <source>ISP</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Traffic In</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Traffic Out</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Traffic Sum</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Click to sort by %1</source>
+        <translation>Klicken, um nach %1 zu sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticSearchDialog</name>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Nach oben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alles</translation>
+    </message>
+    <message>
+        <source>Match ca&amp;se</source>
+        <translation>Groß-/Kleinschreibung &amp;beachten</translation>
+    </message>
+    <message>
+        <source>Match displayed &amp;format</source>
+        <translation>Angezeigtes &amp;Format vergleichen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>All columns</source>
+        <translation>Alle Spalten</translation>
+    </message>
+    <message>
+        <source>Any part of field</source>
+        <translation>Beliebiger Teil des Feldes</translation>
+    </message>
+    <message>
+        <source>Whole field</source>
+        <translation>Ganzes Feld</translation>
+    </message>
+    <message>
+        <source>Beginning of field</source>
+        <translation>Anfang des Feldes</translation>
+    </message>
+    <message>
+        <source>Find &amp;what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;In column:</source>
+        <translation>In Spal&amp;te:</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>&amp;Vergleich:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchrichtung</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsLog</name>
+    <message>
+        <source>The statistics document has no root element.</source>
+        <translation>Das Statistikdokument hat kein Wurzelelement.</translation>
+    </message>
+    <message>
+        <source>The statistics document has no Struct element.</source>
+        <translation>Das Statistikdokument hat kein Struct-Element.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; has an unknown data type &quot;%2&quot;.</source>
+        <translation>Die Spalte „%1“ hat einen unbekannten Datentyp „%2“.</translation>
+    </message>
+    <message>
+        <source>The statistics document has no Data element.</source>
+        <translation>Das Statistikdokument hat kein Data-Element.</translation>
+    </message>
+    <message>
+        <source>Field &apos;TrafficIn&apos; not found.</source>
+        <translation>Das Feld „TrafficIn“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Field &apos;TrafficOut&apos; not found.</source>
+        <translation>Das Feld „TrafficOut“ wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
@@ -607,43 +1060,43 @@
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished">Tarifplan</translation>
+        <translation>Tarif</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anbieter:</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>No provider has a plan with a traffic or cost cap. A plan is set in Settings &gt; Tariffs &gt; Plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Anbieter hat einen Tarif mit Datenvolumen oder Kostengrenze. Ein Tarif wird unter Einstellungen &gt; Tarife &gt; Tarif festgelegt.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbraucht</translation>
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochrechnung</translation>
     </message>
     <message>
         <source>Use by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch pro Tag</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
@@ -655,39 +1108,39 @@
     </message>
     <message>
         <source>About %1 MB a day keeps you under the cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit etwa %1 MB am Tag bleiben Sie unter der Grenze</translation>
     </message>
     <message>
         <source>The traffic cap is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datenvolumen ist erreicht.</translation>
     </message>
     <message>
         <source>About %1 a day keeps you under the cost cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit etwa %1 am Tag bleiben Sie unter der Kostengrenze</translation>
     </message>
     <message>
         <source>The cost cap is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kostengrenze ist erreicht.</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>MB a day</source>
-        <translation type="unfinished"></translation>
+        <translation>MB pro Tag</translation>
     </message>
     <message>
         <source>Cost a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten pro Tag</translation>
     </message>
     <message>
         <source>Traffic by day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenverkehr pro Tag: %1</translation>
     </message>
     <message>
         <source>Cost by day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten pro Tag: %1</translation>
     </message>
 </context>
 <context>
@@ -781,6 +1234,105 @@
     </message>
 </context>
 <context>
+    <name>TStatistic</name>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Data file (*.sn2)</source>
+        <translation>Datendatei (*.sn2)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Laden …</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren …</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>F&amp;ind...</source>
+        <translation>&amp;Suchen …</translation>
+    </message>
+    <message>
+        <source>Find Nex&amp;t</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by This Column</source>
+        <translation>Nach dieser Spalte s&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sitzungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Previous month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Next month</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: the file is damaged or is not a statistics file.</source>
+        <translation>„%1“ kann nicht gelesen werden: Die Datei ist beschädigt oder keine Statistikdatei.</translation>
+    </message>
+    <message>
+        <source>Export writes a CSV file and never a statistics file. Choose a name that does not end in .sn2.</source>
+        <translation>Der Export schreibt eine CSV-Datei und nie eine Statistikdatei. Wählen Sie einen Namen, der nicht auf .sn2 endet.</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Cannot find &quot;%1&quot;.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>TTariffTypesEdit</name>
     <message>
         <source>Tariff types</source>
@@ -836,6 +1388,21 @@
     <message>
         <source>Enter cost value</source>
         <translation>Bitte einen Preis eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>TariffTexts</name>
+    <message>
+        <source>%1 until %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 an hour</source>
+        <translation>%1 pro Stunde</translation>
+    </message>
+    <message>
+        <source>Cheapest within %1 h: %2</source>
+        <translation>Am günstigsten innerhalb von %1 h: %2</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1525,37 @@
     <message>
         <source>Delete user?</source>
         <translation>Benutzer löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>XmlDocument</name>
+    <message>
+        <source>unsupported encoding &quot;%1&quot;</source>
+        <translation>nicht unterstützte Kodierung „%1“</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1 at byte %2</source>
+        <translation>der Text ist bei Byte %2 kein gültiges %1</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1</source>
+        <translation>der Text ist bei Byte %1 kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1 and declares no other encoding</source>
+        <translation>der Text ist bei Byte %1 kein gültiges UTF-8 und gibt keine andere Kodierung an</translation>
+    </message>
+    <message>
+        <source>no XML document element</source>
+        <translation>kein XML-Dokumentelement</translation>
+    </message>
+    <message>
+        <source>text before the document element at byte %1</source>
+        <translation>Text vor dem Dokumentelement bei Byte %1</translation>
+    </message>
+    <message>
+        <source>more than one document element</source>
+        <translation>mehr als ein Dokumentelement</translation>
     </message>
 </context>
 </TS>

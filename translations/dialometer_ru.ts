@@ -9,6 +9,36 @@
     </message>
 </context>
 <context>
+    <name>ConnectionServiceFactory</name>
+    <message>
+        <source>Invalid simulation scenario: %1</source>
+        <translation>Недопустимый сценарий имитации: %1</translation>
+    </message>
+    <message>
+        <source>Unknown back end &quot;%1&quot; in DIALOMETER_BACKEND (expected networkmanager, pppd or sim).</source>
+        <translation>Неизвестный модуль подключения «%1» в DIALOMETER_BACKEND (ожидается networkmanager, pppd или sim).</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>не указано имя файла</translation>
+    </message>
+    <message>
+        <source>the file there could not be read, so it is not written over</source>
+        <translation>существующий файл не удалось прочитать, поэтому он не перезаписывается</translation>
+    </message>
+</context>
+<context>
     <name>DialDialog</name>
     <message>
         <source>Cancel</source>
@@ -20,7 +50,37 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>FilterExpression</name>
+    <message>
+        <source>&lt;p&gt;Type text to keep the rows whose cell contains it (case is ignored).&lt;/p&gt;&lt;p&gt;Or compare the cell&apos;s value: &lt;b&gt;=&lt;/b&gt;, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;lt;&lt;/b&gt;, &lt;b&gt;&amp;lt;=&lt;/b&gt;, &lt;b&gt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;gt;=&lt;/b&gt; followed by a number, date, time or duration written as the grid shows them, for example &lt;b&gt;&amp;gt;1000&lt;/b&gt;, &lt;b&gt;&amp;gt;=%1&lt;/b&gt;, &lt;b&gt;&amp;lt;%2&lt;/b&gt; (a duration of an hour and a half).&lt;/p&gt;&lt;p&gt;A date alone stands for the whole day. &lt;b&gt;=&lt;/b&gt; alone keeps empty cells, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt; alone filled ones.&lt;/p&gt;&lt;p&gt;The filter applies as you type. An expression that cannot be read is marked and filters nothing.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Введите текст, чтобы оставить строки, в ячейке которых он есть (регистр не учитывается).&lt;/p&gt;&lt;p&gt;Или сравните значение ячейки: &lt;b&gt;=&lt;/b&gt;, &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;lt;&lt;/b&gt;, &lt;b&gt;&amp;lt;=&lt;/b&gt;, &lt;b&gt;&amp;gt;&lt;/b&gt;, &lt;b&gt;&amp;gt;=&lt;/b&gt;, а за ними число, дата, время или длительность в том виде, в каком их показывает таблица, например &lt;b&gt;&amp;gt;1000&lt;/b&gt;, &lt;b&gt;&amp;gt;=%1&lt;/b&gt;, &lt;b&gt;&amp;lt;%2&lt;/b&gt; (длительность полтора часа).&lt;/p&gt;&lt;p&gt;Дата без времени означает весь день. Один знак &lt;b&gt;=&lt;/b&gt; оставляет пустые ячейки, один знак &lt;b&gt;&amp;lt;&amp;gt;&lt;/b&gt; — заполненные.&lt;/p&gt;&lt;p&gt;Фильтр применяется по мере ввода. Выражение, которое не удаётся прочитать, выделяется и ничего не фильтрует.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FilterHeader</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;This expression cannot be read; it filters nothing.&lt;/b&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Это выражение не удаётся прочитать; оно ничего не фильтрует.&lt;/b&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Filter row</source>
+        <translation>Строка фильтра</translation>
+    </message>
+    <message>
+        <source>Filter %1</source>
+        <translation>Фильтр: %1</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Cannot be read; filters nothing</source>
+        <translation>Не удаётся прочитать; ничего не фильтрует</translation>
     </message>
 </context>
 <context>
@@ -97,6 +157,17 @@
     </message>
 </context>
 <context>
+    <name>IdleHangUp</name>
+    <message numerus="yes">
+        <source>No traffic on %1 for %n minutes: the connection was hung up.</source>
+        <translation>
+            <numerusform>Нет трафика на %1 в течение %n минуты: соединение разорвано.</numerusform>
+            <numerusform>Нет трафика на %1 в течение %n минут: соединение разорвано.</numerusform>
+            <numerusform>Нет трафика на %1 в течение %n минут: соединение разорвано.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ListEditorDialog</name>
     <message>
         <source>&amp;Add</source>
@@ -116,321 +187,328 @@
     </message>
 </context>
 <context>
+    <name>MonthStatistics</name>
+    <message>
+        <source>The statistics file &quot;%1&quot; cannot be opened: %2. The file is left as it is and not written while the program runs, so this month&apos;s connections are kept in memory only.</source>
+        <translation>Не удаётся открыть файл статистики «%1»: %2. Файл остаётся без изменений и не записывается, пока работает программа, поэтому соединения этого месяца хранятся только в памяти.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkManager</name>
     <message>
         <source>NetworkManager gave reason %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager сообщил причину %1.</translation>
     </message>
     <message>
         <source>The reason is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Причина неизвестна.</translation>
     </message>
     <message>
         <source>No reason was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Причина не указана.</translation>
     </message>
     <message>
         <source>The connection was disconnected by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение разорвано пользователем.</translation>
     </message>
     <message>
         <source>The device was disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство отключено.</translation>
     </message>
     <message>
         <source>The network service stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевая служба остановлена.</translation>
     </message>
     <message>
         <source>The IP configuration was invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация IP недействительна.</translation>
     </message>
     <message>
         <source>The connection timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания соединения.</translation>
     </message>
     <message>
         <source>The VPN service did not start in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба VPN не запустилась вовремя.</translation>
     </message>
     <message>
         <source>The VPN service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить службу VPN.</translation>
     </message>
     <message>
         <source>No valid secrets (password) were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указаны действительные секреты (пароль).</translation>
     </message>
     <message>
         <source>The login failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось войти в систему.</translation>
     </message>
     <message>
         <source>The connection profile was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль соединения удалён.</translation>
     </message>
     <message>
         <source>A connection it depends on failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой соединения, от которого оно зависит.</translation>
     </message>
     <message>
         <source>The software device could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать программное устройство.</translation>
     </message>
     <message>
         <source>The device was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство удалено.</translation>
     </message>
     <message>
         <source>The device is no longer managed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство больше не управляется.</translation>
     </message>
     <message>
         <source>The device could not be configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось настроить устройство.</translation>
     </message>
     <message>
         <source>No IP configuration could be obtained.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить конфигурацию IP.</translation>
     </message>
     <message>
         <source>The IP configuration expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Срок действия конфигурации IP истёк.</translation>
     </message>
     <message>
         <source>The authentication supplicant disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа аутентификации (supplicant) отключилась.</translation>
     </message>
     <message>
         <source>The authentication supplicant&apos;s configuration failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось настроить программу аутентификации (supplicant).</translation>
     </message>
     <message>
         <source>The authentication supplicant failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой программы аутентификации (supplicant).</translation>
     </message>
     <message>
         <source>The authentication supplicant timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания программы аутентификации (supplicant).</translation>
     </message>
     <message>
         <source>The PPP service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить службу PPP.</translation>
     </message>
     <message>
         <source>The PPP service disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба PPP разорвала соединение.</translation>
     </message>
     <message>
         <source>The PPP service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой службы PPP.</translation>
     </message>
     <message>
         <source>The DHCP client failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить клиент DHCP.</translation>
     </message>
     <message>
         <source>The DHCP client reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клиент DHCP сообщил об ошибке.</translation>
     </message>
     <message>
         <source>The DHCP client failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой клиента DHCP.</translation>
     </message>
     <message>
         <source>The shared connection service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить службу общего доступа к соединению.</translation>
     </message>
     <message>
         <source>The shared connection service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой службы общего доступа к соединению.</translation>
     </message>
     <message>
         <source>The link-local addressing service failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить службу локальных адресов канала (link-local).</translation>
     </message>
     <message>
         <source>The link-local addressing service reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба локальных адресов канала (link-local) сообщила об ошибке.</translation>
     </message>
     <message>
         <source>The link-local addressing service failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой службы локальных адресов канала (link-local).</translation>
     </message>
     <message>
         <source>The line is busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Линия занята.</translation>
     </message>
     <message>
         <source>There is no dial tone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет гудка.</translation>
     </message>
     <message>
         <source>No carrier could be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить несущую.</translation>
     </message>
     <message>
         <source>The dialing request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания набора номера.</translation>
     </message>
     <message>
         <source>The dialing attempt failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытка набора номера не удалась.</translation>
     </message>
     <message>
         <source>The modem could not be initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать модем.</translation>
     </message>
     <message>
         <source>The access point name (APN) could not be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выбрать точку доступа (APN).</translation>
     </message>
     <message>
         <source>The modem is not searching for a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Модем не ищет сеть.</translation>
     </message>
     <message>
         <source>Registration with the network was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>В регистрации в сети отказано.</translation>
     </message>
     <message>
         <source>Registration with the network timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания регистрации в сети.</translation>
     </message>
     <message>
         <source>Registration with the network failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось зарегистрироваться в сети.</translation>
     </message>
     <message>
         <source>The SIM PIN check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка PIN-кода SIM-карты не удалась.</translation>
     </message>
     <message>
         <source>The device&apos;s firmware is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсутствует микропрограмма устройства.</translation>
     </message>
     <message>
         <source>NetworkManager went to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager перешёл в спящий режим.</translation>
     </message>
     <message>
         <source>The carrier (cable or line) was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Потеряна несущая (кабель или линия).</translation>
     </message>
     <message>
         <source>The modem was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Модем не найден.</translation>
     </message>
     <message>
         <source>The Bluetooth connection failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой соединения Bluetooth.</translation>
     </message>
     <message>
         <source>No SIM card is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM-карта не вставлена.</translation>
     </message>
     <message>
         <source>The SIM PIN is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Требуется PIN-код SIM-карты.</translation>
     </message>
     <message>
         <source>The SIM PUK is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Требуется PUK-код SIM-карты.</translation>
     </message>
     <message>
         <source>The SIM card is the wrong one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставлена не та SIM-карта.</translation>
     </message>
     <message>
         <source>The InfiniBand mode is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим InfiniBand не поддерживается.</translation>
     </message>
     <message>
         <source>The ADSL (RFC 2684) bridge failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой моста ADSL (RFC 2684).</translation>
     </message>
     <message>
         <source>ModemManager is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager недоступен.</translation>
     </message>
     <message>
         <source>The Wi-Fi network could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть Wi-Fi не найдена.</translation>
     </message>
     <message>
         <source>A secondary connection failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой вторичного соединения.</translation>
     </message>
     <message>
         <source>The DCB or FCoE setup failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось настроить DCB или FCoE.</translation>
     </message>
     <message>
         <source>The teamd control failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой управления teamd.</translation>
     </message>
     <message>
         <source>The modem failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой модема.</translation>
     </message>
     <message>
         <source>The SIM PIN was incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный PIN-код SIM-карты.</translation>
     </message>
     <message>
         <source>Another connection was activated on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>На устройстве активировано другое соединение.</translation>
     </message>
     <message>
         <source>The parent device changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Родительское устройство изменилось.</translation>
     </message>
     <message>
         <source>The parent device&apos;s management changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменилось управление родительским устройством.</translation>
     </message>
     <message>
         <source>The Open vSwitch database failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой базы данных Open vSwitch.</translation>
     </message>
     <message>
         <source>The IP address is already in use on the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес уже используется в сети.</translation>
     </message>
     <message>
         <source>The IP method is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Метод IP не поддерживается.</translation>
     </message>
     <message>
         <source>The SR-IOV configuration failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось настроить SR-IOV.</translation>
     </message>
     <message>
         <source>The peer was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённая сторона не найдена.</translation>
     </message>
     <message>
         <source>NetworkManager is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager не запущен.</translation>
     </message>
     <message>
         <source>There is no connection profile named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиля соединения с именем «%1» нет.</translation>
     </message>
     <message>
         <source>Connections are edited with the network connection editor (%1), which is not installed. Install the package network-manager-gnome, or edit the connections in the network settings of your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединения изменяются в редакторе сетевых соединений (%1), который не установлен. Установите пакет network-manager-gnome или измените соединения в сетевых настройках вашего рабочего стола.</translation>
     </message>
 </context>
 <context>
     <name>NetworkManagerDialAttempt</name>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к %1…</translation>
     </message>
     <message>
         <source>NetworkManager stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>NetworkManager остановлен.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +590,158 @@
     </message>
 </context>
 <context>
+    <name>PlanTracker</name>
+    <message>
+        <source>The plan&apos;s traffic cap for %1 is reached: the connection was hung up.</source>
+        <translation>Лимит трафика тарифного плана для %1 исчерпан: соединение разорвано.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cost cap for %1 is reached: the connection was hung up.</source>
+        <translation>Лимит стоимости тарифного плана для %1 исчерпан: соединение разорвано.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s traffic cap for %1 is reached.</source>
+        <translation>Лимит трафика тарифного плана для %1 исчерпан.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cost cap for %1 is reached.</source>
+        <translation>Лимит стоимости тарифного плана для %1 исчерпан.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of the plan&apos;s traffic cap.</source>
+        <translation>%1: израсходовано %2% лимита трафика тарифного плана.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of the plan&apos;s cost cap.</source>
+        <translation>%1: израсходовано %2% лимита стоимости тарифного плана.</translation>
+    </message>
+    <message>
+        <source>Plan: %1 of %2 (%3%)</source>
+        <translation>План: %1 из %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>Plan: %1 of %2 (%3%), period end about %4</source>
+        <translation>План: %1 из %2 (%3%), к концу периода около %4</translation>
+    </message>
+</context>
+<context>
+    <name>PppdDialAttempt</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Подключение к %1…</translation>
+    </message>
+    <message>
+        <source>pppd stopped unexpectedly.</source>
+        <translation>pppd неожиданно завершился.</translation>
+    </message>
+    <message>
+        <source>Could not connect: %1 (pppd exit status %2).</source>
+        <translation>Не удалось подключиться: %1 (код завершения pppd %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be run (%2). Is the ppp package installed?</source>
+        <translation>Не удалось запустить %1 (%2). Установлен ли пакет ppp?</translation>
+    </message>
+</context>
+<context>
+    <name>PppdExitStatus</name>
+    <message>
+        <source>pppd ended without a connection</source>
+        <translation>pppd завершился, не установив соединение</translation>
+    </message>
+    <message>
+        <source>pppd met a fatal error</source>
+        <translation>в pppd произошла неисправимая ошибка</translation>
+    </message>
+    <message>
+        <source>the peer&apos;s options are invalid</source>
+        <translation>параметры удалённой стороны недействительны</translation>
+    </message>
+    <message>
+        <source>pppd is not installed setuid-root and was not run by root</source>
+        <translation>pppd установлен без setuid-root и запущен не от имени root</translation>
+    </message>
+    <message>
+        <source>the kernel does not support PPP</source>
+        <translation>ядро не поддерживает PPP</translation>
+    </message>
+    <message>
+        <source>pppd was stopped by a signal</source>
+        <translation>pppd остановлен сигналом</translation>
+    </message>
+    <message>
+        <source>the serial port could not be locked</source>
+        <translation>не удалось заблокировать последовательный порт</translation>
+    </message>
+    <message>
+        <source>the serial port could not be opened</source>
+        <translation>не удалось открыть последовательный порт</translation>
+    </message>
+    <message>
+        <source>the connect script failed (no answer, busy or no carrier)</source>
+        <translation>сбой сценария подключения (нет ответа, занято или нет несущей)</translation>
+    </message>
+    <message>
+        <source>the pty command could not be run</source>
+        <translation>не удалось выполнить команду pty</translation>
+    </message>
+    <message>
+        <source>the PPP negotiation failed</source>
+        <translation>согласование PPP не удалось</translation>
+    </message>
+    <message>
+        <source>the peer failed to authenticate itself</source>
+        <translation>удалённая сторона не прошла аутентификацию</translation>
+    </message>
+    <message>
+        <source>the link was idle and was ended</source>
+        <translation>соединение простаивало и было завершено</translation>
+    </message>
+    <message>
+        <source>the connect time limit was reached</source>
+        <translation>достигнут предел времени соединения</translation>
+    </message>
+    <message>
+        <source>callback was negotiated; an incoming call is expected</source>
+        <translation>согласован обратный вызов; ожидается входящий звонок</translation>
+    </message>
+    <message>
+        <source>the peer stopped answering</source>
+        <translation>удалённая сторона перестала отвечать</translation>
+    </message>
+    <message>
+        <source>the modem hung up</source>
+        <translation>модем положил трубку</translation>
+    </message>
+    <message>
+        <source>a loopback was detected on the serial line</source>
+        <translation>на последовательной линии обнаружена петля</translation>
+    </message>
+    <message>
+        <source>the init script failed</source>
+        <translation>сбой сценария инициализации</translation>
+    </message>
+    <message>
+        <source>authentication to the peer failed (user name or password)</source>
+        <translation>не удалось пройти аутентификацию на удалённой стороне (имя пользователя или пароль)</translation>
+    </message>
+    <message>
+        <source>pppd failed</source>
+        <translation>сбой pppd</translation>
+    </message>
+</context>
+<context>
+    <name>PppdService</name>
+    <message>
+        <source>There is no peer &quot;%1&quot; in %2.</source>
+        <translation>В %2 нет удалённой стороны «%1».</translation>
+    </message>
+    <message>
+        <source>pppd&apos;s connections are the peer files in %1. Edit them as root with a text editor (see the pppd and pon manual pages).</source>
+        <translation>Соединения pppd — это файлы удалённых сторон в %1. Изменяйте их от имени root в текстовом редакторе (см. справочные страницы pppd и pon).</translation>
+    </message>
+</context>
+<context>
     <name>ProviderIdleBox</name>
     <message>
         <source>Idle line</source>
@@ -555,6 +785,37 @@
     </message>
 </context>
 <context>
+    <name>SessionMonitor</name>
+    <message>
+        <source>Connected...</source>
+        <translation>Подключено...</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Соединение: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 KBps</source>
+        <translation>Скорость: %1 KBps</translation>
+    </message>
+    <message>
+        <source>Disconnected...</source>
+        <translation>Отключено...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Sent: %1 bytes</source>
+        <translation>Отправлено: %1 байт</translation>
+    </message>
+    <message>
+        <source>Received: %1 bytes</source>
+        <translation>Принято: %1 байт</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPageHost</name>
     <message>
         <source>Enter new password</source>
@@ -567,6 +828,200 @@
     <message>
         <source>Incorrect password !!!</source>
         <translation>Неверный пароль!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedModemService</name>
+    <message>
+        <source>There is no phonebook entry &quot;%1&quot;.</source>
+        <translation>В телефонной книге нет записи «%1».</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Подключение к %1…</translation>
+    </message>
+    <message>
+        <source>The simulated modem&apos;s phonebook is edited here.</source>
+        <translation>Телефонная книга имитируемого модема изменяется здесь.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticChart</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Traffic In</source>
+        <translation>Принято</translation>
+    </message>
+    <message>
+        <source>Traffic Out</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Стоимость</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Диаграмма</translation>
+    </message>
+    <message>
+        <source>Chart quantity</source>
+        <translation>Величина на диаграмме</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the month, %n points</source>
+        <translation>
+            <numerusform>%1 за месяц, %n точка</numerusform>
+            <numerusform>%1 за месяц, %n точки</numerusform>
+            <numerusform>%1 за месяц, %n точек</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatisticFooter</name>
+    <message>
+        <source>Totals</source>
+        <translation>Итоги</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticModel</name>
+    <message>
+        <source>ISP</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Traffic In</source>
+        <translation>Принято</translation>
+    </message>
+    <message>
+        <source>Traffic Out</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Traffic Sum</source>
+        <translation>Всего</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Стоимость</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Click to sort by %1</source>
+        <translation>Щёлкните, чтобы отсортировать по столбцу «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticSearchDialog</name>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Вверх</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>В&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>В&amp;сё</translation>
+    </message>
+    <message>
+        <source>Match ca&amp;se</source>
+        <translation>&amp;Учитывать регистр</translation>
+    </message>
+    <message>
+        <source>Match displayed &amp;format</source>
+        <translation>Сравнивать &amp;отображаемый формат</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>All columns</source>
+        <translation>Все столбцы</translation>
+    </message>
+    <message>
+        <source>Any part of field</source>
+        <translation>Любая часть поля</translation>
+    </message>
+    <message>
+        <source>Whole field</source>
+        <translation>Всё поле</translation>
+    </message>
+    <message>
+        <source>Beginning of field</source>
+        <translation>Начало поля</translation>
+    </message>
+    <message>
+        <source>Find &amp;what:</source>
+        <translation>&amp;Что искать:</translation>
+    </message>
+    <message>
+        <source>&amp;In column:</source>
+        <translation>В с&amp;толбце:</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>Сов&amp;падение:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Найти &amp;далее</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsLog</name>
+    <message>
+        <source>The statistics document has no root element.</source>
+        <translation>В документе статистики нет корневого элемента.</translation>
+    </message>
+    <message>
+        <source>The statistics document has no Struct element.</source>
+        <translation>В документе статистики нет элемента Struct.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; has an unknown data type &quot;%2&quot;.</source>
+        <translation>У столбца «%1» неизвестный тип данных «%2».</translation>
+    </message>
+    <message>
+        <source>The statistics document has no Data element.</source>
+        <translation>В документе статистики нет элемента Data.</translation>
+    </message>
+    <message>
+        <source>Field &apos;TrafficIn&apos; not found.</source>
+        <translation>Поле «TrafficIn» не найдено.</translation>
+    </message>
+    <message>
+        <source>Field &apos;TrafficOut&apos; not found.</source>
+        <translation>Поле «TrafficOut» не найдено.</translation>
     </message>
 </context>
 <context>
@@ -607,43 +1062,43 @@
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished">Тарифный план</translation>
+        <translation>План</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Провайдер:</translation>
     </message>
     <message>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Провайдер</translation>
     </message>
     <message>
         <source>No provider has a plan with a traffic or cost cap. A plan is set in Settings &gt; Tariffs &gt; Plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни у одного провайдера нет плана с лимитом трафика или стоимости. План задаётся в разделе Настройки &gt; Тарифы &gt; План.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Израсходовано</translation>
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогноз</translation>
     </message>
     <message>
         <source>Use by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Расход по дням</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
@@ -655,39 +1110,39 @@
     </message>
     <message>
         <source>About %1 MB a day keeps you under the cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Расходуя около %1 MB в день, вы останетесь в пределах лимита</translation>
     </message>
     <message>
         <source>The traffic cap is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит трафика исчерпан.</translation>
     </message>
     <message>
         <source>About %1 a day keeps you under the cost cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Расходуя около %1 в день, вы останетесь в пределах лимита стоимости</translation>
     </message>
     <message>
         <source>The cost cap is reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит стоимости исчерпан.</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>MB a day</source>
-        <translation type="unfinished"></translation>
+        <translation>MB в день</translation>
     </message>
     <message>
         <source>Cost a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоимость в день</translation>
     </message>
     <message>
         <source>Traffic by day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Трафик по дням: %1</translation>
     </message>
     <message>
         <source>Cost by day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоимость по дням: %1</translation>
     </message>
 </context>
 <context>
@@ -781,6 +1236,105 @@
     </message>
 </context>
 <context>
+    <name>TStatistic</name>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Data file (*.sn2)</source>
+        <translation>Файл данных (*.sn2)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Файл CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Загрузить...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>З&amp;акрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>F&amp;ind...</source>
+        <translation>&amp;Найти...</translation>
+    </message>
+    <message>
+        <source>Find Nex&amp;t</source>
+        <translation>Найти &amp;далее</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by This Column</source>
+        <translation>&amp;Сортировать по этому столбцу</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Сеансы</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>&amp;Previous month</source>
+        <translation>П&amp;редыдущий месяц</translation>
+    </message>
+    <message>
+        <source>&amp;Next month</source>
+        <translation>С&amp;ледующий месяц</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Не удаётся открыть «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: the file is damaged or is not a statistics file.</source>
+        <translation>Не удаётся прочитать «%1»: файл повреждён или не является файлом статистики.</translation>
+    </message>
+    <message>
+        <source>Export writes a CSV file and never a statistics file. Choose a name that does not end in .sn2.</source>
+        <translation>Экспорт записывает файл CSV и никогда — файл статистики. Выберите имя, которое не оканчивается на .sn2.</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Не удалось записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Cannot find &quot;%1&quot;.</source>
+        <translation>«%1» не найдено.</translation>
+    </message>
+</context>
+<context>
     <name>TTariffTypesEdit</name>
     <message>
         <source>Tariff types</source>
@@ -836,6 +1390,21 @@
     <message>
         <source>Enter cost value</source>
         <translation>Введите стоимость</translation>
+    </message>
+</context>
+<context>
+    <name>TariffTexts</name>
+    <message>
+        <source>%1 until %2</source>
+        <translation>%1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 an hour</source>
+        <translation>%1 в час</translation>
+    </message>
+    <message>
+        <source>Cheapest within %1 h: %2</source>
+        <translation>Дешевле всего в ближайшие %1 ч: %2</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1527,37 @@
     <message>
         <source>Delete user?</source>
         <translation>Удалить пользователя?</translation>
+    </message>
+</context>
+<context>
+    <name>XmlDocument</name>
+    <message>
+        <source>unsupported encoding &quot;%1&quot;</source>
+        <translation>неподдерживаемая кодировка «%1»</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1 at byte %2</source>
+        <translation>текст не является допустимым %1 в байте %2</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1</source>
+        <translation>текст не является допустимым UTF-8 в байте %1</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 at byte %1 and declares no other encoding</source>
+        <translation>текст не является допустимым UTF-8 в байте %1 и не объявляет другую кодировку</translation>
+    </message>
+    <message>
+        <source>no XML document element</source>
+        <translation>нет элемента документа XML</translation>
+    </message>
+    <message>
+        <source>text before the document element at byte %1</source>
+        <translation>текст перед элементом документа в байте %1</translation>
+    </message>
+    <message>
+        <source>more than one document element</source>
+        <translation>больше одного элемента документа</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "backends/pppd/PppdService.h"
 #include "backends/sim/SimulatedModemService.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
@@ -22,7 +23,9 @@ std::unique_ptr<ConnectionService> createSimulated(const BackendOptions &options
     QString problem;
     auto scenario = SimulationScenario::fromFile(options.scenarioFile, &problem);
     if (!scenario) {
-        setError(error, QStringLiteral("Invalid simulation scenario: %1").arg(problem));
+        setError(error, QCoreApplication::translate("ConnectionServiceFactory",
+                                                    "Invalid simulation scenario: %1")
+                            .arg(problem));
         return nullptr;
     }
     return std::make_unique<SimulatedModemService>(std::move(*scenario));
@@ -72,8 +75,9 @@ std::unique_ptr<ConnectionService> createConnectionService(const BackendOptions 
     if (backend == QLatin1String("networkmanager"))
         return createNetworkManager(error);
     if (!backend.isEmpty()) {
-        setError(error, QStringLiteral("Unknown back end \"%1\" in DIALOMETER_BACKEND (expected "
-                                       "networkmanager, pppd or sim).")
+        setError(error, QCoreApplication::translate("ConnectionServiceFactory",
+                                                    "Unknown back end \"%1\" in DIALOMETER_BACKEND "
+                                                    "(expected networkmanager, pppd or sim).")
                             .arg(backend));
         return nullptr;
     }

@@ -95,8 +95,12 @@ QString installTranslations(QCoreApplication &application)
         << QStringLiteral("language %1 (LANGUAGE=%2 LC_ALL=%3 LC_MESSAGES=%4 LANG=%5; shipped: %6)")
                .arg(language, environment.language, environment.lcAll, environment.lcMessages,
                     environment.lang, shipped.join(QLatin1Char(' ')));
-    if (language == kSourceLanguage)
+    if (language == kSourceLanguage) {
+        // The source texts are English; their file only holds the singular
+        // and plural forms of the %n texts.
+        installTranslator(application, kProgramFilePrefix + language, kResourceFolder);
         return language;
+    }
 
     if (!installTranslator(application, kProgramFilePrefix + language, kResourceFolder))
         qCWarning(lcTranslations) << "cannot load the program's translation" << language;

@@ -76,17 +76,16 @@ TariffTexts::Texts TariffTexts::work(const QString &provider, ClockMs now) const
     if (inForce.tariff) {
         const QString name = tariffName(*inForce.tariff);
         texts.beside = QStringLiteral("%1 %2/min").arg(name, money(inForce.tariff->minute));
-        texts.inForce = inForce.until
-                            ? QStringLiteral("%1 until %2").arg(name, whenText(*inForce.until, now))
-                            : name;
+        texts.inForce =
+            inForce.until ? tr("%1 until %2").arg(name, whenText(*inForce.until, now)) : name;
     }
     if (const std::optional<CheapestStart> best =
             outlook.cheapest(now, kCheapestMinutes, kCheapestHours)) {
         QStringList parts{clockTime(best->start)};
         if (best->tariff)
             parts << tariffName(*best->tariff);
-        parts << QStringLiteral("%1 an hour").arg(money(best->cost));
-        texts.toolTip = QStringLiteral("Cheapest within %1 h: %2")
+        parts << tr("%1 an hour").arg(money(best->cost));
+        texts.toolTip = tr("Cheapest within %1 h: %2")
                             .arg(kCheapestHours)
                             .arg(parts.join(QStringLiteral(", ")));
     }

@@ -2,6 +2,7 @@
 
 #include "cost/TariffOutlook.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -16,6 +17,8 @@ class XmlDocument;
 // most once a clock minute, and again after the configuration changed.
 class TariffTexts
 {
+    Q_DECLARE_TR_FUNCTIONS(TariffTexts)
+
 public:
     struct Texts
     {

@@ -72,13 +72,11 @@ QString IdleHangUp::connectedTick(const SessionMonitor &monitor)
         if (moved >= 0 && double(moved) < idle.bytesPerSecond * idle.minutes * 60.0) {
             qCDebug(lcMonitor) << "idle for" << idle.minutes << "minutes:" << m_entry << moved
                                << "bytes; hanging up";
-            m_view.showBalloon(
-                QStringLiteral("Dialometer"),
-                QStringLiteral("No traffic on %1 for %2 %3: the connection was hung up.")
-                    .arg(m_entry)
-                    .arg(idle.minutes)
-                    .arg(idle.minutes == 1 ? QStringLiteral("minute") : QStringLiteral("minutes")),
-                kBalloonSeconds);
+            m_view.showBalloon(QStringLiteral("Dialometer"),
+                               tr("No traffic on %1 for %n minutes: the connection was hung up.",
+                                  nullptr, int(idle.minutes))
+                                   .arg(m_entry),
+                               kBalloonSeconds);
             forget();
             m_hangUp();
             return QString();

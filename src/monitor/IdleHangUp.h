@@ -3,6 +3,7 @@
 #include "cost/ProviderIdle.h"
 #include "monitor/SessionObserver.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -19,6 +20,8 @@ class XmlDocument;
 // why. A tick costs one look in a ring of the last ticks' byte totals.
 class IdleHangUp final : public SessionObserver
 {
+    Q_DECLARE_TR_FUNCTIONS(IdleHangUp)
+
 public:
     // Hangs up the watched connections.
     using HangUp = std::function<void()>;

@@ -138,7 +138,7 @@ void SessionMonitor::connectSteps()
     qCDebug(lcMonitor) << "connected:" << m_watchedHandle << m_entryName;
 
     m_view.setStatusGlyph(MonitorView::ConnectedGlyph);
-    m_view.setStatusText(QStringLiteral("Connected..."));
+    m_view.setStatusText(tr("Connected..."));
 
     const QString speed = TextForms::speedText(m_counters.dwBps, m_locale);
     m_view.setText(MonitorView::Field::Speed, speed + QStringLiteral(" KBps"));
@@ -157,10 +157,10 @@ void SessionMonitor::connectSteps()
 
     m_startTime = TextForms::toDays(m_clock.now());
 
-    m_view.showBalloon(
-        QStringLiteral("Dialometer"),
-        QStringLiteral("Connection: %1\r\nSpeed: %2 KBps").arg(m_polled.szEntryName, speed),
-        kBalloonSeconds);
+    m_view.showBalloon(QStringLiteral("Dialometer"),
+                       tr("Connection: %1").arg(m_polled.szEntryName) + QStringLiteral("\r\n") +
+                           tr("Speed: %1 KBps").arg(speed),
+                       kBalloonSeconds);
     m_view.startBalloonTimer();
 
     m_view.setText(MonitorView::Field::Provider, m_entryName);
@@ -192,7 +192,7 @@ void SessionMonitor::disconnectSteps()
     m_graphLastTotal = 0;
 
     m_view.setStatusGlyph(MonitorView::DisconnectedGlyph);
-    m_view.setStatusText(QStringLiteral("Disconnected..."));
+    m_view.setStatusText(tr("Disconnected..."));
 
     using F = MonitorView::Field;
     // Zero time and money in the same forms the connected ticks use, so the
@@ -207,8 +207,8 @@ void SessionMonitor::disconnectSteps()
     m_view.setText(F::AccComp, QStringLiteral("0%"));
     m_view.setText(F::SentComp, QStringLiteral("0%"));
     m_view.setText(F::Speed, QStringLiteral("0 KBps"));
-    m_view.setText(F::Provider, QStringLiteral("None"));
-    m_view.setText(F::UserName, QStringLiteral("None"));
+    m_view.setText(F::Provider, tr("None"));
+    m_view.setText(F::UserName, tr("None"));
 
     m_view.setLightImage(MonitorView::Light::Sent, MonitorView::LightIdle);
     m_view.setLightImage(MonitorView::Light::Received, MonitorView::LightIdle);
@@ -251,11 +251,13 @@ void SessionMonitor::updateTrayImage()
 
 QString SessionMonitor::trayHint(const QString &extraLines) const
 {
-    const QString hint =
-        QStringLiteral("%1\r\nSpeed: %2 KBps\r\nSent: %3 bytes\r\nReceived: %4 bytes")
-            .arg(m_polled.szEntryName, TextForms::speedText(m_counters.dwBps, m_locale),
-                 TextForms::hintCountText(m_counters.dwBytesXmited, m_locale),
-                 TextForms::hintCountText(m_counters.dwBytesRcved, m_locale));
+    const QStringList lines{
+        m_polled.szEntryName,
+        tr("Speed: %1 KBps").arg(TextForms::speedText(m_counters.dwBps, m_locale)),
+        tr("Sent: %1 bytes").arg(TextForms::hintCountText(m_counters.dwBytesXmited, m_locale)),
+        tr("Received: %1 bytes").arg(TextForms::hintCountText(m_counters.dwBytesRcved, m_locale)),
+    };
+    const QString hint = lines.join(QStringLiteral("\r\n"));
     if (extraLines.isEmpty())
         return hint.left(kHintLength);
     // A long entry name gives way, not the extra lines.

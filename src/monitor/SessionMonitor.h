@@ -5,6 +5,7 @@
 #include "monitor/MonitorView.h"
 #include "store/RunningJournal.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <QLocale>
@@ -27,6 +28,8 @@ class XmlDocument;
 // ends, and keeps the view's figures, lights, tray icon and graph current.
 class SessionMonitor
 {
+    Q_DECLARE_TR_FUNCTIONS(SessionMonitor)
+
 public:
     // Opens the log-in dialog of user mode without waiting for it.
     using AuthorizationHook = std::function<void(XmlDocument &config)>;

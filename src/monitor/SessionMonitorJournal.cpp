@@ -111,7 +111,7 @@ void SessionMonitor::takeUpLeftConnection(ConnectionHandle handle)
     m_resumedFrom = left;
 
     m_view.setStatusGlyph(MonitorView::ConnectedGlyph);
-    m_view.setStatusText(QStringLiteral("Connected..."));
+    m_view.setStatusText(tr("Connected..."));
     m_view.setText(MonitorView::Field::Speed,
                    TextForms::speedText(m_counters.dwBps, m_locale) + QStringLiteral(" KBps"));
     m_view.setText(MonitorView::Field::Provider, m_entryName);

@@ -339,17 +339,23 @@ void PlanTracker::announce(Tracked &tracked, const double used[CapCount], int hu
             highest = threshold;
             changed = true;
         }
-        const QString capName = cap == Traffic ? QStringLiteral("traffic") : QStringLiteral("cost");
+        // A sentence for each cap, since the cap's name takes a different
+        // form in each sentence of other languages.
         QString text;
         if (cap == hungUpCap) {
-            text =
-                QStringLiteral("The plan's %1 cap for %2 is reached: the connection was hung up.")
-                    .arg(capName, plan.name);
+            text = (cap == Traffic ? tr("The plan's traffic cap for %1 is reached: the connection "
+                                        "was hung up.")
+                                   : tr("The plan's cost cap for %1 is reached: the connection "
+                                        "was hung up."))
+                       .arg(plan.name);
         } else if (highest && *highest >= kCapPercent) {
-            text = QStringLiteral("The plan's %1 cap for %2 is reached.").arg(capName, plan.name);
+            text = (cap == Traffic ? tr("The plan's traffic cap for %1 is reached.")
+                                   : tr("The plan's cost cap for %1 is reached."))
+                       .arg(plan.name);
         } else if (highest) {
-            text = QStringLiteral("%1 has used %2% of the plan's %3 cap.")
-                       .arg(plan.name, TextForms::numberText(*highest, m_locale), capName);
+            text = (cap == Traffic ? tr("%1 has used %2% of the plan's traffic cap.")
+                                   : tr("%1 has used %2% of the plan's cost cap."))
+                       .arg(plan.name, TextForms::numberText(*highest, m_locale));
         }
         if (!text.isEmpty())
             m_view.showBalloon(QStringLiteral("Dialometer"), text, kBalloonSeconds);
@@ -390,11 +396,12 @@ void PlanTracker::updateLine(ShownLine &shown, Cap cap, double limit,
     const QString unit = cap == Money        ? QString()
                          : limit >= kMBPerGB ? QStringLiteral(" GB")
                                              : QStringLiteral(" MB");
-    shown.line = QStringLiteral("Plan: ") + shown.used + QStringLiteral(" of ") + shown.limit +
-                 unit + QStringLiteral(" (") + QString::number(figures.percent) +
-                 QStringLiteral("%)");
-    if (!shown.projected.isEmpty())
-        shown.line += QStringLiteral(", period end about ") + shown.projected + unit;
+    const QString percent = QString::number(figures.percent);
+    if (shown.projected.isEmpty())
+        shown.line = tr("Plan: %1 of %2 (%3%)").arg(shown.used, shown.limit + unit, percent);
+    else
+        shown.line = tr("Plan: %1 of %2 (%3%), period end about %4")
+                         .arg(shown.used, shown.limit + unit, percent, shown.projected + unit);
 }
 
 void PlanTracker::loadAlerts()

@@ -5,6 +5,7 @@
 #include "plans/PlanUsage.h"
 #include "plans/ProviderPlan.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -25,6 +26,8 @@ class XmlDocument;
 // plan-alerts.xml of the data folder), and hangs up when a plan says so.
 class PlanTracker final : public SessionObserver
 {
+    Q_DECLARE_TR_FUNCTIONS(PlanTracker)
+
 public:
     // Hangs up the watched connections.
     using HangUp = std::function<void()>;

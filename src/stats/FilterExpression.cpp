@@ -3,6 +3,7 @@
 #include "core/DateTimeFormat.h"
 #include "core/TextForms.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <cmath>
@@ -226,7 +227,8 @@ QString FilterExpression::help(const QLocale &locale)
     const QDate today = QDate::currentDate();
     const QString date = TextForms::dateTimeText(TextForms::toDays(today.startOfDay()), locale);
     const QString sep = TextForms::timeSeparator(locale);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "FilterExpression",
                "<p>Type text to keep the rows whose cell contains it (case is ignored).</p>"
                "<p>Or compare the cell's value: <b>=</b>, <b>&lt;&gt;</b>, <b>&lt;</b>, "
                "<b>&lt;=</b>, <b>&gt;</b>, <b>&gt;=</b> followed by a number, date, time or "

@@ -11,7 +11,8 @@
 #include <algorithm>
 
 namespace {
-const char kUnreadableNote[] = "<p><b>This expression cannot be read; it filters nothing.</b></p>";
+const char kUnreadableNote[] = QT_TRANSLATE_NOOP(
+    "FilterHeader", "<p><b>This expression cannot be read; it filters nothing.</b></p>");
 }
 
 FilterHeader::FilterHeader(QWidget *parent)
@@ -40,14 +41,14 @@ void FilterHeader::createEditors(const QString &toolTip, QWidget *host)
     m_toolTip = toolTip;
     m_row = new QWidget(host);
     m_row->setObjectName(QStringLiteral("FilterRow"));
-    m_row->setAccessibleName(QStringLiteral("Filter row"));
+    m_row->setAccessibleName(tr("Filter row"));
     const int columns = model() ? model()->columnCount() : 0;
     for (int c = 0; c < columns; ++c) {
         auto *edit = new QLineEdit(m_row);
         const QString title = model()->headerData(c, Qt::Horizontal).toString();
         edit->setObjectName(QStringLiteral("Filter%1").arg(c));
-        edit->setAccessibleName(QStringLiteral("Filter %1").arg(title));
-        edit->setPlaceholderText(QStringLiteral("Filter"));
+        edit->setAccessibleName(tr("Filter %1").arg(title));
+        edit->setPlaceholderText(tr("Filter"));
         edit->setToolTip(toolTip);
         edit->setClearButtonEnabled(false);
         edit->installEventFilter(this);
@@ -186,9 +187,8 @@ void FilterHeader::setReadable(int logicalIndex, bool readable)
         palette.setColor(QPalette::Text, QColor(160, 0, 0));
     }
     edit->setPalette(palette);
-    edit->setToolTip(readable ? m_toolTip : QLatin1String(kUnreadableNote) + m_toolTip);
-    edit->setAccessibleDescription(readable ? QString()
-                                            : QStringLiteral("Cannot be read; filters nothing"));
+    edit->setToolTip(readable ? m_toolTip : tr(kUnreadableNote) + m_toolTip);
+    edit->setAccessibleDescription(readable ? QString() : tr("Cannot be read; filters nothing"));
 }
 
 int FilterHeader::titleHeight() const

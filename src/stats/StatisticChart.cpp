@@ -23,10 +23,12 @@ struct Quantity
 };
 
 const Quantity kQuantities[] = {
-    {"Time", StatisticModel::Duration, QColor(255, 0, 0)},
-    {"Traffic In", StatisticModel::TrafficIn, QColor(0, 128, 0)},
-    {"Traffic Out", StatisticModel::TrafficOut, QColor(0, 0, 255)},
-    {"Cost", StatisticModel::Cost, QColor(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("StatisticChart", "Time"), StatisticModel::Duration, QColor(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("StatisticChart", "Traffic In"), StatisticModel::TrafficIn,
+     QColor(0, 128, 0)},
+    {QT_TRANSLATE_NOOP("StatisticChart", "Traffic Out"), StatisticModel::TrafficOut,
+     QColor(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("StatisticChart", "Cost"), StatisticModel::Cost, QColor(128, 128, 0)},
 };
 
 // Milliseconds since the epoch of a days value in local time, the way the
@@ -96,7 +98,7 @@ StatisticChart::StatisticChart(double scale, QWidget *parent)
       m_axisX(new QDateTimeAxis), m_axisY(new QValueAxis)
 {
     setObjectName(QStringLiteral("Chart1"));
-    setAccessibleName(QStringLiteral("Chart"));
+    setAccessibleName(tr("Chart"));
     setFixedHeight(qRound(151 * scale));
     setFrameShape(QFrame::NoFrame);
 
@@ -118,9 +120,9 @@ StatisticChart::StatisticChart(double scale, QWidget *parent)
     // The quantity list sits on the chart's left margin, above the legend.
     m_quantities = new QComboBox(this);
     m_quantities->setObjectName(QStringLiteral("ComboBox1"));
-    m_quantities->setAccessibleName(QStringLiteral("Chart quantity"));
+    m_quantities->setAccessibleName(tr("Chart quantity"));
     for (const Quantity &q : kQuantities)
-        m_quantities->addItem(QString::fromLatin1(q.title));
+        m_quantities->addItem(tr(q.title));
     m_quantities->move(6, 6);
     m_quantities->adjustSize();
 }
@@ -155,7 +157,7 @@ void StatisticChart::showQuantity(const StatisticModel &model, int index, const 
                          [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
     }
 
-    m_series->setName(QString::fromLatin1(quantity.title));
+    m_series->setName(tr(quantity.title));
     m_series->setColor(quantity.colour);
     m_series->replace(thinnedToColumns(points, std::max(800, width())));
 
@@ -186,7 +188,6 @@ void StatisticChart::showQuantity(const StatisticModel &model, int index, const 
         m_axisY->setRange(low, high);
         m_axisY->applyNiceNumbers();
     }
-    setAccessibleDescription(QStringLiteral("%1 of the month, %2 point(s)")
-                                 .arg(QString::fromLatin1(quantity.title))
-                                 .arg(points.size()));
+    setAccessibleDescription(
+        tr("%1 of the month, %n points", nullptr, int(points.size())).arg(tr(quantity.title)));
 }

@@ -15,7 +15,7 @@ constexpr int kPadding = 8; // left and right of a cell's text
 StatisticFooter::StatisticFooter(QTableView *view, QWidget *parent) : QWidget(parent), m_view(view)
 {
     setObjectName(QStringLiteral("DBGridEhFooter"));
-    setAccessibleName(QStringLiteral("Totals"));
+    setAccessibleName(tr("Totals"));
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QHeaderView *header = view->horizontalHeader();
@@ -36,7 +36,7 @@ void StatisticFooter::setTexts(const QList<QString> &texts)
             continue;
         const QString title =
             model ? model->headerData(c, Qt::Horizontal).toString() : QString::number(c + 1);
-        parts.append(QStringLiteral("%1: %2").arg(title, m_texts[c]));
+        parts.append(tr("%1: %2").arg(title, m_texts[c]));
     }
     setAccessibleDescription(parts.join(QStringLiteral("; ")));
     setToolTip(parts.join(QLatin1Char('\n')));

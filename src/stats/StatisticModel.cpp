@@ -22,17 +22,24 @@ struct ColumnDefinition
     FilterExpression::Operand operand;
 };
 
-// Left to right as the grid shows them.
+// Left to right as the grid shows them; the titles are translated where shown.
 const ColumnDefinition kColumns[StatisticModel::ColumnCount] = {
-    {"ConnectName", "ISP", 109, FilterExpression::Operand::Text},
-    {"Time", "Session", 95, FilterExpression::Operand::DateTime},
-    {"Duration", "Duration", 74, FilterExpression::Operand::Duration},
-    {"TrafficIn", "Traffic In", 85, FilterExpression::Operand::Number},
-    {"TrafficOut", "Traffic Out", 88, FilterExpression::Operand::Number},
-    {"TrafficSum", "Traffic Sum", 92, FilterExpression::Operand::Number},
-    {"Cost", "Cost", 45, FilterExpression::Operand::Number},
-    {"Speed", "Speed", 59, FilterExpression::Operand::Number},
-    {"UserName", "User Name", 90, FilterExpression::Operand::Text},
+    {"ConnectName", QT_TRANSLATE_NOOP("StatisticModel", "ISP"), 109,
+     FilterExpression::Operand::Text},
+    {"Time", QT_TRANSLATE_NOOP("StatisticModel", "Session"), 95,
+     FilterExpression::Operand::DateTime},
+    {"Duration", QT_TRANSLATE_NOOP("StatisticModel", "Duration"), 74,
+     FilterExpression::Operand::Duration},
+    {"TrafficIn", QT_TRANSLATE_NOOP("StatisticModel", "Traffic In"), 85,
+     FilterExpression::Operand::Number},
+    {"TrafficOut", QT_TRANSLATE_NOOP("StatisticModel", "Traffic Out"), 88,
+     FilterExpression::Operand::Number},
+    {"TrafficSum", QT_TRANSLATE_NOOP("StatisticModel", "Traffic Sum"), 92,
+     FilterExpression::Operand::Number},
+    {"Cost", QT_TRANSLATE_NOOP("StatisticModel", "Cost"), 45, FilterExpression::Operand::Number},
+    {"Speed", QT_TRANSLATE_NOOP("StatisticModel", "Speed"), 59, FilterExpression::Operand::Number},
+    {"UserName", QT_TRANSLATE_NOOP("StatisticModel", "User Name"), 90,
+     FilterExpression::Operand::Text},
 };
 
 constexpr qint64 kMsPerDay = 86400000;
@@ -64,8 +71,7 @@ QString StatisticModel::fieldName(int column)
 
 QString StatisticModel::title(int column)
 {
-    return column >= 0 && column < ColumnCount ? QString::fromLatin1(kColumns[column].title)
-                                               : QString();
+    return column >= 0 && column < ColumnCount ? tr(kColumns[column].title) : QString();
 }
 
 int StatisticModel::designedWidth(int column)
@@ -378,8 +384,7 @@ QVariant StatisticModel::headerData(int section, Qt::Orientation orientation, in
     case Qt::InitialSortOrderRole:
         return int(Qt::AscendingOrder);
     case Qt::ToolTipRole:
-        return isSortable(section) ? QStringLiteral("Click to sort by %1").arg(title(section))
-                                   : QVariant();
+        return isSortable(section) ? tr("Click to sort by %1").arg(title(section)) : QVariant();
     default:
         return {};
     }

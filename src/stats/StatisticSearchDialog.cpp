@@ -13,39 +13,36 @@
 
 StatisticSearchDialog::StatisticSearchDialog(const QStringList &columnTitles, QWidget *parent)
     : QDialog(parent), m_text(new QLineEdit), m_column(new QComboBox), m_match(new QComboBox),
-      m_up(new QRadioButton(QStringLiteral("&Up"))),
-      m_down(new QRadioButton(QStringLiteral("&Down"))),
-      m_all(new QRadioButton(QStringLiteral("&All"))),
-      m_matchCase(new QCheckBox(QStringLiteral("Match ca&se"))),
-      m_displayedFormat(new QCheckBox(QStringLiteral("Match displayed &format")))
+      m_up(new QRadioButton(tr("&Up"))), m_down(new QRadioButton(tr("&Down"))),
+      m_all(new QRadioButton(tr("&All"))), m_matchCase(new QCheckBox(tr("Match ca&se"))),
+      m_displayedFormat(new QCheckBox(tr("Match displayed &format")))
 {
     setObjectName(QStringLiteral("SearchDialog"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     m_text->setObjectName(QStringLiteral("FindWhat"));
     m_column->setObjectName(QStringLiteral("FindColumn"));
     m_match->setObjectName(QStringLiteral("FindMatch"));
-    m_column->addItem(QStringLiteral("All columns"), -1);
+    m_column->addItem(tr("All columns"), -1);
     for (int c = 0; c < columnTitles.size(); ++c)
         m_column->addItem(columnTitles[c], c);
-    m_match->addItem(QStringLiteral("Any part of field"), int(GridSearch::Match::AnyPart));
-    m_match->addItem(QStringLiteral("Whole field"), int(GridSearch::Match::WholeField));
-    m_match->addItem(QStringLiteral("Beginning of field"), int(GridSearch::Match::Beginning));
+    m_match->addItem(tr("Any part of field"), int(GridSearch::Match::AnyPart));
+    m_match->addItem(tr("Whole field"), int(GridSearch::Match::WholeField));
+    m_match->addItem(tr("Beginning of field"), int(GridSearch::Match::Beginning));
     m_all->setChecked(true);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Find &what:"), m_text);
-    form->addRow(QStringLiteral("&In column:"), m_column);
-    form->addRow(QStringLiteral("&Match:"), m_match);
+    form->addRow(tr("Find &what:"), m_text);
+    form->addRow(tr("&In column:"), m_column);
+    form->addRow(tr("&Match:"), m_match);
 
-    auto *direction = new QGroupBox(QStringLiteral("Search"));
+    auto *direction = new QGroupBox(tr("Search"));
     auto *directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(m_up);
     directionLayout->addWidget(m_down);
     directionLayout->addWidget(m_all);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton *find =
-        buttons->addButton(QStringLiteral("Find &Next"), QDialogButtonBox::ActionRole);
+    QPushButton *find = buttons->addButton(tr("Find &Next"), QDialogButtonBox::ActionRole);
     find->setObjectName(QStringLiteral("FindNext"));
     find->setDefault(true);
     find->setEnabled(false);

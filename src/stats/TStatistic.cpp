@@ -40,7 +40,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Statistic");
 constexpr int kDefaultDropDownRows = 7;
 
 void copyTable(const SessionTable &from, SessionTable &to)
@@ -63,18 +62,17 @@ TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
       m_shownFile(monthFile)
 {
     setObjectName(QStringLiteral("TStatistic"));
-    setWindowTitle(kCaption);
+    setWindowTitle(caption());
     m_model = new StatisticModel(SMemTable, this);
     for (int c = 0; c < StatisticModel::ColumnCount; ++c)
         m_dropDown.append({kDefaultDropDownRows, 0});
 
     chooseFileToLoad = [](QWidget *parent, const QString &folder) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Load"), folder,
-                                            QStringLiteral("Data file (*.sn2)"));
+        return QFileDialog::getOpenFileName(parent, tr("Load"), folder, tr("Data file (*.sn2)"));
     };
     chooseExportFile = [](QWidget *parent, const QString &suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export"), suggested,
-                                            QStringLiteral("CSV file (*.csv)"));
+        return QFileDialog::getSaveFileName(parent, tr("Export"), suggested,
+                                            tr("CSV file (*.csv)"));
     };
 
     // The designed sizes are pixels under an 8-point desktop font; a larger
@@ -94,6 +92,11 @@ TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
 
 TStatistic::~TStatistic() = default;
 
+QString TStatistic::caption()
+{
+    return tr("Statistic");
+}
+
 void TStatistic::ShowStatistics(const SessionTable &memTable, const QString &logsDir,
                                 const QString &monthFile, Prompter &prompter, QWidget *parent)
 {
@@ -105,37 +108,34 @@ void TStatistic::ShowStatistics(const SessionTable &memTable, const QString &log
 void TStatistic::createWidgets()
 {
     auto *menuBar = new QMenuBar(this);
-    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
-    QAction *load = file->addAction(QStringLiteral("&Load..."), this, &TStatistic::Load1Click);
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    QAction *load = file->addAction(tr("&Load..."), this, &TStatistic::Load1Click);
     load->setObjectName(QStringLiteral("Load1"));
     load->setShortcut(QKeySequence::Open);
-    QAction *exportAction =
-        file->addAction(QStringLiteral("E&xport..."), this, &TStatistic::Export1Click);
+    QAction *exportAction = file->addAction(tr("E&xport..."), this, &TStatistic::Export1Click);
     exportAction->setObjectName(QStringLiteral("Export1"));
     exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     file->addSeparator();
-    QAction *close = file->addAction(QStringLiteral("Cl&ose"), this, &TStatistic::Close1Click);
+    QAction *close = file->addAction(tr("Cl&ose"), this, &TStatistic::Close1Click);
     close->setObjectName(QStringLiteral("Close1"));
-    QMenu *edit = menuBar->addMenu(QStringLiteral("&Edit"));
-    N11 = edit->addAction(QStringLiteral("&Copy"), this, &TStatistic::N11Click);
+    QMenu *edit = menuBar->addMenu(tr("&Edit"));
+    N11 = edit->addAction(tr("&Copy"), this, &TStatistic::N11Click);
     N11->setObjectName(QStringLiteral("N11"));
     N11->setShortcut(QKeySequence::Copy);
     N11->setShortcutContext(Qt::WidgetShortcut); // the grid handles Ctrl+C itself
-    QAction *find = edit->addAction(QStringLiteral("F&ind..."), this, &TStatistic::FindClick);
+    QAction *find = edit->addAction(tr("F&ind..."), this, &TStatistic::FindClick);
     find->setObjectName(QStringLiteral("Find1"));
     find->setShortcut(QKeySequence::Find);
-    QAction *findNext =
-        edit->addAction(QStringLiteral("Find Nex&t"), this, &TStatistic::FindNextClick);
+    QAction *findNext = edit->addAction(tr("Find Nex&t"), this, &TStatistic::FindNextClick);
     findNext->setShortcut(QKeySequence::FindNext);
     edit->addSeparator();
     // A title click for the keyboard: the focused cell's column.
-    QAction *sort =
-        edit->addAction(QStringLiteral("&Sort by This Column"), this, &TStatistic::SortClick);
+    QAction *sort = edit->addAction(tr("&Sort by This Column"), this, &TStatistic::SortClick);
     sort->setObjectName(QStringLiteral("Sort1"));
 
     DBGridEh = new QTableView;
     DBGridEh->setObjectName(QStringLiteral("DBGridEh"));
-    DBGridEh->setAccessibleName(QStringLiteral("Sessions"));
+    DBGridEh->setAccessibleName(tr("Sessions"));
     m_header = new FilterHeader(DBGridEh);
     DBGridEh->setHorizontalHeader(m_header);
     DBGridEh->setModel(m_model);
@@ -178,14 +178,14 @@ void TStatistic::createWidgets()
     ComboBox1 = Chart1->quantityList();
     connect(ComboBox1, &QComboBox::activated, this, &TStatistic::ComboBox1Select);
 
-    Button1 = new QPushButton(QStringLiteral("OK"));
+    Button1 = new QPushButton(tr("OK"));
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    m_previousMonth = new QPushButton(QStringLiteral("&Previous month"));
+    m_previousMonth = new QPushButton(tr("&Previous month"));
     m_previousMonth->setObjectName(QStringLiteral("PreviousMonth"));
     connect(m_previousMonth, &QPushButton::clicked, this, &TStatistic::PreviousMonthClick);
-    m_nextMonth = new QPushButton(QStringLiteral("&Next month"));
+    m_nextMonth = new QPushButton(tr("&Next month"));
     m_nextMonth->setObjectName(QStringLiteral("NextMonth"));
     connect(m_nextMonth, &QPushButton::clicked, this, &TStatistic::NextMonthClick);
     for (QPushButton *button : {Button1, m_previousMonth, m_nextMonth})
@@ -385,15 +385,15 @@ bool TStatistic::loadFile(const QString &fileName)
     if (load.outcome == DocumentLoad::Missing) {
         NewStatistics(document);
     } else if (load.outcome == DocumentLoad::Inaccessible) {
-        m_prompter.message(kCaption,
-                           QStringLiteral("\"%1\" cannot be opened: %2.")
-                               .arg(QDir::toNativeSeparators(fileName), load.reason),
-                           Prompter::Icon::Critical);
+        m_prompter.message(
+            caption(),
+            tr("\"%1\" cannot be opened: %2.").arg(QDir::toNativeSeparators(fileName), load.reason),
+            Prompter::Icon::Critical);
         return false;
     } else if (load.outcome == DocumentLoad::Damaged) {
-        m_prompter.message(kCaption,
-                           QStringLiteral("\"%1\" cannot be read: the file is damaged or is not a "
-                                          "statistics file.")
+        m_prompter.message(caption(),
+                           tr("\"%1\" cannot be read: the file is damaged or is not a "
+                              "statistics file.")
                                .arg(QDir::toNativeSeparators(fileName)),
                            Prompter::Icon::Critical);
         return false;
@@ -403,7 +403,7 @@ bool TStatistic::loadFile(const QString &fileName)
     SessionTable loaded;
     QString error;
     if (!LoadStatisticsTable(document, loaded, &error)) {
-        m_prompter.message(kCaption, error, Prompter::Icon::Critical);
+        m_prompter.message(caption(), error, Prompter::Icon::Critical);
         return false;
     }
     XML_Statistic = document;
@@ -427,18 +427,18 @@ void TStatistic::Load1Click()
 bool TStatistic::exportFile(const QString &fileName)
 {
     if (fileName.endsWith(QLatin1String(".sn2"), Qt::CaseInsensitive)) {
-        m_prompter.message(kCaption,
-                           QStringLiteral("Export writes a CSV file and never a statistics file. "
-                                          "Choose a name that does not end in .sn2."),
+        m_prompter.message(caption(),
+                           tr("Export writes a CSV file and never a statistics file. "
+                              "Choose a name that does not end in .sn2."),
                            Prompter::Icon::Warning);
         return false;
     }
     QString error;
     if (!SessionCsvExport::write(*m_model, fileName, &error)) {
-        m_prompter.message(kCaption,
-                           QStringLiteral("Could not write \"%1\": %2")
-                               .arg(QDir::toNativeSeparators(fileName), error),
-                           Prompter::Icon::Critical);
+        m_prompter.message(
+            caption(),
+            tr("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(fileName), error),
+            Prompter::Icon::Critical);
         return false;
     }
     return true;
@@ -465,8 +465,8 @@ void TStatistic::updateMonth()
                     .arg(month.year());
     else if (!m_shownFile.isEmpty())
         shown = QFileInfo(m_shownFile).fileName();
-    setWindowTitle(shown.isEmpty() ? kCaption
-                                   : QStringLiteral("%1 \u2013 %2").arg(kCaption, shown));
+    setWindowTitle(shown.isEmpty() ? caption()
+                                   : QStringLiteral("%1 \u2013 %2").arg(caption(), shown));
     m_previousMonth->setEnabled(!MonthFiles::previous(m_logsDir, m_shownFile).isEmpty());
     m_nextMonth->setEnabled(!MonthFiles::next(m_logsDir, m_shownFile).isEmpty());
 }
@@ -556,8 +556,7 @@ void TStatistic::FindNextClick()
         DBGridEh->scrollTo(found);
         return;
     }
-    m_prompter.message(QStringLiteral("Find"),
-                       QStringLiteral("Cannot find \"%1\".").arg(search.text),
+    m_prompter.message(tr("Find"), tr("Cannot find \"%1\".").arg(search.text),
                        Prompter::Icon::Information);
 }
 

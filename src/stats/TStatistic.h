@@ -82,6 +82,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The window's title without the month; it heads its messages too.
+    static QString caption();
     void FormShow();
     void FormClose();
     void DBGridEhSortMarkingChanged(int section, Qt::SortOrder order);

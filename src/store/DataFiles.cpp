@@ -6,6 +6,7 @@
 #include "store/DataFileEnvelope.h"
 #include "store/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -151,13 +152,14 @@ DocumentLoad ReadDocument(const QString &fileName, XmlDocument &document)
         error = readAll(fd, info.st_size, bytes);
     ::close(fd);
     if (error == -1)
-        return inaccessible(QStringLiteral("not a regular file"));
+        return inaccessible(QCoreApplication::translate("DataFiles", "not a regular file"));
     if (error != 0)
         return inaccessible(systemErrorText(error));
 
     if (bytes.isEmpty()) {
         document.clear();
-        return {DocumentLoad::Damaged, QStringLiteral("the file is empty")};
+        return {DocumentLoad::Damaged,
+                QCoreApplication::translate("DataFiles", "the file is empty")};
     }
     UnscrambleStream(bytes);
     if (!document.parse(bytes)) {
@@ -181,12 +183,13 @@ bool SaveDocument(const QString &fileName, const XmlDocument &document, QString 
     };
     if (fileName.isEmpty()) {
         qCWarning(lcStore) << "save: no file name";
-        return fail(QStringLiteral("no file name"));
+        return fail(QCoreApplication::translate("DataFiles", "no file name"));
     }
     if (SavesRefused(fileName)) {
         qCWarning(lcStore) << "save of" << fileName
                            << "refused: the file there could not be read, so it is kept as it is";
-        return fail(QStringLiteral("the file there could not be read, so it is not written over"));
+        return fail(QCoreApplication::translate(
+            "DataFiles", "the file there could not be read, so it is not written over"));
     }
     QByteArray bytes = document.serialize();
     ScrambleStream(bytes);

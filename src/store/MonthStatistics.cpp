@@ -55,9 +55,9 @@ QString MonthStatistics::open()
     QString error = fillTable();
     // OpenStatistics refused saves over such a file; the user hears it once, here.
     if (load.outcome == DocumentLoad::Inaccessible) {
-        error = QStringLiteral("The statistics file \"%1\" cannot be opened: %2. The file is left "
-                               "as it is and not written while the program runs, so this month's "
-                               "connections are kept in memory only.")
+        error = tr("The statistics file \"%1\" cannot be opened: %2. The file is left "
+                   "as it is and not written while the program runs, so this month's "
+                   "connections are kept in memory only.")
                     .arg(QDir::toNativeSeparators(m_filePath), load.reason);
     }
     return error;

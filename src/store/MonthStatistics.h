@@ -4,6 +4,7 @@
 #include "store/SessionTable.h"
 #include "store/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@
 // XML_Statistic, the table MemTable); the rest follows Qt's style.
 class MonthStatistics
 {
+    Q_DECLARE_TR_FUNCTIONS(MonthStatistics)
+
 public:
     explicit MonthStatistics(QString filePath);
     // clock names the time of a kept unreadable file; it must outlive this object.

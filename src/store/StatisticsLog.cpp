@@ -3,6 +3,7 @@
 #include "store/DataFiles.h"
 #include "store/SessionTable.h"
 
+#include <QCoreApplication>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -107,10 +108,12 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
 
     const pugi::xml_node root = document.root();
     if (!root)
-        return fail(error, QStringLiteral("The statistics document has no root element."));
+        return fail(error, QCoreApplication::translate(
+                               "StatisticsLog", "The statistics document has no root element."));
     const pugi::xml_node structure = root.child("Struct");
     if (!structure)
-        return fail(error, QStringLiteral("The statistics document has no Struct element."));
+        return fail(error, QCoreApplication::translate(
+                               "StatisticsLog", "The statistics document has no Struct element."));
 
     QList<TableColumn> columns;
     for (pugi::xml_node field = structure.first_child(); field; field = field.next_sibling()) {
@@ -120,8 +123,10 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
             bool ok = false;
             const int code = attributeText(field, "DataType").trimmed().toInt(&ok);
             if (!ok || !SessionTable::columnTypeFromCode(code, &type)) {
-                return fail(error, QStringLiteral("Column \"%1\" has an unknown data type \"%2\".")
-                                       .arg(name, attributeText(field, "DataType")));
+                return fail(error,
+                            QCoreApplication::translate(
+                                "StatisticsLog", "Column \"%1\" has an unknown data type \"%2\".")
+                                .arg(name, attributeText(field, "DataType")));
             }
         }
         table.addColumn(name, type);
@@ -131,7 +136,8 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
 
     const pugi::xml_node data = root.child("Data");
     if (!data)
-        return fail(error, QStringLiteral("The statistics document has no Data element."));
+        return fail(error, QCoreApplication::translate(
+                               "StatisticsLog", "The statistics document has no Data element."));
 
     // The traffic columns are needed only once there is a row to sum.
     const int inColumn = table.columnIndex(QStringLiteral("TrafficIn"));
@@ -139,9 +145,11 @@ bool LoadStatisticsTable(const XmlDocument &document, SessionTable &table, QStri
     const int sumColumn = int(columns.size());
     if (data.first_child()) {
         if (inColumn < 0 || inColumn >= sumColumn)
-            return fail(error, QStringLiteral("Field 'TrafficIn' not found."));
+            return fail(error, QCoreApplication::translate("StatisticsLog",
+                                                           "Field 'TrafficIn' not found."));
         if (outColumn < 0 || outColumn >= sumColumn)
-            return fail(error, QStringLiteral("Field 'TrafficOut' not found."));
+            return fail(error, QCoreApplication::translate("StatisticsLog",
+                                                           "Field 'TrafficOut' not found."));
     }
 
     // Read in file order, then turn round: the table holds the most recent first.

@@ -1,5 +1,6 @@
 #include "store/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cerrno>
@@ -71,7 +72,8 @@ bool convertToUtf8(const QByteArray &in, const QByteArray &encoding, QByteArray 
 {
     iconv_t cd = iconv_open("UTF-8", encoding.constData());
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        error = QStringLiteral("unsupported encoding \"%1\"").arg(QString::fromLatin1(encoding));
+        error = QCoreApplication::translate("XmlDocument", "unsupported encoding \"%1\"")
+                    .arg(QString::fromLatin1(encoding));
         return false;
     }
     // A single-byte code page grows at most fourfold in UTF-8.
@@ -90,9 +92,10 @@ bool convertToUtf8(const QByteArray &in, const QByteArray &encoding, QByteArray 
                 dstLeft = size_t(out.size() - used);
                 continue;
             }
-            error = QStringLiteral("the text is not valid %1 at byte %2")
-                        .arg(QString::fromLatin1(encoding))
-                        .arg(qsizetype(src - in.constData()));
+            error =
+                QCoreApplication::translate("XmlDocument", "the text is not valid %1 at byte %2")
+                    .arg(QString::fromLatin1(encoding))
+                    .arg(qsizetype(src - in.constData()));
             ok = false;
             break;
         }
@@ -222,9 +225,12 @@ bool XmlDocument::parse(const QByteArray &bytes)
     if (encoding == pugi::encoding_utf8) {
         const qsizetype bad = invalidUtf8Offset(text);
         if (bad >= 0) {
-            m_error = declared ? QStringLiteral("the text is not valid UTF-8 at byte %1").arg(bad)
-                               : QStringLiteral("the text is not valid UTF-8 at byte %1 and "
-                                                "declares no other encoding")
+            m_error = declared ? QCoreApplication::translate(
+                                     "XmlDocument", "the text is not valid UTF-8 at byte %1")
+                                     .arg(bad)
+                               : QCoreApplication::translate("XmlDocument",
+                                                             "the text is not valid UTF-8 at byte "
+                                                             "%1 and declares no other encoding")
                                      .arg(bad);
             return false;
         }
@@ -238,11 +244,13 @@ bool XmlDocument::parse(const QByteArray &bytes)
                (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
             ++i;
         if (i >= text.size()) {
-            m_error = QStringLiteral("no XML document element");
+            m_error = QCoreApplication::translate("XmlDocument", "no XML document element");
             return false;
         }
         if (text[i] != '<') {
-            m_error = QStringLiteral("text before the document element at byte %1").arg(i);
+            m_error = QCoreApplication::translate("XmlDocument",
+                                                  "text before the document element at byte %1")
+                          .arg(i);
             return false;
         }
     }
@@ -262,8 +270,10 @@ bool XmlDocument::parse(const QByteArray &bytes)
             ++elements;
     }
     if (elements != 1) {
-        m_error = elements == 0 ? QStringLiteral("no XML document element")
-                                : QStringLiteral("more than one document element");
+        m_error =
+            elements == 0
+                ? QCoreApplication::translate("XmlDocument", "no XML document element")
+                : QCoreApplication::translate("XmlDocument", "more than one document element");
         m_doc.reset();
         return false;
     }

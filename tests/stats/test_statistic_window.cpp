@@ -1,3 +1,4 @@
+#include "core/Translations.h"
 #include "stats/FilterHeader.h"
 #include "stats/GridLayoutStore.h"
 #include "stats/GridSearch.h"
@@ -85,6 +86,8 @@ private:
 void TestStatisticWindow::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // Only a run with another LANGUAGE than ctest's gets translated texts.
+    Translations::installTranslations(*qApp);
     // The layout goes to the settings of a scratch home.
     qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
     QVERIFY(QDir().mkpath(logs()));

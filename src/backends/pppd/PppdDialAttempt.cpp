@@ -10,7 +10,7 @@ PppdDialAttempt::PppdDialAttempt(PppdService *service, const QString &peer)
 
 void PppdDialAttempt::start()
 {
-    reportProgress(QStringLiteral("Connecting to %1…").arg(m_peer));
+    reportProgress(tr("Connecting to %1…").arg(m_peer));
 
     m_process = new QProcess(this);
     // Nobody reads pppd's chatter; a full pipe would stall it.
@@ -56,11 +56,11 @@ void PppdDialAttempt::onFinished(int exitCode, QProcess::ExitStatus status)
 {
     m_watch.stop();
     if (status == QProcess::CrashExit) {
-        finish(State::Failed, QStringLiteral("pppd stopped unexpectedly."));
+        finish(State::Failed, tr("pppd stopped unexpectedly."));
     } else if (exitCode == 0) {
         finish(State::Connected);
     } else {
-        finish(State::Failed, QStringLiteral("Could not connect: %1 (pppd exit status %2).")
+        finish(State::Failed, tr("Could not connect: %1 (pppd exit status %2).")
                                   .arg(pppdExitReason(exitCode))
                                   .arg(exitCode));
     }
@@ -72,7 +72,7 @@ void PppdDialAttempt::onError(QProcess::ProcessError error)
         return;
     m_watch.stop();
     finish(State::Failed,
-           QStringLiteral("%1 could not be run (%2). Is the ppp package installed?")
+           tr("%1 could not be run (%2). Is the ppp package installed?")
                .arg(m_service ? m_service->paths().ponCommand : QStringLiteral("pon"),
                     m_process->errorString()));
 }

@@ -1,49 +1,57 @@
 #include "backends/pppd/PppdExitStatus.h"
 
+#include <QCoreApplication>
+
 QString pppdExitReason(int exitStatus)
 {
     switch (exitStatus) {
     case 0:
-        return QStringLiteral("pppd ended without a connection");
+        return QCoreApplication::translate("PppdExitStatus", "pppd ended without a connection");
     case 1:
-        return QStringLiteral("pppd met a fatal error");
+        return QCoreApplication::translate("PppdExitStatus", "pppd met a fatal error");
     case 2:
-        return QStringLiteral("the peer's options are invalid");
+        return QCoreApplication::translate("PppdExitStatus", "the peer's options are invalid");
     case 3:
-        return QStringLiteral("pppd is not installed setuid-root and was not run by root");
+        return QCoreApplication::translate(
+            "PppdExitStatus", "pppd is not installed setuid-root and was not run by root");
     case 4:
-        return QStringLiteral("the kernel does not support PPP");
+        return QCoreApplication::translate("PppdExitStatus", "the kernel does not support PPP");
     case 5:
-        return QStringLiteral("pppd was stopped by a signal");
+        return QCoreApplication::translate("PppdExitStatus", "pppd was stopped by a signal");
     case 6:
-        return QStringLiteral("the serial port could not be locked");
+        return QCoreApplication::translate("PppdExitStatus", "the serial port could not be locked");
     case 7:
-        return QStringLiteral("the serial port could not be opened");
+        return QCoreApplication::translate("PppdExitStatus", "the serial port could not be opened");
     case 8:
-        return QStringLiteral("the connect script failed (no answer, busy or no carrier)");
+        return QCoreApplication::translate(
+            "PppdExitStatus", "the connect script failed (no answer, busy or no carrier)");
     case 9:
-        return QStringLiteral("the pty command could not be run");
+        return QCoreApplication::translate("PppdExitStatus", "the pty command could not be run");
     case 10:
-        return QStringLiteral("the PPP negotiation failed");
+        return QCoreApplication::translate("PppdExitStatus", "the PPP negotiation failed");
     case 11:
-        return QStringLiteral("the peer failed to authenticate itself");
+        return QCoreApplication::translate("PppdExitStatus",
+                                           "the peer failed to authenticate itself");
     case 12:
-        return QStringLiteral("the link was idle and was ended");
+        return QCoreApplication::translate("PppdExitStatus", "the link was idle and was ended");
     case 13:
-        return QStringLiteral("the connect time limit was reached");
+        return QCoreApplication::translate("PppdExitStatus", "the connect time limit was reached");
     case 14:
-        return QStringLiteral("callback was negotiated; an incoming call is expected");
+        return QCoreApplication::translate("PppdExitStatus",
+                                           "callback was negotiated; an incoming call is expected");
     case 15:
-        return QStringLiteral("the peer stopped answering");
+        return QCoreApplication::translate("PppdExitStatus", "the peer stopped answering");
     case 16:
-        return QStringLiteral("the modem hung up");
+        return QCoreApplication::translate("PppdExitStatus", "the modem hung up");
     case 17:
-        return QStringLiteral("a loopback was detected on the serial line");
+        return QCoreApplication::translate("PppdExitStatus",
+                                           "a loopback was detected on the serial line");
     case 18:
-        return QStringLiteral("the init script failed");
+        return QCoreApplication::translate("PppdExitStatus", "the init script failed");
     case 19:
-        return QStringLiteral("authentication to the peer failed (user name or password)");
+        return QCoreApplication::translate(
+            "PppdExitStatus", "authentication to the peer failed (user name or password)");
     default:
-        return QStringLiteral("pppd failed");
+        return QCoreApplication::translate("PppdExitStatus", "pppd failed");
     }
 }

@@ -330,8 +330,7 @@ std::unique_ptr<DialAttempt> PppdService::dial(const QString &entryName)
     auto attempt = std::make_unique<PppdDialAttempt>(this, entryName);
     // Only a listed peer is dialed: the name becomes a file name for pppd.
     if (!peers().contains(entryName)) {
-        attempt->failAtOnce(
-            QStringLiteral("There is no peer \"%1\" in %2.").arg(entryName, m_paths.peersDir));
+        attempt->failAtOnce(tr("There is no peer \"%1\" in %2.").arg(entryName, m_paths.peersDir));
         return attempt;
     }
     if (isPeerConnected(entryName)) {
@@ -380,8 +379,8 @@ ConnectionService::PhonebookEditing PppdService::phonebookEditing() const
 {
     PhonebookEditing editing;
     editing.explanation =
-        QStringLiteral("pppd's connections are the peer files in %1. Edit them as root with a "
-                       "text editor (see the pppd and pon manual pages).")
+        tr("pppd's connections are the peer files in %1. Edit them as root with a "
+           "text editor (see the pppd and pon manual pages).")
             .arg(m_paths.peersDir);
     return editing;
 }

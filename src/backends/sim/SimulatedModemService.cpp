@@ -164,7 +164,7 @@ std::unique_ptr<DialAttempt> SimulatedModemService::dial(const QString &entryNam
     if (!m_scenario.phonebook.contains(entryName)) {
         qCDebug(lcSim) << "dial of unknown entry" << entryName;
         attempt->end(DialAttempt::State::Failed,
-                     QStringLiteral("There is no phonebook entry \"%1\".").arg(entryName));
+                     tr("There is no phonebook entry \"%1\".").arg(entryName));
         return attempt;
     }
     const bool alreadyUp =
@@ -195,7 +195,7 @@ std::unique_ptr<DialAttempt> SimulatedModemService::dial(const QString &entryNam
     qCDebug(lcSim) << "dialing" << entryName << "for" << outcome.delayMs << "ms"
                    << (outcome.failure.isEmpty() ? QString() : QStringLiteral("to fail"));
     m_pending.append(pending);
-    attempt->start(QStringLiteral("Connecting to %1…").arg(entryName));
+    attempt->start(tr("Connecting to %1…").arg(entryName));
     m_dialTimer.start();
     update();
     return attempt;
@@ -250,7 +250,7 @@ ConnectionService::PhonebookEditing SimulatedModemService::phonebookEditing() co
 {
     PhonebookEditing editing;
     editing.editableHere = true;
-    editing.explanation = QStringLiteral("The simulated modem's phonebook is edited here.");
+    editing.explanation = tr("The simulated modem's phonebook is edited here.");
     return editing;
 }
 
