@@ -54,6 +54,21 @@ void copyTable(const SessionTable &from, SessionTable &to)
     to.setRows(std::move(rows));
 }
 
+// A file dialog over this window only: the static QFileDialog functions
+// block every window of the program, the log-in dialog of user mode too.
+QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &caption,
+                   const QString &start, const QString &filter)
+{
+    QFileDialog dialog(parent, caption, start, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
@@ -68,11 +83,12 @@ TStatistic::TStatistic(const SessionTable &memTable, const QString &logsDir,
         m_dropDown.append({kDefaultDropDownRows, 0});
 
     chooseFileToLoad = [](QWidget *parent, const QString &folder) {
-        return QFileDialog::getOpenFileName(parent, tr("Load"), folder, tr("Data file (*.sn2)"));
+        return chooseFile(parent, QFileDialog::AcceptOpen, tr("Load"), folder,
+                          tr("Data file (*.sn2)"));
     };
     chooseExportFile = [](QWidget *parent, const QString &suggested) {
-        return QFileDialog::getSaveFileName(parent, tr("Export"), suggested,
-                                            tr("CSV file (*.csv)"));
+        return chooseFile(parent, QFileDialog::AcceptSave, tr("Export"), suggested,
+                          tr("CSV file (*.csv)"));
     };
 
     // The designed sizes are pixels under an 8-point desktop font; a larger

@@ -114,6 +114,15 @@ struct Program
     {
         if (kind == QLatin1String("statistics"))
             window->StatisticsClick();
+        else if (kind == QLatin1String("statistics load")) {
+            // Ctrl+O in the statistics window opens its file dialog.
+            whenShown([this] { return window->findChild<TStatistic *>(); },
+                      [](QWidget *statistics) {
+                          QTest::keyClick(statistics->windowHandle(), Qt::Key_O,
+                                          Qt::ControlModifier);
+                      });
+            window->StatisticsClick();
+        }
         else if (kind == QLatin1String("settings"))
             window->SettingsClick();
         else if (kind == QLatin1String("settings password")) {
@@ -197,6 +206,8 @@ void TestModality::logInWhileAWindowIsOpen_data()
                                      << "TfrmPasswordBox";
     QTest::newRow("about box") << "about"
                                << "QMessageBox";
+    QTest::newRow("statistics file dialog") << "statistics load"
+                                            << "QFileDialog";
 }
 
 void TestModality::logInWhileAWindowIsOpen()
@@ -206,7 +217,13 @@ void TestModality::logInWhileAWindowIsOpen()
 
     Program program;
     bool ran = false;
-    whenShown([&] { return program.window->modalWindowInFront(); },
+    whenShown(
+        [&]() -> QWidget * {
+            QWidget *front = program.window->modalWindowInFront();
+            return front && QString::fromLatin1(front->metaObject()->className()) == className
+                       ? front
+                       : nullptr;
+        },
               [&](QWidget *front) {
                   ran = true;
                   QCOMPARE(QString::fromLatin1(front->metaObject()->className()), className);
