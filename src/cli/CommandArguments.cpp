@@ -1,5 +1,7 @@
 #include "cli/CommandArguments.h"
 
+#include "cli/CliContext.h"
+
 #include <QCommandLineParser>
 #include <QDate>
 #include <QRegularExpression>
@@ -74,7 +76,7 @@ CommandArguments::CommandArguments(const QStringList &arguments, const QStringLi
     for (const QString &name : parser.optionNames()) {
         const QString canonical = name == QLatin1String("h") ? QStringLiteral("help") : name;
         if (withValue.contains(canonical) && m_names.contains(canonical)) {
-            m_error = QStringLiteral("option --%1 is given twice").arg(canonical);
+            m_error = CliText::tr("option --%1 is given twice").arg(canonical);
             return;
         }
         m_names.append(canonical);

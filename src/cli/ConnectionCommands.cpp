@@ -44,8 +44,9 @@ std::unique_ptr<ConnectionService> chosenService(const QString &home, QTextStrea
     if (load.loaded())
         service->setWatchPolicy(WatchPolicy::fromConfig(config));
     else if (load.outcome == DocumentLoad::Inaccessible)
-        err << "dialometer-cli: " << configPath(home) << ": cannot be opened: " << load.reason
-            << "; its providers are not watched" << Qt::endl;
+        err << "dialometer-cli: " << configPath(home) << ": "
+            << CliText::tr("cannot be opened: %1; its providers are not watched").arg(load.reason)
+            << Qt::endl;
     return service;
 }
 
@@ -81,22 +82,24 @@ QString journalTokenIn(const QString &home, QTextStream &err)
     if (load.loaded() && RunningJournal::fromDocument(document, &journal))
         return journal.token;
     if (load.outcome == DocumentLoad::Inaccessible)
-        err << "dialometer-cli: " << path << ": cannot be opened: " << load.reason
-            << "; the bytes count from this tool's start" << Qt::endl;
+        err << "dialometer-cli: " << path << ": "
+            << CliText::tr("cannot be opened: %1; the bytes count from this tool's start")
+                   .arg(load.reason)
+            << Qt::endl;
     return QString();
 }
 
 int runStatus(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
-        err << "dialometer-cli: status: unexpected argument \"" << args.positional().first() << "\""
-            << Qt::endl;
+        err << "dialometer-cli: status: "
+            << CliText::tr("unexpected argument \"%1\"").arg(args.positional().first()) << Qt::endl;
         return ExitUsage;
     }
     const QString format = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        err << "dialometer-cli: status: unknown format \"" << format << "\" (expected text or json)"
-            << Qt::endl;
+        err << "dialometer-cli: status: "
+            << CliText::tr("unknown format \"%1\" (expected text or json)").arg(format) << Qt::endl;
         return ExitUsage;
     }
     auto service = chosenService(home, err);
@@ -160,37 +163,51 @@ int runStatus(const CommandArguments &args, const QString &home, QTextStream &ou
         return ExitSuccess;
     }
 
-    out << "Back end: " << service->backendName() << '\n';
-    out << "Phonebook entries:";
-    if (entries.isEmpty())
-        out << " none";
-    out << '\n';
+    out << CliText::tr("Back end: %1").arg(service->backendName()) << '\n';
+    out << (entries.isEmpty() ? CliText::tr("Phonebook entries: none")
+                              : CliText::tr("Phonebook entries:"))
+        << '\n';
     for (const QString &e : entries)
         out << "  " << e << '\n';
-    out << "Active connections:";
-    if (rows.empty())
-        out << " none";
-    out << '\n';
+    out << (rows.empty() ? CliText::tr("Active connections: none")
+                         : CliText::tr("Active connections:"))
+        << '\n';
     for (const Row &row : rows) {
-        out << "  " << row.record.szEntryName << " (interface "
-            << (row.interfaceName.isEmpty() ? QStringLiteral("-") : row.interfaceName)
-            << ", handle " << row.record.hrasconn << ")\n";
+        out << "  "
+            << CliText::tr("%1 (interface %2, handle %3)")
+                   .arg(row.record.szEntryName,
+                        row.interfaceName.isEmpty() ? QStringLiteral("-") : row.interfaceName,
+                        QString::number(row.record.hrasconn))
+            << '\n';
         if (!row.haveCounters) {
-            out << "    no statistics\n";
+            out << "    " << CliText::tr("no statistics") << '\n';
             continue;
         }
         const SessionCounters &c = row.counters;
-        out << "    received: " << c.dwBytesRcved << " bytes, " << c.dwFramesRcved
-            << " frames, compression " << c.dwCompressionRatioIn << "%\n";
-        out << "    sent:     " << c.dwBytesXmited << " bytes, " << c.dwFramesXmited
-            << " frames, compression " << c.dwCompressionRatioOut << "%\n";
-        out << "    speed:    " << c.dwBps << " bit/s\n";
-        out << "    connected: " << durationText(c.dwConnectDuration) << '\n';
+        out << "    "
+            << CliText::tr("received: %1 bytes, %2 frames, compression %3%")
+                   .arg(c.dwBytesRcved)
+                   .arg(c.dwFramesRcved)
+                   .arg(c.dwCompressionRatioIn)
+            << '\n';
+        out << "    "
+            << CliText::tr("sent:     %1 bytes, %2 frames, compression %3%")
+                   .arg(c.dwBytesXmited)
+                   .arg(c.dwFramesXmited)
+                   .arg(c.dwCompressionRatioOut)
+            << '\n';
+        out << "    " << CliText::tr("speed:    %1 bit/s").arg(c.dwBps) << '\n';
+        out << "    " << CliText::tr("connected: %1").arg(durationText(c.dwConnectDuration))
+            << '\n';
         if (row.countedFrom == CountedFrom::Program)
-            out << "    counted as the program counts it (its journal of this connection)\n";
+            out << "    "
+                << CliText::tr("counted as the program counts it (its journal of this connection)")
+                << '\n';
         else if (row.countedFrom == CountedFrom::Tool)
-            out << "    bytes counted from this tool's start (the program's journal does not "
-                   "name this connection)\n";
+            out << "    "
+                << CliText::tr("bytes counted from this tool's start (the program's journal does "
+                               "not name this connection)")
+                << '\n';
     }
     out.flush();
     return ExitSuccess;
@@ -200,7 +217,7 @@ int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
 {
     const QStringList &arguments = args.positional();
     if (arguments.size() != 1 || arguments[0].isEmpty()) {
-        err << "dialometer-cli: dial: give one phonebook entry" << Qt::endl;
+        err << "dialometer-cli: dial: " << CliText::tr("give one phonebook entry") << Qt::endl;
         return ExitUsage;
     }
     auto service = chosenService(home, err);
@@ -208,7 +225,7 @@ int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
         return ExitDataError;
     std::unique_ptr<DialAttempt> attempt = service->dial(arguments[0]);
     if (!attempt) {
-        err << "dialometer-cli: dial: the back end cannot dial" << Qt::endl;
+        err << "dialometer-cli: dial: " << CliText::tr("the back end cannot dial") << Qt::endl;
         return ExitDataError;
     }
     if (!attempt->isFinished()) {
@@ -220,11 +237,11 @@ int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
         loop.exec();
     }
     if (attempt->state() == DialAttempt::State::Connected) {
-        out << "Connected: " << arguments[0] << Qt::endl;
+        out << CliText::tr("Connected: %1").arg(arguments[0]) << Qt::endl;
         return ExitSuccess;
     }
-    const QString reason = attempt->message().isEmpty() ? QStringLiteral("the dial was withdrawn")
-                                                        : attempt->message();
+    const QString reason =
+        attempt->message().isEmpty() ? CliText::tr("the dial was withdrawn") : attempt->message();
     err << "dialometer-cli: dial: " << arguments[0] << ": " << reason << Qt::endl;
     return ExitDataError;
 }
@@ -232,7 +249,7 @@ int runDial(const CommandArguments &args, const QString &home, QTextStream &out,
 int runHangUp(const CommandArguments &args, const QString &home, QTextStream &out, QTextStream &err)
 {
     if (!args.positional().isEmpty()) {
-        err << "dialometer-cli: hangup: takes no arguments" << Qt::endl;
+        err << "dialometer-cli: hangup: " << CliText::tr("takes no arguments") << Qt::endl;
         return ExitUsage;
     }
     auto service = chosenService(home, err);
@@ -241,13 +258,13 @@ int runHangUp(const CommandArguments &args, const QString &home, QTextStream &ou
     const std::vector<ConnectionRecord> before = ListAllConnections(*service);
     HangUpAll(*service);
     if (IsConnected(*service)) {
-        err << "dialometer-cli: hangup: a connection is still up" << Qt::endl;
+        err << "dialometer-cli: hangup: " << CliText::tr("a connection is still up") << Qt::endl;
         return ExitDataError;
     }
     if (before.empty())
-        out << "No connection." << Qt::endl;
+        out << CliText::tr("No connection.") << Qt::endl;
     for (const ConnectionRecord &r : before)
-        out << "Hung up: " << r.szEntryName << Qt::endl;
+        out << CliText::tr("Hung up: %1").arg(r.szEntryName) << Qt::endl;
     return ExitSuccess;
 }
 
@@ -267,6 +284,6 @@ int runConnectionCommand(const QString &command, const QStringList &arguments, c
         return runDial(args, home, out, err);
     if (command == QLatin1String("hangup"))
         return runHangUp(args, home, out, err);
-    err << "dialometer-cli: unknown command \"" << command << "\"" << Qt::endl;
+    err << "dialometer-cli: " << CliText::tr("unknown command \"%1\"").arg(command) << Qt::endl;
     return ExitUsage;
 }

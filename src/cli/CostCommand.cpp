@@ -35,8 +35,8 @@ bool readPlainNumber(const QString &text, double *value)
 int runCost(const QStringList &arguments, const CliContext &context)
 {
     const QString usage =
-        QStringLiteral("usage: cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz] "
-                       "[--minutes M] [--received-mb X] [--sent-mb Y]");
+        CliText::tr("usage: cost --config FILE --provider NAME --at YYYY-MM-DDTHH:MM:SS[.zzz] "
+                    "[--minutes M] [--received-mb X] [--sent-mb Y]");
     const CommandArguments args = CommandArguments::forCommand(QStringLiteral("cost"), arguments);
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(QStringLiteral("cost"), args.error().isEmpty() ? usage : args.error());
@@ -44,9 +44,8 @@ int runCost(const QStringList &arguments, const CliContext &context)
     }
     for (const char *required : {"--config", "--provider", "--at"}) {
         if (!args.has(QLatin1String(required))) {
-            context.complain(
-                QStringLiteral("cost"),
-                QStringLiteral("%1 is missing; %2").arg(QLatin1String(required), usage));
+            context.complain(QStringLiteral("cost"),
+                             CliText::tr("%1 is missing; %2").arg(QLatin1String(required), usage));
             return ExitUsage;
         }
     }
@@ -54,8 +53,8 @@ int runCost(const QStringList &arguments, const CliContext &context)
     QTime clockTime;
     if (!CommandArguments::readMoment(args.value(QStringLiteral("--at")), &day, &clockTime)) {
         context.complain(QStringLiteral("cost"),
-                         QStringLiteral("--at \"%1\" is not a date and time like "
-                                        "2026-12-09T05:00:00")
+                         CliText::tr("--at \"%1\" is not a date and time like "
+                                     "2026-12-09T05:00:00")
                              .arg(args.value(QStringLiteral("--at"))));
         return ExitUsage;
     }
@@ -69,8 +68,8 @@ int runCost(const QStringList &arguments, const CliContext &context)
         double value = 0.0;
         if (!readPlainNumber(text, &value)) {
             context.complain(QStringLiteral("cost"),
-                             QStringLiteral("%1 \"%2\" is not a number (use \".\" as the decimal "
-                                            "point)")
+                             CliText::tr("%1 \"%2\" is not a number (use \".\" as the decimal "
+                                         "point)")
                                  .arg(QLatin1String(option), text));
             return ExitUsage;
         }
@@ -88,7 +87,7 @@ int runCost(const QStringList &arguments, const CliContext &context)
     const pugi::xml_node provider =
         FindChildByAttribute(config.root().child("ISP"), QStringLiteral("Name"), providerName);
     if (!provider) {
-        context.complain(configName, QStringLiteral("no provider named \"%1\"").arg(providerName));
+        context.complain(configName, CliText::tr("no provider named \"%1\"").arg(providerName));
         return ExitDataError;
     }
 

@@ -1,5 +1,6 @@
 #include "cli/DataFileReader.h"
 
+#include "cli/CliContext.h"
 #include "store/DataFiles.h"
 #include "store/XmlDocument.h"
 
@@ -12,18 +13,18 @@ bool DataFileReader::read(const QString &fileName, XmlDocument &document, QStrin
     case DocumentLoad::Loaded:
         return true;
     case DocumentLoad::Missing:
-        *problem = QStringLiteral("no such file");
+        *problem = CliText::tr("no such file");
         break;
     case DocumentLoad::Inaccessible:
         *problem = QFileInfo(fileName).isDir()
-                       ? QStringLiteral("is a folder, not a data file")
-                       : QStringLiteral("cannot be opened: %1").arg(load.reason);
+                       ? CliText::tr("is a folder, not a data file")
+                       : CliText::tr("cannot be opened: %1").arg(load.reason);
         break;
     case DocumentLoad::Damaged:
         *problem = QFileInfo(fileName).size() == 0
-                       ? QStringLiteral("the file is empty")
-                       : QStringLiteral("not a data file of this program (no XML once "
-                                        "unscrambled: %1)")
+                       ? CliText::tr("the file is empty")
+                       : CliText::tr("not a data file of this program (no XML once "
+                                     "unscrambled: %1)")
                              .arg(load.reason);
         break;
     }

@@ -15,9 +15,8 @@ int runDecode(const QStringList &arguments, const CliContext &context)
 {
     const CommandArguments args = CommandArguments::forCommand(QStringLiteral("decode"), arguments);
     if (!args.error().isEmpty() || args.positional().size() != 1) {
-        context.complain(QStringLiteral("decode"), args.error().isEmpty()
-                                                       ? QStringLiteral("usage: decode FILE")
-                                                       : args.error());
+        context.complain(QStringLiteral("decode"),
+                         args.error().isEmpty() ? CliText::tr("usage: decode FILE") : args.error());
         return ExitUsage;
     }
     const QString fileName = args.positional().first();
@@ -37,14 +36,14 @@ int runEncode(const QStringList &arguments, const CliContext &context)
     const CommandArguments args = CommandArguments::forCommand(QStringLiteral("encode"), arguments);
     if (!args.error().isEmpty() || args.positional().size() != 1) {
         context.complain(QStringLiteral("encode"),
-                         args.error().isEmpty() ? QStringLiteral("usage: encode OUT [--in FILE]")
+                         args.error().isEmpty() ? CliText::tr("usage: encode OUT [--in FILE]")
                                                 : args.error());
         return ExitUsage;
     }
     const QString outName = args.positional().first();
     const QString inName = args.value(QStringLiteral("--in"));
     const bool fromStdin = inName.isEmpty() || inName == QLatin1String("-");
-    const QString source = fromStdin ? QStringLiteral("standard input") : inName;
+    const QString source = fromStdin ? CliText::tr("standard input") : inName;
 
     QFile input;
     bool opened = false;
@@ -52,14 +51,14 @@ int runEncode(const QStringList &arguments, const CliContext &context)
         opened = input.open(stdin, QIODevice::ReadOnly);
     } else {
         if (!QFileInfo::exists(inName)) {
-            context.complain(inName, QStringLiteral("no such file"));
+            context.complain(inName, CliText::tr("no such file"));
             return ExitDataError;
         }
         input.setFileName(inName);
         opened = input.open(QIODevice::ReadOnly);
     }
     if (!opened) {
-        context.complain(source, QStringLiteral("cannot be opened: %1").arg(input.errorString()));
+        context.complain(source, CliText::tr("cannot be opened: %1").arg(input.errorString()));
         return ExitDataError;
     }
     const QByteArray bytes = input.readAll();
@@ -67,12 +66,12 @@ int runEncode(const QStringList &arguments, const CliContext &context)
     if (!document.parse(bytes)) {
         context.complain(
             source,
-            QStringLiteral("not well-formed XML, nothing written: %1").arg(document.errorText()));
+            CliText::tr("not well-formed XML, nothing written: %1").arg(document.errorText()));
         return ExitDataError;
     }
     if (!SaveDocument(outName, document)) {
-        context.complain(outName, QStringLiteral("cannot be written (is the folder there and "
-                                                 "writable?); the file is unchanged"));
+        context.complain(outName, CliText::tr("cannot be written (is the folder there and "
+                                              "writable?); the file is unchanged"));
         return ExitDataError;
     }
     return ExitSuccess;

@@ -108,10 +108,9 @@ QString money(double value)
 void writeText(QTextStream &out, const QList<ProviderOutlook> &providers, qint64 minutes)
 {
     QList<QStringList> lines;
-    lines.append({QStringLiteral("Provider"), QStringLiteral("Tariff now"),
-                  QStringLiteral("Per minute"), QStringLiteral("Until"),
-                  QStringLiteral("Cost of %1 min").arg(minutes), QStringLiteral("Cheapest start"),
-                  QStringLiteral("Cost"), QStringLiteral("Tariff")});
+    lines.append({CliText::tr("Provider"), CliText::tr("Tariff now"), CliText::tr("Per minute"),
+                  CliText::tr("Until"), CliText::tr("Cost of %1 min").arg(minutes),
+                  CliText::tr("Cheapest start"), CliText::tr("Cost"), CliText::tr("Tariff")});
     for (const ProviderOutlook &p : providers) {
         if (!p.outlook.hasTariffs()) {
             lines.append({p.name, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
@@ -140,9 +139,9 @@ int runPrice(const QStringList &arguments, const CliContext &context)
     QDate day = now.date();
     QTime clockTime = now.time();
     if (!ReportOptions::checkArguments(args, kCommand,
-                                       QStringLiteral("usage: price [--provider NAME] [--at "
-                                                      "YYYY-MM-DDTHH:MM:SS] [--minutes M] "
-                                                      "[--within HOURS] [--format text|json]"),
+                                       CliText::tr("usage: price [--provider NAME] [--at "
+                                                   "YYYY-MM-DDTHH:MM:SS] [--minutes M] "
+                                                   "[--within HOURS] [--format text|json]"),
                                        context) ||
         !ReportOptions::readTextOrJson(args, kCommand, context, &format) ||
         !ReportOptions::readAt(args, kCommand, context, &day, &clockTime))
@@ -159,10 +158,9 @@ int runPrice(const QStringList &arguments, const CliContext &context)
     for (const auto &whole : wholeOptions) {
         const QString option = QLatin1String(whole.option);
         if (args.has(option) && !readWhole(args.value(option), 1, whole.highest, whole.value)) {
-            context.complain(kCommand,
-                             QStringLiteral("%1 \"%2\" is not a whole number from 1 to %3")
-                                 .arg(option, args.value(option))
-                                 .arg(whole.highest));
+            context.complain(kCommand, CliText::tr("%1 \"%2\" is not a whole number from 1 to %3")
+                                           .arg(option, args.value(option))
+                                           .arg(whole.highest));
             return ExitUsage;
         }
     }
@@ -188,7 +186,7 @@ int runPrice(const QStringList &arguments, const CliContext &context)
             break;
     }
     if (oneProvider && providers.isEmpty()) {
-        context.complain(configName, QStringLiteral("no provider named \"%1\"").arg(wanted));
+        context.complain(configName, CliText::tr("no provider named \"%1\"").arg(wanted));
         return ExitDataError;
     }
 

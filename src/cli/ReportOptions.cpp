@@ -22,7 +22,7 @@ bool readTextOrJson(const CommandArguments &args, const QString &command, const 
     const QString name = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (TableOutput::parseFormat(name, format) && *format != TableOutput::Format::Csv)
         return true;
-    context.complain(command, QStringLiteral("unknown format \"%1\" (text or json)").arg(name));
+    context.complain(command, CliText::tr("unknown format \"%1\" (text or json)").arg(name));
     return false;
 }
 
@@ -34,7 +34,7 @@ bool readAt(const CommandArguments &args, const QString &command, const CliConte
         return true;
     context.complain(
         command,
-        QStringLiteral("--at \"%1\" is not a date and time like 2026-12-09T05:00:00").arg(text));
+        CliText::tr("--at \"%1\" is not a date and time like 2026-12-09T05:00:00").arg(text));
     return false;
 }
 

@@ -1,13 +1,12 @@
 #include "cli/SessionListing.h"
 
+#include "cli/CliContext.h"
 #include "cli/DataFileReader.h"
 #include "core/MachineText.h"
 #include "core/TextForms.h"
 #include "store/SessionTable.h"
 #include "store/StatisticsLog.h"
 #include "store/XmlDocument.h"
-
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +43,7 @@ bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows
     SessionTable table;
     QString error;
     if (!LoadStatisticsTable(document, table, &error)) {
-        *problem = QStringLiteral("not a statistics file: %1").arg(error);
+        *problem = CliText::tr("not a statistics file: %1").arg(error);
         return false;
     }
     // Table rows are the children of Data in reverse order; the names are
@@ -54,7 +53,7 @@ bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows
          line = line.next_sibling())
         lines.push_back(line);
     if (qsizetype(lines.size()) != table.rowCount()) {
-        *problem = QStringLiteral("not a statistics file: its rows do not match its lines");
+        *problem = CliText::tr("not a statistics file: its rows do not match its lines");
         return false;
     }
     std::reverse(lines.begin(), lines.end());
@@ -80,10 +79,11 @@ bool SessionListing::load(const QString &fileName, QList<TableOutput::Row> *rows
     if (warning) {
         warning->clear();
         if (unreadable > 0) {
-            *warning = QStringLiteral("%1 value(s) could not be read under the current regional "
-                                      "settings (%2) and are left empty")
-                           .arg(unreadable)
-                           .arg(QLocale::system().name());
+            // The regional forms by name: the language of texts may differ.
+            *warning = CliText::tr("%n value(s) could not be read under the current regional "
+                                   "settings (%1) and are left empty",
+                                   nullptr, unreadable)
+                           .arg(TextForms::regionalFormsName());
         }
     }
     return true;

@@ -22,8 +22,7 @@ bool readFormat(const CommandArguments &args, const CliContext &context, const Q
     const QString name = args.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (TableOutput::parseFormat(name, format))
         return true;
-    context.complain(command,
-                     QStringLiteral("unknown format \"%1\" (text, csv or json)").arg(name));
+    context.complain(command, CliText::tr("unknown format \"%1\" (text, csv or json)").arg(name));
     return false;
 }
 
@@ -42,9 +41,18 @@ QString moneyOrEmpty(const QVariant &value)
     return value.isNull() ? QString() : TextForms::moneyText(value.toDouble()).trimmed();
 }
 
-QString sessionCount(qint64 count)
+// The label of the totals line of the CSV output: a format, so English.
+QString csvTotalLabel(qint64 count)
 {
-    return count == 1 ? QStringLiteral("1 session") : QStringLiteral("%1 sessions").arg(count);
+    return count == 1 ? QStringLiteral("Total: 1 session")
+                      : QStringLiteral("Total: %1 sessions").arg(count);
+}
+
+// The same label for people; English says "1 session" without a plural file.
+QString totalLabel(qint64 count)
+{
+    return count == 1 ? CliText::tr("Total: 1 session")
+                      : CliText::tr("Total: %n sessions", nullptr, int(count));
 }
 
 void writeSessionsText(QTextStream &out, const QList<TableOutput::Row> &rows,
@@ -52,10 +60,9 @@ void writeSessionsText(QTextStream &out, const QList<TableOutput::Row> &rows,
 {
     using L = SessionListing;
     QList<QStringList> lines;
-    lines.append({QStringLiteral("Time"), QStringLiteral("Duration"), QStringLiteral("Traffic In"),
-                  QStringLiteral("Traffic Out"), QStringLiteral("Traffic Sum"),
-                  QStringLiteral("Cost"), QStringLiteral("Speed"), QStringLiteral("Connection"),
-                  QStringLiteral("User")});
+    lines.append({CliText::tr("Time"), CliText::tr("Duration"), CliText::tr("Traffic In"),
+                  CliText::tr("Traffic Out"), CliText::tr("Traffic Sum"), CliText::tr("Cost"),
+                  CliText::tr("Speed"), CliText::tr("Connection"), CliText::tr("User")});
     for (const TableOutput::Row &row : rows) {
         lines.append({textOrEmpty(row[L::Time], TextForms::dateTimeText),
                       textOrEmpty(row[L::Duration], TextForms::durationText),
@@ -64,8 +71,7 @@ void writeSessionsText(QTextStream &out, const QList<TableOutput::Row> &rows,
                       textOrEmpty(row[L::Speed], TextForms::numberText),
                       row[L::ConnectName].toString(), row[L::UserName].toString()});
     }
-    lines.append({QStringLiteral("Total: ") + sessionCount(totals.count),
-                  TextForms::durationText(totals.durationDays),
+    lines.append({totalLabel(totals.count), TextForms::durationText(totals.durationDays),
                   TextForms::countText(totals.trafficIn), TextForms::countText(totals.trafficOut),
                   TextForms::countText(totals.trafficSum),
                   TextForms::moneyText(totals.cost).trimmed(), QString(), QString(), QString()});
@@ -98,7 +104,7 @@ bool checkHome(const CliContext &context)
 {
     if (QFileInfo(context.home).isDir())
         return true;
-    context.complain(context.home, QStringLiteral("no such data folder"));
+    context.complain(context.home, CliText::tr("no such data folder"));
     return false;
 }
 
@@ -160,7 +166,7 @@ int runSessions(const QStringList &arguments, const CliContext &context)
         for (const TableOutput::Row &row : std::as_const(rows))
             out.append(machineRow(row));
         TableOutput::Row total = totalsRow(totals);
-        total[0] = QStringLiteral("Total: ") + sessionCount(totals.count);
+        total[0] = csvTotalLabel(totals.count);
         total.append({QVariant(), QVariant(), QVariant()});
         out.append(total);
         TableOutput::writeCsv(context.out, SessionListing::columnNames(), out);
@@ -188,7 +194,7 @@ int runMonths(const QStringList &arguments, const CliContext &context)
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(QStringLiteral("months"),
                          args.error().isEmpty()
-                             ? QStringLiteral("usage: months [--format text|csv|json]")
+                             ? CliText::tr("usage: months [--format text|csv|json]")
                              : args.error());
         return ExitUsage;
     }
@@ -240,9 +246,8 @@ int runMonths(const QStringList &arguments, const CliContext &context)
     switch (format) {
     case TableOutput::Format::Text: {
         QList<QStringList> lines;
-        lines.append({QStringLiteral("Month"), QStringLiteral("Sessions"),
-                      QStringLiteral("Duration"), QStringLiteral("Traffic In"),
-                      QStringLiteral("Traffic Out"), QStringLiteral("Cost")});
+        lines.append({CliText::tr("Month"), CliText::tr("Sessions"), CliText::tr("Duration"),
+                      CliText::tr("Traffic In"), CliText::tr("Traffic Out"), CliText::tr("Cost")});
         for (const TableOutput::Row &m : std::as_const(months)) {
             lines.append({m[0].toString(), TextForms::countText(m[1].toLongLong()),
                           TextForms::durationText(m[2].toDouble()),

@@ -115,11 +115,10 @@ QString money(const std::optional<double> &value)
 void writeText(QTextStream &out, const QList<PlanUsage> &usages)
 {
     QList<QStringList> lines;
-    lines.append({QStringLiteral("Provider"), QStringLiteral("Period start"),
-                  QStringLiteral("Period end"), QStringLiteral("Sessions"),
-                  QStringLiteral("Duration"), QStringLiteral("Traffic MB"),
-                  QStringLiteral("Cap MB"), QStringLiteral("Projected MB"), QStringLiteral("Cost"),
-                  QStringLiteral("Cost cap"), QStringLiteral("Projected cost")});
+    lines.append({CliText::tr("Provider"), CliText::tr("Period start"), CliText::tr("Period end"),
+                  CliText::tr("Sessions"), CliText::tr("Duration"), CliText::tr("Traffic MB"),
+                  CliText::tr("Cap MB"), CliText::tr("Projected MB"), CliText::tr("Cost"),
+                  CliText::tr("Cost cap"), CliText::tr("Projected cost")});
     for (const PlanUsage &usage : usages) {
         const ProviderPlan &plan = usage.plan();
         lines.append({plan.name, TextForms::dateTimeText(TextForms::toDays(usage.period().start)),
@@ -139,9 +138,8 @@ void writeText(QTextStream &out, const QList<PlanUsage> &usages)
 void writeDaysText(QTextStream &out, const QList<PlanUsage> &usages, const QList<PlanDays> &days)
 {
     QList<QStringList> lines;
-    lines.append({QStringLiteral("Provider"), QStringLiteral("Date"), QStringLiteral("Sessions"),
-                  QStringLiteral("Duration"), QStringLiteral("Traffic MB"),
-                  QStringLiteral("Cost")});
+    lines.append({CliText::tr("Provider"), CliText::tr("Date"), CliText::tr("Sessions"),
+                  CliText::tr("Duration"), CliText::tr("Traffic MB"), CliText::tr("Cost")});
     for (qsizetype i = 0; i < usages.size(); ++i) {
         for (const PlanDay &day : days[i].days()) {
             lines.append({usages[i].plan().name, TextForms::shortDateText(day.date),
@@ -154,8 +152,8 @@ void writeDaysText(QTextStream &out, const QList<PlanUsage> &usages, const QList
     TableOutput::writeAligned(out, lines, {false, false, true, true, true, true});
 
     QList<QStringList> budgets;
-    budgets.append({QStringLiteral("Provider"), QStringLiteral("Days left"),
-                    QStringLiteral("MB a day"), QStringLiteral("Cost a day")});
+    budgets.append({CliText::tr("Provider"), CliText::tr("Days left"), CliText::tr("MB a day"),
+                    CliText::tr("Cost a day")});
     for (qsizetype i = 0; i < usages.size(); ++i) {
         budgets.append({usages[i].plan().name, TextForms::countText(days[i].daysLeft()),
                         megabytes(trafficBudget(usages[i], days[i])),
@@ -173,9 +171,9 @@ int runUsage(const QStringList &arguments, const CliContext &context)
     const CommandArguments args = CommandArguments::forCommand(command, arguments);
     if (!args.error().isEmpty() || !args.positional().isEmpty()) {
         context.complain(command, args.error().isEmpty()
-                                      ? QStringLiteral("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
-                                                       "[--provider NAME] [--daily] "
-                                                       "[--format text|csv|json]")
+                                      ? CliText::tr("usage: usage [--at YYYY-MM-DDTHH:MM:SS] "
+                                                    "[--provider NAME] [--daily] "
+                                                    "[--format text|csv|json]")
                                       : args.error());
         return ExitUsage;
     }
@@ -185,11 +183,11 @@ int runUsage(const QStringList &arguments, const CliContext &context)
     if (!TableOutput::parseFormat(formatName, &format) ||
         (format == TableOutput::Format::Csv && !daily)) {
         context.complain(
-            command,
-            daily ? QStringLiteral("unknown format \"%1\" (text, csv or json)").arg(formatName)
-                  : QStringLiteral("unknown format \"%1\" (text or json; "
-                                   "csv with --daily)")
-                        .arg(formatName));
+            command, daily
+                         ? CliText::tr("unknown format \"%1\" (text, csv or json)").arg(formatName)
+                         : CliText::tr("unknown format \"%1\" (text or json; "
+                                       "csv with --daily)")
+                               .arg(formatName));
         return ExitUsage;
     }
     QDateTime at = QDateTime::currentDateTime();
@@ -217,7 +215,7 @@ int runUsage(const QStringList &arguments, const CliContext &context)
         const QString name = args.value(QStringLiteral("--provider"));
         plans.removeIf([&](const ProviderPlan &plan) { return plan.name != name; });
         if (plans.isEmpty()) {
-            context.complain(configName, QStringLiteral("no provider named \"%1\"").arg(name));
+            context.complain(configName, CliText::tr("no provider named \"%1\"").arg(name));
             return ExitDataError;
         }
     }

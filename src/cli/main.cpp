@@ -18,7 +18,10 @@
 
 namespace {
 
-const char *const kUsage =
+// Shown translated; the English text is what the manual page and docs/CLI.md
+// follow.
+const char *const kUsage = QT_TRANSLATE_NOOP(
+    "CliText",
     "Usage: dialometer-cli [--home DIR] COMMAND [ARGUMENTS]\n"
     "\n"
     "Reads and writes Dialometer's data files from a terminal.\n"
@@ -57,7 +60,7 @@ const char *const kUsage =
     "  --version     show the version\n"
     "\n"
     "Dates, times and numbers of the text output follow the user's regional settings.\n"
-    "Exit status: 0 success, 1 a data error, 2 a usage error.\n";
+    "Exit status: 0 success, 1 a data error, 2 a usage error.\n");
 
 } // namespace
 
@@ -70,6 +73,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QString usage = CliText::tr(kUsage);
 
     // The tool's own options before the command; the command's parser
     // understands them after it too.
@@ -81,14 +85,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption versionOption(QStringLiteral("version"));
     global.addOptions({homeOption, helpOption, versionOption});
     if (!global.parse(app.arguments())) {
-        err << "dialometer-cli: " << global.errorText() << "\n" << kUsage;
+        err << "dialometer-cli: " << global.errorText() << "\n" << usage;
         return ExitUsage;
     }
     QStringList rest = global.positionalArguments();
     const QString command = rest.isEmpty() ? QString() : rest.takeFirst();
     const CommandArguments after = CommandArguments::forCommand(command, rest);
     if (global.isSet(helpOption) || after.has(QStringLiteral("--help"))) {
-        out << kUsage;
+        out << usage;
         return ExitSuccess;
     }
     if (global.isSet(versionOption) || after.has(QStringLiteral("--version"))) {
@@ -96,11 +100,12 @@ int main(int argc, char *argv[])
         return ExitSuccess;
     }
     if (command.isEmpty()) {
-        err << kUsage;
+        err << usage;
         return ExitUsage;
     }
     if (!CommandArguments::isCommand(command)) {
-        err << "dialometer-cli: unknown command \"" << command << "\"\n" << kUsage;
+        err << "dialometer-cli: " << CliText::tr("unknown command \"%1\"").arg(command) << '\n'
+            << usage;
         return ExitUsage;
     }
     if (!after.error().isEmpty()) {

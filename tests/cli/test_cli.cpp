@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Result
@@ -22,11 +24,17 @@ struct Result
     QByteArray err;
 };
 
-Result runCli(const QStringList &arguments, const QByteArray &input = QByteArray())
+// environment: "NAME=value" entries that the program gets beside the test's own.
+Result runCli(const QStringList &arguments, const QByteArray &input = QByteArray(),
+              const QStringList &environment = QStringList())
 {
     QProcess process;
     process.setProgram(QStringLiteral(DIALOMETER_BINARY_DIR "/dialometer-cli"));
     process.setArguments(arguments);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : environment)
+        variables.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(variables);
     process.start();
     if (!process.waitForStarted())
         qFatal("dialometer-cli did not start");
@@ -67,17 +75,18 @@ QByteArray readAll(const QString &fileName)
 
 // A Line as the session monitor writes it, texts under the current locale.
 QString line(const QDateTime &start, int seconds, const QString &in, const QString &out,
-             double cost, const QString &name, const QString &user = QString())
+             double cost, const QString &name, const QString &user = QString(),
+             const QLocale &locale = QLocale::system())
 {
     XmlDocument scratch;
     pugi::xml_node node = scratch.addRoot("Line");
-    setAttributeText(node, "Time", TextForms::dateTimeText(TextForms::toDays(start)));
-    setAttributeText(node, "Duration", TextForms::dateTimeText(seconds / 86400.0));
+    setAttributeText(node, "Time", TextForms::dateTimeText(TextForms::toDays(start), locale));
+    setAttributeText(node, "Duration", TextForms::dateTimeText(seconds / 86400.0, locale));
     if (!in.isNull())
         setAttributeText(node, "TrafficIn", in);
     setAttributeText(node, "TrafficOut", out);
-    setAttributeText(node, "Cost", TextForms::numberText(cost));
-    setAttributeText(node, "Speed", TextForms::numberText(115.2));
+    setAttributeText(node, "Cost", TextForms::numberText(cost, locale));
+    setAttributeText(node, "Speed", TextForms::numberText(115.2, locale));
     setAttributeText(node, "ConnectName", name);
     setAttributeText(node, "UserName", user);
     return QString::fromUtf8(scratch.serialize());
@@ -369,7 +378,7 @@ private slots:
         result = runCli({"sessions", path("foreign.sn2"), "--format", "csv"});
         QCOMPARE(result.code, 0);
         QVERIFY(result.out.contains("\n,,1,2,3,,,,\n"));
-        QVERIFY2(result.err.contains("2 value(s) could not be read"), result.err.constData());
+        QVERIFY2(result.err.contains("2 values could not be read"), result.err.constData());
         result = runCli({"sessions", path("not-statistics.sn2"), "--format", "csv"});
         QCOMPARE(result.code, 0);
         QVERIFY(result.out.contains("Total: 1 session,0,1,0,0,0,,,"));
@@ -634,7 +643,7 @@ private slots:
     void usageDaily()
     {
         writePlans();
-        const QStringList daily{"usage", "--home", path("plans"), "--at", "2026-12-05T00:00:00",
+        const QStringList daily{"usage",  "--home", path("plans"), "--at", "2026-12-05T00:00:00",
                                 "--daily"};
         Result result = runCli(daily + QStringList{"--format", "json"});
         QVERIFY2(result.code == 0, result.err.constData());
@@ -691,6 +700,85 @@ private slots:
         QTEST(result.code, "code");
         QVERIFY(!result.err.isEmpty());
         QVERIFY(result.out.isEmpty());
+    }
+
+    // Texts follow the language, numbers the regional settings.
+    void textsInTheLanguage_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("fileLocale"); // the forms of the month file
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("onErrorStream");
+        QTest::addColumn<QStringList>("fragments"); // all on one line
+        const QStringList de{"LANGUAGE=de", "LC_ALL=en_US.UTF-8"};
+        const QStringList ru{"LANGUAGE=ru", "LC_ALL=en_US.UTF-8"};
+        const QStringList sessions{"sessions", path("spot.sn2")};
+        QTest::newRow("de text") << de << "en_US" << sessions << false
+                                 << QStringList{"Summe: 2 Sitzungen", "1.75"};
+        QTest::newRow("de help") << de << "en_US" << QStringList{"--help"} << false
+                                 << QStringList{"Befehle:"};
+        QTest::newRow("de error") << de << "en_US" << QStringList{"decode", path("nothing.sn2")}
+                                  << true << QStringList{"nothing.sn2: Datei nicht vorhanden"};
+        QTest::newRow("ru text") << ru << "en_US" << sessions << false
+                                 << QStringList{"Итого: 2 сеанса", "1.75"};
+        QTest::newRow("ru error") << ru << "en_US" << QStringList{"frobnicate"} << true
+                                  << QStringList{"неизвестная команда «frobnicate»"};
+        QTest::newRow("en words, de numbers")
+            << QStringList{"LANGUAGE=en", "LC_ALL=de_DE.UTF-8"} << "de_DE" << sessions << false
+            << QStringList{"Total: 2 sessions", "1,75"};
+        // The warning names the regional forms, not the language of texts.
+        QTest::newRow("de forms read under en_US")
+            << de << "de_DE" << sessions << true
+            << QStringList{"Werte konnten mit den aktuellen Regionaleinstellungen (en_US)"};
+    }
+    void textsInTheLanguage()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, fileLocale);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, onErrorStream);
+        QFETCH(QStringList, fragments);
+        const QLocale locale(fileLocale);
+        writeData(path("spot.sn2"), monthFile({line(QDateTime(QDate(2026, 12, 1), QTime(8, 0)), 60,
+                                                    "1", "2", 1.25, "Modem", QString(), locale),
+                                               line(QDateTime(QDate(2026, 12, 2), QTime(8, 0)), 60,
+                                                    "3", "4", 0.5, "Modem", QString(), locale)}));
+        const Result result = runCli(arguments, QByteArray(), environment);
+        const QString text = QString::fromUtf8(onErrorStream ? result.err : result.out);
+        const QStringList lines = text.split('\n');
+        const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString &l) {
+            return std::all_of(fragments.begin(), fragments.end(),
+                               [&](const QString &f) { return l.contains(f); });
+        });
+        QVERIFY2(found, qPrintable(text));
+    }
+
+    // JSON and CSV are a format: the same bytes whatever the language.
+    void machineOutputInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        const QString month = path("home/Logs/26_12.sn2");
+        QTest::newRow("de sessions json")
+            << "de" << QStringList{"sessions", month, "--format=json"};
+        QTest::newRow("ru sessions csv") << "ru" << QStringList{"sessions", month, "--format=csv"};
+        QTest::newRow("ru months json")
+            << "ru" << QStringList{"--home", path("home"), "months", "--format", "json"};
+        QTest::newRow("de price json")
+            << "de"
+            << QStringList{"--home",   path("price"), "price", "--at", "2026-12-07T19:30:00",
+                           "--format", "json"};
+    }
+    void machineOutputInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        writeMonth();
+        writeTariffs();
+        const Result english = runCli(arguments, QByteArray(), {"LANGUAGE=en"});
+        QVERIFY2(english.code == 0 && !english.out.isEmpty(), english.err.constData());
+        const Result translated = runCli(arguments, QByteArray(), {"LANGUAGE=" + language});
+        QCOMPARE(translated.out, english.out);
     }
 };
 
