@@ -441,11 +441,11 @@ Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation>Empfangen</translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation>Gesendet</translation>
+        <translation>Ausgang</translation>
     </message>
     <message>
         <source>Bytes:</source>

@@ -413,7 +413,7 @@ Do you want to close the program?</source>
     </message>
     <message>
         <source>User</source>
-        <translation>Пользователь</translation>
+        <translation>Абонент</translation>
     </message>
     <message>
         <source>Connection</source>
@@ -445,7 +445,7 @@ Do you want to close the program?</source>
     </message>
     <message>
         <source>Sent</source>
-        <translation>Передано</translation>
+        <translation>Послано</translation>
     </message>
     <message>
         <source>Bytes:</source>
@@ -465,7 +465,7 @@ Do you want to close the program?</source>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Отключиться</translation>
+        <translation>Отключить</translation>
     </message>
     <message>
         <source>Close</source>
