@@ -18,11 +18,12 @@ namespace {
 constexpr int kBalloonMs = 4000;
 
 // Texts of the tray hint and balloon use "\r\n" between lines; the desktop
-// wants plain line feeds.
+// wants plain line feeds. A hint cut to its length may end between the two.
 QString desktopLines(const QString &text)
 {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.remove(QLatin1Char('\r'));
     return lines;
 }
 
