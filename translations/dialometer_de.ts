@@ -480,11 +480,15 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
     <message>
         <source>The connection could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung konnte nicht hergestellt werden.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbindung mit %1 wird hergestellt …</translation>
     </message>
 </context>
 <context>
@@ -952,23 +956,23 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>An entry needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Eintrag braucht einen Namen.</translation>
     </message>
     <message>
         <source>The entry &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag „%1“ ist doppelt aufgeführt.</translation>
     </message>
     <message>
         <source>Entry name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Eintrags:</translation>
     </message>
 </context>
 <context>
@@ -1050,11 +1054,11 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
     <message>
         <source>Plan: %1 of %2 (%3%)</source>
-        <translation>Tarif: %1 von %2 (%3 %)</translation>
+        <translation>Tarifplan: %1 von %2 (%3 %)</translation>
     </message>
     <message>
         <source>Plan: %1 of %2 (%3%), period end about %4</source>
-        <translation>Tarif: %1 von %2 (%3 %), zum Ende des Zeitraums etwa %4</translation>
+        <translation>Tarifplan: %1 von %2 (%3 %), zum Ende des Zeitraums etwa %4</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1179,21 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
 </context>
 <context>
+    <name>ProgramState</name>
+    <message>
+        <source>The configuration file &quot;%1&quot; cannot be opened: %2. The file is left as it is and not written while the program runs; the program starts with empty settings and does not save them.</source>
+        <translation>Die Konfigurationsdatei „%1“ kann nicht geöffnet werden: %2. Die Datei bleibt unverändert und wird nicht geschrieben, solange das Programm läuft; das Programm startet mit leeren Einstellungen und speichert sie nicht.</translation>
+    </message>
+    <message>
+        <source>Dialometer could not save the statistics to %1: %2. The connection is kept and saved again later.</source>
+        <translation>Dialometer konnte die Statistik nicht in %1 speichern: %2. Die Verbindung bleibt erhalten und wird später erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cap for %1 is reached. Dial anyway?</source>
+        <translation>Das Limit des Tarifplans für %1 ist erreicht. Trotzdem wählen?</translation>
+    </message>
+</context>
+<context>
     <name>ProviderIdleBox</name>
     <message>
         <source>Idle line</source>
@@ -1276,6 +1295,21 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     <message>
         <source>The simulated modem&apos;s phonebook is edited here.</source>
         <translation>Das Telefonbuch des simulierten Modems wird hier bearbeitet.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Another instance holds %1</source>
+        <translation>Eine andere Instanz des Programms hält %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1491,10 +1525,131 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
 </context>
 <context>
+    <name>TMain</name>
+    <message>
+        <source>If you will close program now, connection data may be incorrect.<byte value="xd"/>
+Do you want to close the program?</source>
+        <translation>Wenn Sie das Programm jetzt beenden, können die Verbindungsdaten falsch sein.<byte value="xd"/>
+Möchten Sie das Programm beenden?</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Current connection:</source>
+        <translation>Diese Verbindung:</translation>
+    </message>
+    <message>
+        <source>Current month:</source>
+        <translation>Dieser Monat:</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Bytes:</source>
+        <translation>Bytes:</translation>
+    </message>
+    <message>
+        <source>Packs:</source>
+        <translation>Pakete:</translation>
+    </message>
+    <message>
+        <source>Compression:</source>
+        <translation>Kompression:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Disconnected...</source>
+        <translation>Getrennt...</translation>
+    </message>
+    <message>
+        <source>Tariff in force</source>
+        <translation>Gültiger Tarif</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Tarifplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Dialometer</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+</context>
+<context>
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation>Tarif</translation>
+        <translation>Tarifplan</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>
@@ -1919,6 +2074,111 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     </message>
 </context>
 <context>
+    <name>TfrmAuthorization</name>
+    <message>
+        <source>Log in within 30 seconds or the line is hung up</source>
+        <translation>Melden Sie sich innerhalb von 30 Sekunden an, sonst wird die Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Authorization</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbindung trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect (%1)</source>
+        <translation>Verbindung trennen (%1)</translation>
+    </message>
+    <message>
+        <source>Select user</source>
+        <translation>Wählen Sie einen Benutzer</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Geben Sie das Passwort ein</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Falsches Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPasswordBox</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Geben Sie das Passwort ein</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show counter</source>
+        <translation>Zähler anzeigen</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Tarifplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbindung trennen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Dialometer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einrichten</translation>
+    </message>
+</context>
+<context>
     <name>UsersPage</name>
     <message>
         <source>Users</source>
@@ -1990,6 +2250,41 @@ Rückgabewert: 0 Erfolg, 1 ein Datenfehler, 2 ein Aufruffehler.
     <message>
         <source>more than one document element</source>
         <translation>mehr als ein Dokumentelement</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Dialometer already run!!!</source>
+        <translation>Dialometer läuft bereits!</translation>
+    </message>
+    <message>
+        <source>Watches the active dial-up or metered connection from the system tray
+and counts what it costs.
+
+Environment:
+  DIALOMETER_HOME     data folder (configuration and Logs)
+  DIALOMETER_BACKEND  networkmanager, pppd or sim
+  DIALOMETER_SIM      scenario file of the simulated modem</source>
+        <translation>Überwacht die aktive Wähl- oder Volumenverbindung aus dem Systemabschnitt der Kontrollleiste
+und zählt, was sie kostet.
+
+Umgebung:
+  DIALOMETER_HOME     Datenordner (Konfiguration und Logs)
+  DIALOMETER_BACKEND  networkmanager, pppd oder sim
+  DIALOMETER_SIM      Szenariodatei des simulierten Modems</translation>
+    </message>
+    <message>
+        <source>Run on the simulated modem with its demo scenario, in a data folder of its own.</source>
+        <translation>Mit dem simulierten Modem und seinem Demo-Szenario in einem eigenen Datenordner laufen.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>No connection service is available.</source>
+        <translation>Kein Verbindungsdienst verfügbar.</translation>
     </message>
 </context>
 </TS>

@@ -482,11 +482,15 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
     <message>
         <source>The connection could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить подключение.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрыть</translation>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Подключение к %1…</translation>
     </message>
 </context>
 <context>
@@ -955,23 +959,23 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>An entry needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>У записи должно быть имя.</translation>
     </message>
     <message>
         <source>The entry &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись «%1» указана дважды.</translation>
     </message>
     <message>
         <source>Entry name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя записи:</translation>
     </message>
 </context>
 <context>
@@ -1053,11 +1057,11 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
     <message>
         <source>Plan: %1 of %2 (%3%)</source>
-        <translation>План: %1 из %2 (%3%)</translation>
+        <translation>Тарифный план: %1 из %2 (%3%)</translation>
     </message>
     <message>
         <source>Plan: %1 of %2 (%3%), period end about %4</source>
-        <translation>План: %1 из %2 (%3%), к концу периода около %4</translation>
+        <translation>Тарифный план: %1 из %2 (%3%), к концу периода около %4</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1182,21 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
 </context>
 <context>
+    <name>ProgramState</name>
+    <message>
+        <source>The configuration file &quot;%1&quot; cannot be opened: %2. The file is left as it is and not written while the program runs; the program starts with empty settings and does not save them.</source>
+        <translation>Не удаётся открыть файл конфигурации «%1»: %2. Файл остаётся без изменений и не записывается, пока программа работает; программа запускается с пустыми настройками и не сохраняет их.</translation>
+    </message>
+    <message>
+        <source>Dialometer could not save the statistics to %1: %2. The connection is kept and saved again later.</source>
+        <translation>Dialometer не удалось сохранить статистику в %1: %2. Сведения о подключении сохранены и будут записаны позже.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s cap for %1 is reached. Dial anyway?</source>
+        <translation>Лимит тарифного плана для %1 исчерпан. Всё равно подключиться?</translation>
+    </message>
+</context>
+<context>
     <name>ProviderIdleBox</name>
     <message>
         <source>Idle line</source>
@@ -1279,6 +1298,21 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     <message>
         <source>The simulated modem&apos;s phonebook is edited here.</source>
         <translation>Телефонная книга имитируемого модема изменяется здесь.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>Another instance holds %1</source>
+        <translation>%1 занят другим экземпляром программы</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2</source>
+        <translation>Не удаётся заблокировать %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1495,10 +1529,131 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
 </context>
 <context>
+    <name>TMain</name>
+    <message>
+        <source>If you will close program now, connection data may be incorrect.<byte value="xd"/>
+Do you want to close the program?</source>
+        <translation>Если закрыть программу сейчас, данные о подключении могут оказаться неверными.<byte value="xd"/>
+Закрыть программу?</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Абонент</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Стоимость</translation>
+    </message>
+    <message>
+        <source>Current connection:</source>
+        <translation>Это подключение:</translation>
+    </message>
+    <message>
+        <source>Current month:</source>
+        <translation>Этот месяц:</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Принято</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Послано</translation>
+    </message>
+    <message>
+        <source>Bytes:</source>
+        <translation>Байт:</translation>
+    </message>
+    <message>
+        <source>Packs:</source>
+        <translation>Пакетов:</translation>
+    </message>
+    <message>
+        <source>Compression:</source>
+        <translation>Сжатие:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скор.:</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Disconnected...</source>
+        <translation>Отключено...</translation>
+    </message>
+    <message>
+        <source>Tariff in force</source>
+        <translation>Действующий тариф</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Тарифный план</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Подключения</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>О программе %1</translation>
+    </message>
+</context>
+<context>
     <name>TPlan</name>
     <message>
         <source>Plan</source>
-        <translation>План</translation>
+        <translation>Тарифный план</translation>
     </message>
     <message>
         <source>&amp;Provider:</source>
@@ -1923,6 +2078,111 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     </message>
 </context>
 <context>
+    <name>TfrmAuthorization</name>
+    <message>
+        <source>Log in within 30 seconds or the line is hung up</source>
+        <translation>Войдите в течение 30 секунд, иначе линия будет отключена</translation>
+    </message>
+    <message>
+        <source>Authorization</source>
+        <translation>Авторизация</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>Disconnect (%1)</source>
+        <translation>Отключиться (%1)</translation>
+    </message>
+    <message>
+        <source>Select user</source>
+        <translation>Выберите пользователя</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Неверный пароль</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPasswordBox</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Пароль</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show counter</source>
+        <translation>Показать счётчик</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Тарифный план</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Подключения</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настроить</translation>
+    </message>
+</context>
+<context>
     <name>UsersPage</name>
     <message>
         <source>Users</source>
@@ -1994,6 +2254,41 @@ Exit status: 0 success, 1 a data error, 2 a usage error.
     <message>
         <source>more than one document element</source>
         <translation>больше одного элемента документа</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Dialometer already run!!!</source>
+        <translation>Dialometer уже запущен!</translation>
+    </message>
+    <message>
+        <source>Watches the active dial-up or metered connection from the system tray
+and counts what it costs.
+
+Environment:
+  DIALOMETER_HOME     data folder (configuration and Logs)
+  DIALOMETER_BACKEND  networkmanager, pppd or sim
+  DIALOMETER_SIM      scenario file of the simulated modem</source>
+        <translation>Следит за активным коммутируемым или лимитным подключением из системного лотка
+и подсчитывает его стоимость.
+
+Переменные окружения:
+  DIALOMETER_HOME     папка данных (конфигурация и Logs)
+  DIALOMETER_BACKEND  networkmanager, pppd или sim
+  DIALOMETER_SIM      файл сценария имитируемого модема</translation>
+    </message>
+    <message>
+        <source>Run on the simulated modem with its demo scenario, in a data folder of its own.</source>
+        <translation>Работать с имитируемым модемом по демонстрационному сценарию в отдельной папке данных.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>неожиданный аргумент %1</translation>
+    </message>
+    <message>
+        <source>No connection service is available.</source>
+        <translation>Нет доступной службы подключений.</translation>
     </message>
 </context>
 </TS>

@@ -59,8 +59,10 @@ bool findUser(const XmlDocument &config, int index, const QString &name, Section
 
 } // namespace
 
-const QString TfrmAuthorization::kBalloonText =
-    QStringLiteral("Log in within 30 seconds or the line is hung up");
+QString TfrmAuthorization::balloonText()
+{
+    return tr("Log in within 30 seconds or the line is hung up");
+}
 
 TfrmAuthorization *ShowAuthorization(const AuthorizationContext &context, QObject *owner)
 {
@@ -79,7 +81,7 @@ TfrmAuthorization *ShowAuthorization(const AuthorizationContext &context, QObjec
     // otherwise replace this one at once.
     if (context.showBalloon) {
         QTimer::singleShot(0, dialog, [dialog] {
-            dialog->m_context.showBalloon(kTitle, TfrmAuthorization::kBalloonText);
+            dialog->m_context.showBalloon(kTitle, TfrmAuthorization::balloonText());
         });
     }
     return dialog;
@@ -98,10 +100,10 @@ TfrmAuthorization::TfrmAuthorization(const AuthorizationContext &context)
     m_prompter = m_context.prompter->forWindow(this);
 
     setObjectName(QStringLiteral("frmAuthorization"));
-    setWindowTitle(QStringLiteral("Authorization"));
+    setWindowTitle(tr("Authorization"));
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("User"), this);
+    Label1 = new QLabel(tr("User"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     cmbUser = new QComboBox(this);
     cmbUser->setObjectName(QStringLiteral("cmbUser"));
@@ -109,17 +111,17 @@ TfrmAuthorization::TfrmAuthorization(const AuthorizationContext &context)
     cmbUser->setMinimumWidth(150);
     Label1->setBuddy(cmbUser);
 
-    Label2 = new QLabel(QStringLiteral("Password"), this);
+    Label2 = new QLabel(tr("Password"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     edtPassword = new QLineEdit(this);
     edtPassword->setObjectName(QStringLiteral("edtPassword"));
     edtPassword->setEchoMode(QLineEdit::Password);
     Label2->setBuddy(edtPassword);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk = new QPushButton(tr("Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Disconnect"), this);
+    btnCancel = new QPushButton(tr("Disconnect"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);
     connect(btnOk, &QPushButton::clicked, this, &TfrmAuthorization::btnOkClick);
@@ -178,7 +180,7 @@ void TfrmAuthorization::fillUsers()
 
 void TfrmAuthorization::showCountdown()
 {
-    btnCancel->setText(QStringLiteral("Disconnect (%1)").arg(m_secondsLeft));
+    btnCancel->setText(tr("Disconnect (%1)").arg(m_secondsLeft));
 }
 
 void TfrmAuthorization::placeOnScreen()
@@ -225,13 +227,13 @@ void TfrmAuthorization::btnOkClick()
         return;
     const int index = cmbUser->currentIndex();
     if (index < 0) {
-        if (say(QStringLiteral("Select user")))
+        if (say(tr("Select user")))
             cmbUser->setFocus();
         return;
     }
     const QString typed = edtPassword->text();
     if (typed.isEmpty()) {
-        if (say(QStringLiteral("Enter password")))
+        if (say(tr("Enter password")))
             edtPassword->setFocus();
         return;
     }
@@ -244,7 +246,7 @@ void TfrmAuthorization::btnOkClick()
         stored = attributeText(user.element, "Password");
     if (typed != stored) {
         qCInfo(lcAccess) << "log-in refused for" << name;
-        if (say(QStringLiteral("Incorrect password")))
+        if (say(tr("Incorrect password")))
             edtPassword->setFocus();
         return;
     }

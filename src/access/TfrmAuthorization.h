@@ -58,7 +58,7 @@ public:
     // Seconds until the line is hung up.
     static constexpr int kSeconds = 30;
     // The balloon that announces a dialog.
-    static const QString kBalloonText;
+    static QString balloonText();
 
     explicit TfrmAuthorization(const AuthorizationContext &context);
     ~TfrmAuthorization() override;

@@ -9,11 +9,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString TfrmPasswordBox::kEnterPassword = QStringLiteral("Enter password");
+QString TfrmPasswordBox::enterPasswordText()
+{
+    return tr("Enter password");
+}
 
 namespace {
-const QString kPasswordLabel = QStringLiteral("Password");
+// The name of the field, also the label of the line asked without the box.
+QString passwordLabel()
+{
+    return TfrmPasswordBox::tr("Password");
 }
+} // namespace
 
 TfrmPasswordBox::TfrmPasswordBox(const QString &prompt, Prompter &prompter, QWidget *parent)
     : QDialog(parent), m_prompter(prompter)
@@ -22,18 +29,18 @@ TfrmPasswordBox::TfrmPasswordBox(const QString &prompt, Prompter &prompter, QWid
     setWindowTitle(prompt);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto *label = new QLabel(QStringLiteral("&") + kPasswordLabel, this);
+    auto *label = new QLabel(tr("&Password"), this);
     edtPassword = new QLineEdit(this);
     edtPassword->setObjectName(QStringLiteral("edtPassword"));
     edtPassword->setEchoMode(QLineEdit::Password);
-    edtPassword->setAccessibleName(kPasswordLabel);
+    edtPassword->setAccessibleName(passwordLabel());
     edtPassword->setAccessibleDescription(prompt);
     label->setBuddy(edtPassword);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk = new QPushButton(tr("Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);
 
@@ -62,7 +69,8 @@ QString TfrmPasswordBox::password() const
 void TfrmPasswordBox::btnOkClick()
 {
     if (edtPassword->text().isEmpty()) {
-        m_prompter.forWindow(this)->message(QString::fromLatin1(kApplicationName), kEnterPassword);
+        m_prompter.forWindow(this)->message(QString::fromLatin1(kApplicationName),
+                                            enterPasswordText());
         return;
     }
     accept();
@@ -83,11 +91,12 @@ std::optional<QString> TfrmPasswordBox::ask(const QString &prompt, Prompter &pro
 QString InputPassword(Prompter &prompter, const QString &prompt)
 {
     for (;;) {
-        const std::optional<QString> text = prompter.textInput(prompt, kPasswordLabel, true);
+        const std::optional<QString> text = prompter.textInput(prompt, passwordLabel(), true);
         if (!text)
             return QString();
         if (!text->isEmpty())
             return *text;
-        prompter.message(QString::fromLatin1(kApplicationName), TfrmPasswordBox::kEnterPassword);
+        prompter.message(QString::fromLatin1(kApplicationName),
+                         TfrmPasswordBox::enterPasswordText());
     }
 }

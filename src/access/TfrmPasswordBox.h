@@ -16,7 +16,7 @@ class TfrmPasswordBox : public QDialog
     Q_OBJECT
 public:
     // The message the dialog shows when Ok is pressed on an empty field.
-    static const QString kEnterPassword;
+    static QString enterPasswordText();
 
     TfrmPasswordBox(const QString &prompt, Prompter &prompter, QWidget *parent = nullptr);
 

@@ -51,9 +51,8 @@ DialDialog::DialDialog(std::unique_ptr<DialAttempt> attempt, const QString &entr
     if (m_attempt->isFinished())
         onFinished(m_attempt->state(), m_attempt->message());
     else
-        onProgress(m_attempt->message().isEmpty()
-                       ? QStringLiteral("Connecting to %1…").arg(entryName)
-                       : m_attempt->message());
+        onProgress(m_attempt->message().isEmpty() ? tr("Connecting to %1…").arg(entryName)
+                                                  : m_attempt->message());
 }
 
 DialDialog::~DialDialog()

@@ -34,8 +34,7 @@ void PhonebookDialog::run(ConnectionService &service, Prompter &prompter, QWidge
     const ConnectionService::PhonebookEditing editing = service.phonebookEditing();
     // The system's editor is a program of its own: it runs beside this one,
     // which neither waits for it nor keeps Exit from working meanwhile.
-    if (isInstalled(editing.program) &&
-        QProcess::startDetached(editing.program, editing.arguments))
+    if (isInstalled(editing.program) && QProcess::startDetached(editing.program, editing.arguments))
         return;
     if (editing.editableHere) {
         QStringList entries;

@@ -68,12 +68,12 @@ QString ProgramState::start(MonitorView &view)
     const DocumentLoad config = OpenConfig(m_configPath, m_config, m_clock);
     if (config.outcome == DocumentLoad::Inaccessible) {
         // Told with the month file's trouble, in the one message of start-up.
-        tableError +=
-            QStringLiteral("%1The configuration file \"%2\" cannot be opened: %3. The "
-                           "file is left as it is and not written while the program "
-                           "runs; the program starts with empty settings and does not save them.")
-                .arg(tableError.isEmpty() ? QString() : QStringLiteral("\n\n"),
-                     QDir::toNativeSeparators(m_configPath), config.reason);
+        if (!tableError.isEmpty())
+            tableError += QStringLiteral("\n\n");
+        tableError += tr("The configuration file \"%1\" cannot be opened: %2. The file is left "
+                         "as it is and not written while the program runs; the program starts "
+                         "with empty settings and does not save them.")
+                          .arg(QDir::toNativeSeparators(m_configPath), config.reason);
     }
     m_service.setWatchPolicy(WatchPolicy::fromConfig(m_config));
     openRunningJournal();
@@ -235,19 +235,20 @@ void ProgramState::statisticsNotSaved(const QString &file, const QString &reason
     // the start-up message said so already.
     if (!m_view || SavesRefused(file))
         return;
-    m_view->showBalloon(QStringLiteral("Dialometer"),
-                        QStringLiteral("Dialometer could not save the statistics to %1: %2. The "
-                                       "connection is kept and saved again later.")
-                            .arg(QDir::toNativeSeparators(file), reason),
-                        kSaveFailureBalloonSeconds);
+    m_view->showBalloon(
+        QStringLiteral("Dialometer"),
+        tr("Dialometer could not save the statistics to %1: %2. The connection is kept "
+           "and saved again later.")
+            .arg(QDir::toNativeSeparators(file), reason),
+        kSaveFailureBalloonSeconds);
 }
 
 bool ProgramState::confirmDial(const QString &entry)
 {
     if (!m_plans || !m_plans->capReached(entry))
         return true;
-    return m_prompter.question(
-               QString::fromLatin1(kApplicationName),
-               QStringLiteral("The plan's cap for %1 is reached. Dial anyway?").arg(entry),
-               Prompter::Yes | Prompter::No, Prompter::Icon::Warning) == Prompter::Yes;
+    return m_prompter.question(QString::fromLatin1(kApplicationName),
+                               tr("The plan's cap for %1 is reached. Dial anyway?").arg(entry),
+                               Prompter::Yes | Prompter::No,
+                               Prompter::Icon::Warning) == Prompter::Yes;
 }

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -31,7 +32,7 @@ bool SingleInstance::acquire()
     const QByteArray path = QFile::encodeName(m_path);
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        m_error = QStringLiteral("Cannot open %1: %2")
+        m_error = QCoreApplication::translate("SingleInstance", "Cannot open %1: %2")
                       .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
@@ -44,9 +45,10 @@ bool SingleInstance::acquire()
         ::close(fd);
         if (err == EWOULDBLOCK) {
             m_heldElsewhere = true;
-            m_error = QStringLiteral("Another instance holds %1").arg(m_path);
+            m_error = QCoreApplication::translate("SingleInstance", "Another instance holds %1")
+                          .arg(m_path);
         } else {
-            m_error = QStringLiteral("Cannot lock %1: %2")
+            m_error = QCoreApplication::translate("SingleInstance", "Cannot lock %1: %2")
                           .arg(m_path, QString::fromLocal8Bit(std::strerror(err)));
         }
         return false;

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
@@ -33,9 +34,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-const QString TMain::kExitQuestion =
-    QStringLiteral("If you will close program now, connection data may be incorrect.\r\n"
-                   "Do you want to close the program?");
+QString TMain::exitQuestion()
+{
+    return tr("If you will close program now, connection data may be incorrect.\r\n"
+              "Do you want to close the program?");
+}
 const QString TMain::kInitialGraphCaption = QStringLiteral("5 Kb/s");
 
 namespace {
@@ -66,8 +69,10 @@ struct Control
     const char *name;
     const char *parent; // "ClientArea" or a control above in the table
     Look look;
-    const char *text; // the figures of time and money take the locale's zero
-    QRect place;      // within the parent
+    // Texts are translated where shown; figures are not: time and money take
+    // the locale's zero.
+    const char *text;
+    QRect place; // within the parent
 };
 
 // The form, top to bottom. Places inside the panel are the panel's own: the
@@ -75,37 +80,77 @@ struct Control
 const Control kLayout[] = {
     {"Panel1", "ClientArea", Look::Panel, "", {8, 8, 305, 263}},
     {"TrendGraph1", "Panel1", Look::Graph, "5 Kb/s", {4, 5, 221, 60}},
-    {"Label_ISP", "Panel1", Look::Label, "ISP", {232, 6, 68, 14}},
-    {"lblISP", "Panel1", Look::Bold, "None", {232, 20, 68, 14}},
-    {"Label_user", "Panel1", Look::Label, "User", {232, 38, 68, 14}},
-    {"lblUserName", "Panel1", Look::Bold, "None", {232, 52, 68, 14}},
-    {"GroupBox1", "Panel1", Look::Group, "Connection", {8, 70, 289, 89}},
-    {"Label_time", "GroupBox1", Look::Head, "Time", {124, 14, 76, 20}},
-    {"Label_cost", "GroupBox1", Look::Head, "Cost", {210, 14, 76, 20}},
-    {"Label_current", "GroupBox1", Look::Label, "Current connection:", {6, 38, 112, 18}},
-    {"Label_month", "GroupBox1", Look::Label, "Current month:", {6, 62, 112, 18}},
+    {"Label_ISP", "Panel1", Look::Label, QT_TRANSLATE_NOOP("TMain", "ISP"), {232, 6, 68, 14}},
+    {"lblISP", "Panel1", Look::Bold, QT_TRANSLATE_NOOP("TMain", "None"), {232, 20, 68, 14}},
+    {"Label_user", "Panel1", Look::Label, QT_TRANSLATE_NOOP("TMain", "User"), {232, 38, 68, 14}},
+    {"lblUserName", "Panel1", Look::Bold, QT_TRANSLATE_NOOP("TMain", "None"), {232, 52, 68, 14}},
+    {"GroupBox1",
+     "Panel1",
+     Look::Group,
+     QT_TRANSLATE_NOOP("TMain", "Connection"),
+     {8, 70, 289, 89}},
+    {"Label_time", "GroupBox1", Look::Head, QT_TRANSLATE_NOOP("TMain", "Time"), {124, 14, 76, 20}},
+    {"Label_cost", "GroupBox1", Look::Head, QT_TRANSLATE_NOOP("TMain", "Cost"), {210, 14, 76, 20}},
+    {"Label_current",
+     "GroupBox1",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Current connection:"),
+     {6, 38, 112, 18}},
+    {"Label_month",
+     "GroupBox1",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Current month:"),
+     {6, 62, 112, 18}},
     {"StaticText_curtime", "GroupBox1", Look::Figure, "", {120, 38, 80, 18}},
     {"StaticText_curcost", "GroupBox1", Look::Figure, "", {206, 38, 76, 18}},
     {"StaticText_monthtime", "GroupBox1", Look::Figure, "", {120, 62, 80, 18}},
     {"StaticText_monthcost", "GroupBox1", Look::Figure, "", {206, 62, 76, 18}},
-    {"GroupBox2", "Panel1", Look::Group, "State", {8, 164, 289, 89}},
+    {"GroupBox2", "Panel1", Look::Group, QT_TRANSLATE_NOOP("TMain", "State"), {8, 164, 289, 89}},
     {"Led_R", "GroupBox2", Look::Light, "", {120, 15, 16, 16}},
-    {"Label_in", "GroupBox2", Look::Label, "Received", {140, 15, 60, 16}},
+    {"Label_in",
+     "GroupBox2",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Received"),
+     {140, 15, 60, 16}},
     {"Led_S", "GroupBox2", Look::Light, "", {206, 15, 16, 16}},
-    {"Label_out", "GroupBox2", Look::Label, "Sent", {226, 15, 56, 16}},
-    {"Label_bytes", "GroupBox2", Look::Label, "Bytes:", {6, 34, 100, 16}},
-    {"Label_pack", "GroupBox2", Look::Label, "Packs:", {6, 51, 100, 16}},
-    {"Label_comp", "GroupBox2", Look::Label, "Compression:", {6, 68, 100, 16}},
+    {"Label_out", "GroupBox2", Look::Label, QT_TRANSLATE_NOOP("TMain", "Sent"), {226, 15, 56, 16}},
+    {"Label_bytes",
+     "GroupBox2",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Bytes:"),
+     {6, 34, 100, 16}},
+    {"Label_pack",
+     "GroupBox2",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Packs:"),
+     {6, 51, 100, 16}},
+    {"Label_comp",
+     "GroupBox2",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Compression:"),
+     {6, 68, 100, 16}},
     {"StaticText_accbyte", "GroupBox2", Look::Figure, "0", {120, 34, 80, 16}},
     {"StaticText_sentbyte", "GroupBox2", Look::Figure, "0", {206, 34, 76, 16}},
     {"StaticText_accpack", "GroupBox2", Look::Figure, "0", {120, 51, 80, 16}},
     {"StaticText_sentpack", "GroupBox2", Look::Figure, "0", {206, 51, 76, 16}},
     {"StaticText_acccomp", "GroupBox2", Look::Figure, "0%", {120, 68, 80, 16}},
     {"StaticText_sentcomp", "GroupBox2", Look::Figure, "0%", {206, 68, 76, 16}},
-    {"Label_speed", "ClientArea", Look::Label, "Speed:", {8, 278, 40, 18}},
+    {"Label_speed",
+     "ClientArea",
+     Look::Label,
+     QT_TRANSLATE_NOOP("TMain", "Speed:"),
+     {8, 278, 40, 18}},
     {"StaticText_speed", "ClientArea", Look::Speed, "0 KBps", {48, 278, 90, 18}},
-    {"btnDisconnect", "ClientArea", Look::Button, "Disconnect", {150, 275, 80, 24}},
-    {"btnClose", "ClientArea", Look::Button, "Close", {236, 275, 77, 24}},
+    {"btnDisconnect",
+     "ClientArea",
+     Look::Button,
+     QT_TRANSLATE_NOOP("TMain", "Disconnect"),
+     {150, 275, 80, 24}},
+    {"btnClose",
+     "ClientArea",
+     Look::Button,
+     QT_TRANSLATE_NOOP("TMain", "Close"),
+     {236, 275, 77, 24}},
 };
 
 void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
@@ -117,7 +162,7 @@ void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 
 QWidget *makeControl(const Control &control, QWidget *parent)
 {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = QCoreApplication::translate("TMain", control.text);
     QWidget *widget = nullptr;
     switch (control.look) {
     case Look::Panel: {
@@ -276,12 +321,12 @@ void TMain::buildLayout()
     m_statusGlyphLabel->setFixedSize(22, kStatusBarHeight);
     m_statusGlyphLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusGlyphLabel->setContentsMargins(1, 3, 0, 0);
-    m_statusTextLabel = new QLabel(QStringLiteral("Disconnected..."), bar);
+    m_statusTextLabel = new QLabel(tr("Disconnected..."), bar);
     m_statusTextLabel->setObjectName(QStringLiteral("StatusBar1Text"));
     m_statusTextLabel->setMinimumWidth(80);
     m_tariffLabel = new QLabel(bar);
     m_tariffLabel->setObjectName(QStringLiteral("StatusBar1Tariff"));
-    m_tariffLabel->setAccessibleName(QStringLiteral("Tariff in force"));
+    m_tariffLabel->setAccessibleName(tr("Tariff in force"));
     bar->addWidget(m_statusGlyphLabel);
     bar->addWidget(m_statusTextLabel);
     bar->addWidget(m_tariffLabel, 1);
@@ -294,30 +339,27 @@ void TMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *main = bar->addMenu(QStringLiteral("Main"));
+    QMenu *main = bar->addMenu(tr("Main"));
     main->setObjectName(QStringLiteral("Main1"));
-    QAction *statistic =
-        main->addAction(QStringLiteral("Statistic"), this, &TMain::StatisticsClick);
+    QAction *statistic = main->addAction(tr("Statistic"), this, &TMain::StatisticsClick);
     statistic->setObjectName(QStringLiteral("Statistic2"));
-    main->addAction(QStringLiteral("Plan"), this, &TMain::PlanClick)
-        ->setObjectName(QStringLiteral("Plan2"));
-    QAction *settings = main->addAction(QStringLiteral("Settings"), this, &TMain::SettingsClick);
+    main->addAction(tr("Plan"), this, &TMain::PlanClick)->setObjectName(QStringLiteral("Plan2"));
+    QAction *settings = main->addAction(tr("Settings"), this, &TMain::SettingsClick);
     settings->setObjectName(QStringLiteral("Settings2"));
     main->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Connections1 = main->addMenu(QStringLiteral("Connections"));
+    Connections1 = main->addMenu(tr("Connections"));
     Connections1->setObjectName(QStringLiteral("Connections1"));
     Connections1->menuAction()->setObjectName(QStringLiteral("Connections1"));
-    QAction *disconnect =
-        main->addAction(QStringLiteral("Disconnect"), this, &TMain::DisconnectClick);
+    QAction *disconnect = main->addAction(tr("Disconnect"), this, &TMain::DisconnectClick);
     disconnect->setObjectName(QStringLiteral("Disconnect2"));
     main->addSeparator()->setObjectName(QStringLiteral("N3"));
-    QAction *close = main->addAction(QStringLiteral("Close"), this, &TMain::CloseClick);
+    QAction *close = main->addAction(tr("Close"), this, &TMain::CloseClick);
     close->setObjectName(QStringLiteral("Close1"));
-    QAction *exit = main->addAction(QStringLiteral("Exit"), this, &TMain::ExitClick);
+    QAction *exit = main->addAction(tr("Exit"), this, &TMain::ExitClick);
     exit->setObjectName(QStringLiteral("Exit2"));
-    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    QMenu *help = bar->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction *about = help->addAction(QStringLiteral("About"), this, &TMain::AboutClick);
+    QAction *about = help->addAction(tr("About"), this, &TMain::AboutClick);
     about->setObjectName(QStringLiteral("About2"));
 }
 
@@ -403,7 +445,7 @@ void TMain::ExitClick()
     if (m_state->RasDialogOpen())
         return;
     const Prompter::Button answer =
-        m_state->prompter().question(QString::fromLatin1(kApplicationName), kExitQuestion,
+        m_state->prompter().question(QString::fromLatin1(kApplicationName), exitQuestion(),
                                      Prompter::Yes | Prompter::Cancel, Prompter::Icon::Warning);
     if (answer != Prompter::Yes)
         return;
@@ -477,11 +519,10 @@ void TMain::AboutClick()
 {
     if (bringModalWindowForward())
         return;
-    m_state->prompter().message(
-        QStringLiteral("About %1").arg(QString::fromLatin1(kApplicationName)),
-        QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
-                                     QString::fromLatin1(kVersionText)),
-        Prompter::Icon::Information);
+    m_state->prompter().message(tr("About %1").arg(QString::fromLatin1(kApplicationName)),
+                                QStringLiteral("%1\n%2").arg(QString::fromLatin1(kApplicationName),
+                                                             QString::fromLatin1(kVersionText)),
+                                Prompter::Icon::Information);
 }
 
 void TMain::ShowcounterClick()

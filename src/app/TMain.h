@@ -31,7 +31,7 @@ class TMain : public QMainWindow, public MonitorView
     Q_OBJECT
 public:
     // The question Exit asks.
-    static const QString kExitQuestion;
+    static QString exitQuestion();
     // The graph caption before the first change of scale.
     static const QString kInitialGraphCaption;
 

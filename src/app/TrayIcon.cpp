@@ -18,11 +18,12 @@ namespace {
 constexpr int kBalloonMs = 4000;
 
 // Texts of the tray hint and balloon use "\r\n" between lines; the desktop
-// wants plain line feeds.
+// wants plain line feeds. A hint cut to its length may end between the two.
 QString desktopLines(const QString &text)
 {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.remove(QLatin1Char('\r'));
     return lines;
 }
 
@@ -44,29 +45,28 @@ TrayIcon::TrayIcon(ProgramState &state, QWidget *window, QObject *parent)
     // with it; the tray only uses it.
     m_menu = new QMenu(window);
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction *show =
-        m_menu->addAction(QStringLiteral("Show counter"), this, &TrayIcon::showCounterRequested);
+    QAction *show = m_menu->addAction(tr("Show counter"), this, &TrayIcon::showCounterRequested);
     show->setObjectName(QStringLiteral("Showcounter1"));
     QFont boldFont = show->font();
     boldFont.setBold(true);
     show->setFont(boldFont);
     m_menu->setDefaultAction(show);
-    m_menu->addAction(QStringLiteral("Statistic"), this, &TrayIcon::statisticsRequested)
+    m_menu->addAction(tr("Statistic"), this, &TrayIcon::statisticsRequested)
         ->setObjectName(QStringLiteral("Statistic1"));
-    m_menu->addAction(QStringLiteral("Plan"), this, &TrayIcon::planRequested)
+    m_menu->addAction(tr("Plan"), this, &TrayIcon::planRequested)
         ->setObjectName(QStringLiteral("Plan1"));
-    m_menu->addAction(QStringLiteral("Settings"), this, &TrayIcon::settingsRequested)
+    m_menu->addAction(tr("Settings"), this, &TrayIcon::settingsRequested)
         ->setObjectName(QStringLiteral("Settings1"));
     m_menu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    m_connections = m_menu->addMenu(QStringLiteral("Connections"));
+    m_connections = m_menu->addMenu(tr("Connections"));
     m_connections->setObjectName(QStringLiteral("ConnectionsMenu"));
     m_connections->menuAction()->setObjectName(QStringLiteral("ConnectionsMenu"));
-    m_menu->addAction(QStringLiteral("Disconnect"), this, &TrayIcon::disconnectRequested)
+    m_menu->addAction(tr("Disconnect"), this, &TrayIcon::disconnectRequested)
         ->setObjectName(QStringLiteral("Disconnect1"));
-    m_menu->addAction(QStringLiteral("About"), this, &TrayIcon::aboutRequested)
+    m_menu->addAction(tr("About"), this, &TrayIcon::aboutRequested)
         ->setObjectName(QStringLiteral("About1"));
     m_menu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_menu->addAction(QStringLiteral("Exit"), this, &TrayIcon::exitRequested)
+    m_menu->addAction(tr("Exit"), this, &TrayIcon::exitRequested)
         ->setObjectName(QStringLiteral("Exit1"));
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::PopupMenu1Popup);
 
@@ -138,7 +138,7 @@ void TrayIcon::buildConnectionsMenu(QMenu *menu, ProgramState &state,
         QObject::connect(item, &QAction::triggered, menu, [dial, item] { dial(item); });
     }
     menu->addSeparator();
-    QAction *setting = menu->addAction(QStringLiteral("Setting"));
+    QAction *setting = menu->addAction(tr("Setting"));
     QObject::connect(setting, &QAction::triggered, menu, [phonebook] { phonebook(); });
 }
 

@@ -20,12 +20,13 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-const char *const kAlreadyRunning = "Dialometer already run!!!";
+const char *const kAlreadyRunning = QT_TRANSLATE_NOOP("main", "Dialometer already run!!!");
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -87,33 +88,39 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.4"));
 
-    // --help and --version answer without a display.
+    // --help and --version answer without a display, in the user's language:
+    // a core application carries the translations until the parser is done.
+    // It is named by the file name alone, as the help shows the program.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    QByteArray programName = QFileInfo(arguments.first()).fileName().toLocal8Bit();
+    int earlyArgc = 1;
+    char *earlyArgv[] = {programName.data(), nullptr};
+    auto earlyApp = std::make_unique<QCoreApplication>(earlyArgc, earlyArgv);
+    Translations::installTranslations(*earlyApp);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Watches the active dial-up or metered connection from the system tray\n"
-                       "and counts what it costs.\n\n"
-                       "Environment:\n"
-                       "  DIALOMETER_HOME     data folder (configuration and Logs)\n"
-                       "  DIALOMETER_BACKEND  networkmanager, pppd or sim\n"
-                       "  DIALOMETER_SIM      scenario file of the simulated modem"));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Watches the active dial-up or metered connection from the system tray\n"
+                "and counts what it costs.\n\n"
+                "Environment:\n"
+                "  DIALOMETER_HOME     data folder (configuration and Logs)\n"
+                "  DIALOMETER_BACKEND  networkmanager, pppd or sim\n"
+                "  DIALOMETER_SIM      scenario file of the simulated modem"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption demoOption(
         QStringLiteral("demo"),
-        QStringLiteral("Run on the simulated modem with its demo scenario, in a data folder of its "
-                       "own."));
+        QCoreApplication::translate(
+            "main", "Run on the simulated modem with its demo scenario, in a data folder of its "
+                    "own."));
     parser.addOption(demoOption);
     if (!parser.parse(arguments)) {
         QTextStream(stderr) << "dialometer: " << parser.errorText() << Qt::endl;
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        // Without an application object the parser cannot name the program.
-        QTextStream(stdout) << parser.helpText().replace(
-            QLatin1String("<executable_name>"), QFileInfo(arguments.first()).fileName());
+        QTextStream(stdout) << parser.helpText();
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -122,11 +129,14 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        QTextStream(stderr) << "dialometer: unexpected argument "
-                            << parser.positionalArguments().first() << Qt::endl;
+        QTextStream(stderr) << "dialometer: "
+                            << QCoreApplication::translate("main", "unexpected argument %1")
+                                   .arg(parser.positionalArguments().first())
+                            << Qt::endl;
         return 2;
     }
     const bool demo = parser.isSet(demoOption);
+    earlyApp.reset();
 
     QApplication app(argc, argv);
     Translations::installTranslations(app);
@@ -141,10 +151,11 @@ int main(int argc, char *argv[])
     SingleInstance instance(folder);
     if (!instance.acquire()) {
         if (instance.heldElsewhere()) {
-            QTextStream(stderr) << kAlreadyRunning << Qt::endl;
+            QTextStream(stderr) << QCoreApplication::translate("main", kAlreadyRunning) << Qt::endl;
             if (QGuiApplication::platformName() != QLatin1String("offscreen"))
                 prompter.message(QString::fromLatin1(kApplicationName),
-                                 QString::fromLatin1(kAlreadyRunning), Prompter::Icon::Information);
+                                 QCoreApplication::translate("main", kAlreadyRunning),
+                                 Prompter::Icon::Information);
             return 0;
         }
         // Without a lock file there is no guard, but the program still runs.
@@ -156,7 +167,8 @@ int main(int argc, char *argv[])
         createConnectionService(backendOptionsFromEnvironment(demo), &error);
     if (!service) {
         reportStartError(prompter, error.isEmpty()
-                                       ? QStringLiteral("No connection service is available.")
+                                       ? QCoreApplication::translate(
+                                             "main", "No connection service is available.")
                                        : error);
         return 1;
     }

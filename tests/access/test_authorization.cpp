@@ -436,7 +436,7 @@ void TestAuthorization::withTheSessionMonitor()
     tick();
     QCOMPARE(dialogs.size(), 1);
     QCoreApplication::processEvents();
-    QCOMPARE(view.balloons.last().text, TfrmAuthorization::kBalloonText);
+    QCOMPARE(view.balloons.last().text, TfrmAuthorization::balloonText());
     rig.service.connections.clear();
     tick();
 

@@ -45,7 +45,29 @@ private slots:
     void menuItemsInOrder();
     void connectionsMenuRebuiltOnEveryOpening();
     void connectionsMenuKeepsAmpersands();
+    void hintInDesktopLines_data();
+    void hintInDesktopLines();
 };
+
+void TestTrayIcon::hintInDesktopLines_data()
+{
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("lines") << "Alpha\r\nSpeed: 57.6 KBps"
+                           << "Alpha\nSpeed: 57.6 KBps";
+    // Cut to the tooltip's length between the two characters of a line end.
+    QTest::newRow("cut in a line end") << "Alpha\r\nDay until 20:00\r"
+                                       << "Alpha\nDay until 20:00";
+}
+
+void TestTrayIcon::hintInDesktopLines()
+{
+    QFETCH(QString, hint);
+    QFETCH(QString, shown);
+    Fixture f;
+    f.tray.setHint(hint);
+    QCOMPARE(f.tray.CoolTrayIcon1()->toolTip(), shown);
+}
 
 void TestTrayIcon::menuItemsInOrder()
 {
