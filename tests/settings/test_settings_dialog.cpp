@@ -416,7 +416,8 @@ private slots:
         QTEST(monday->child(0)->text(0), "range");
         dialog.ApplySettings();
         QStringList days;
-        for (pugi::xml_node day : savedConfig().root().child("ISP").first_child().children())
+        const XmlDocument saved = savedConfig();
+        for (pugi::xml_node day : saved.root().child("ISP").first_child().children())
             days << QString::fromUtf8(day.name());
         QCOMPARE(days, DayNames);
         QFile::remove(configPath());
