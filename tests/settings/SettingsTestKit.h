@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -69,6 +70,12 @@ inline void click(QWidget *parent, const char *name)
 }
 
 // A configuration document from XML text.
+// A number text with "#" for the locale's decimal separator.
+inline QString localised(QString text)
+{
+    return text.replace(QLatin1Char('#'), QLocale::system().decimalPoint());
+}
+
 inline XmlDocument document(const char *xml)
 {
     XmlDocument doc;

@@ -23,11 +23,6 @@ class TestSettingsIdle : public QObject
 
     QString configPath() const { return m_dir.filePath(QStringLiteral("dialometer.cfg")); }
 
-    static QString localised(QString text)
-    {
-        return text.replace(QLatin1Char('#'), QLocale::system().decimalPoint());
-    }
-
     QString saved(const char *provider, const char *name) const
     {
         XmlDocument document;

@@ -27,11 +27,6 @@ class TestSettingsPlan : public QObject
 
     QString configPath() const { return m_dir.filePath(QStringLiteral("dialometer.cfg")); }
 
-    static QString localised(QString text)
-    {
-        return text.replace(QLatin1Char('#'), QLocale::system().decimalPoint());
-    }
-
     // The attributes of the saved provider named name but its Name,
     // "Name=value" each, sorted.
     QStringList savedPlan(const char *name) const
